@@ -1,0 +1,28 @@
+// Rng: the one random generator of the game rules. Rnd() is uniform in [0, 1);
+// Randomize() is the reseed from the clock that the rules do before draws.
+// A fixed seed turns Randomize() into a no-op, so a whole game replays exactly.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <random>
+
+namespace zembrol {
+
+class Rng {
+public:
+    // Clock-seeded generator: Randomize() reseeds from clockSeed().
+    explicit Rng(std::function<uint64_t()> clockSeed);
+    // Fixed-seed generator: Randomize() does nothing.
+    explicit Rng(uint64_t seed);
+
+    double Rnd();
+    void Randomize();
+    bool Deterministic() const { return !clockSeed_; }
+
+private:
+    std::mt19937_64 engine_;
+    std::function<uint64_t()> clockSeed_;
+};
+
+}  // namespace zembrol
