@@ -1,0 +1,98 @@
+// The application object: owns the process-wide state of the application frame
+// (folders, log, settings, language, windows, flags) and runs start-up and shutdown.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "app/app_paths.h"
+#include "app/command_line.h"
+#include "app/configuration.h"
+#include "app/language.h"
+#include "app/log.h"
+#include "app/settings.h"
+#include "platform/gl_window.h"
+#include "platform/single_instance.h"
+#include "platform/splash_window.h"
+
+namespace zembrol {
+
+// Camera home view set during start-up; the level flights return to it.
+struct CameraHome {
+    std::array<float, 3> eye{}, lookAt{};
+    float angle = 0;
+};
+
+class App {
+public:
+    explicit App(CommandLine options);
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    // The whole run: start-up, the loop, shutdown. Returns the process exit code.
+    int Main();
+    // Shutdown: releases everything once, in a fixed order. Safe to call twice.
+    void g_Exit();
+    // 1 at 96 dots per inch, 2 at any other value, 3 when the check failed.
+    int g_CheckScreenScale();
+    // Creates the 3D device on the main window; false when it cannot.
+    bool gg_InitDirectX();
+    // Starts a game; false when the one-time initialisation failed.
+    bool f_Init();
+    // The main window is closing: save the configuration, end the loop.
+    void Form_QueryUnload();
+
+    // State read by tests and later subsystems.
+    const AppPaths& Paths() const { return paths_; }
+    Settings& GetSettings() { return settings_; }
+    StartupLog& Log() { return log_; }
+    Configuration& Config() { return config_; }
+    Language& Lang() { return language_; }
+    bool Headless() const { return options_.headless; }
+
+private:
+    // Applies a loaded configuration to what exists of the application.
+    class Targets : public ConfigTargets {
+    public:
+        explicit Targets(App& app) : app_(app) {}
+        bool GetWindowEdges(float* left, float* top) override;
+        void SetWindowEdges(float left, float top) override;
+        bool SoundSlotsExist() override { return app_.soundSlotsCreated_; }
+
+    private:
+        App& app_;
+    };
+
+    bool InitGlobals();
+    bool d_InitD3D();
+    void m_GeneralLoop();
+    void ShowSplash();
+    int FailStartUp();
+
+    CommandLine options_;
+    AppPaths paths_;
+    StartupLog log_;
+    Settings settings_;
+    Configuration config_;
+    Language language_;
+    platform::InstanceLock instance_;
+    platform::SplashWindow splash_;
+    platform::GlWindow mainWindow_;
+    CameraHome cameraHome_;
+    MainCaptions captions_;
+    Targets targets_{*this};
+
+    bool startUp_ = false;           // set at the first step; selects the failure message
+    bool inStartUp_ = false;         // until the mouse device exists
+    bool g_Exiting = false;
+    bool exitStarted_ = false;
+    bool loopRunning_ = false;
+    bool loopAgain_ = false;
+    bool initGlobalsDone_ = false;
+    bool soundSlotsCreated_ = false;
+    bool videoReady_ = false;
+    uint32_t timerPeriod_ = 0;       // 0: none obtained
+};
+
+}  // namespace zembrol

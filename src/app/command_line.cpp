@@ -1,0 +1,88 @@
+// Command-line parsing.
+#include "app/command_line.h"
+
+#include <cstdlib>
+
+#include "platform/message_box.h"
+
+namespace zembrol {
+
+std::string UsageText() {
+    return "Usage: zembrol [options]\n"
+           "  --root DIR        use DIR as the application folder (it holds the data folder)\n"
+           "  --headless        run without a window, graphics or sound (tests, simulation)\n"
+           "  --seed N          fixed random seed: the same input replays the same game\n"
+           "  --script FILE     play the commands of FILE (with --headless)\n"
+           "  --answer WORD     answer the next message box with WORD (ok, cancel, yes, no, default)\n"
+           "  --dpi N           take N as the desktop's dots per inch\n"
+           "  --version         print the version and exit\n"
+           "  --help            print this text and exit\n";
+}
+
+namespace {
+bool ParseInt(const std::string& text, long long lo, long long hi, long long* value) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    long long v = std::strtoll(text.c_str(), &end, 10);
+    if (*end != '\0' || v < lo || v > hi) return false;
+    *value = v;
+    return true;
+}
+}  // namespace
+
+bool ParseCommandLine(int argc, char** argv, CommandLine* out, std::string* error) {
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        auto value = [&](std::string* v) {
+            if (i + 1 >= argc) {
+                *error = "option " + arg + " needs a value";
+                return false;
+            }
+            *v = argv[++i];
+            return true;
+        };
+        std::string v;
+        long long n = 0;
+        if (arg == "--help" || arg == "-h") out->help = true;
+        else if (arg == "--version") out->version = true;
+        else if (arg == "--headless") out->headless = true;
+        else if (arg == "--root") {
+            if (!value(&out->root)) return false;
+        } else if (arg == "--script") {
+            if (!value(&out->script)) return false;
+        } else if (arg == "--seed") {
+            if (!value(&v)) return false;
+            if (!ParseInt(v, 0, INT64_MAX, &n)) {
+                *error = "--seed needs a whole number 0 or more, not \"" + v + "\"";
+                return false;
+            }
+            out->hasSeed = true;
+            out->seed = static_cast<uint64_t>(n);
+        } else if (arg == "--dpi") {
+            if (!value(&v)) return false;
+            if (!ParseInt(v, 1, 10000, &n)) {
+                *error = "--dpi needs a whole number from 1 to 10000, not \"" + v + "\"";
+                return false;
+            }
+            out->dpi = static_cast<int>(n);
+        } else if (arg == "--answer") {
+            if (!value(&v)) return false;
+            platform::BoxAnswer a;
+            if (v != "default" && !platform::ParseBoxAnswer(v, &a)) {
+                *error = "--answer takes ok, cancel, yes, no or default, not \"" + v + "\"";
+                return false;
+            }
+            out->answers.push_back(v);
+        } else {
+            *error = "unknown option \"" + arg + "\"";
+            return false;
+        }
+    }
+    if (!out->script.empty() && !out->headless) {
+        *error = "--script needs --headless";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace zembrol

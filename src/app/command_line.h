@@ -1,0 +1,25 @@
+// Command-line options of the game executable.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zembrol {
+
+struct CommandLine {
+    std::string root;                 // --root DIR: the application folder (default: the executable's)
+    bool headless = false;            // --headless: no window, GL or sound device
+    bool help = false, version = false;
+    bool hasSeed = false;             // --seed N: fixed random seed, the game replays exactly
+    uint64_t seed = 0;
+    std::string script;               // --script FILE: scripted input (headless runs)
+    std::vector<std::string> answers; // --answer WORD: scripted message-box answers
+    int dpi = 0;                      // --dpi N: take N as the desktop's dots per inch
+};
+
+// Parses argv; false with a message for the player on a wrong option or value.
+bool ParseCommandLine(int argc, char** argv, CommandLine* out, std::string* error);
+std::string UsageText();
+
+}  // namespace zembrol

@@ -1,0 +1,31 @@
+// What a loaded configuration is applied to: the main window, the sound slots,
+// the music, the textures, lights and background animation. Each subsystem
+// implements its part when it exists; until then nothing is applied.
+#pragma once
+
+namespace zembrol {
+
+class ConfigTargets {
+public:
+    virtual ~ConfigTargets() = default;
+    // Main window position in twips; the window is returned to its normal state before reading.
+    virtual bool GetWindowEdges(float* /*left*/, float* /*top*/) { return false; }
+    virtual void SetWindowEdges(float /*left*/, float /*top*/) {}
+    virtual void ResetLabelSweeps() {}   // hll_init of the two label sweeps
+    virtual void WorldSpeedChanged() {}
+    virtual bool SoundSlotsExist() { return false; }
+    virtual void MusicLoaded() {}        // start with fade-in from PathToBkgMusic, then stop
+    virtual void StopMusic() {}
+    virtual bool MusicVolume(short* /*volume*/) { return false; }
+    virtual void MusicVolumeLoaded() {}
+    virtual void MusicFreqLoaded() {}
+    virtual void SlotLoaded(int /*slot*/) {}
+    virtual void SkinLoaded() {}
+    virtual void ControlsColorLoaded() {}
+    virtual void DeformTypeLoaded() {}
+    virtual void TexturePathLoaded(int /*index*/) {}
+    virtual void DeformSpeedLoaded() {}
+    virtual void GraphicsLoaded() {}     // lights re-created, light colours, materials
+};
+
+}  // namespace zembrol

@@ -1,0 +1,230 @@
+// Configuration files: the active number, the per-machine settings files and the
+// walk that loads and applies, or saves, every key.
+#include "app/configuration.h"
+
+#include <cmath>
+
+#include "app/log.h"
+#include "app/setting_keys.h"
+#include "platform/files.h"
+#include "platform/text_encoding.h"
+
+namespace zembrol {
+
+namespace {
+const char* const kNoValue = "...";
+}
+
+bool a_FindFile(StartupLog& log, const std::string& path) {
+    std::string error;
+    if (!platform::FindFiles(path, &error).empty()) return true;
+    if (!error.empty() && error != "No such file or directory")
+        log.f_Log("a_FindFile() error - " + error, kLogPlain, false);
+    else
+        log.f_Log("a_FindFile(): file " + path + " not found", kLogPlain, false);
+    return false;
+}
+
+std::string g_ShortText(const std::string& text, int width) {
+    if (static_cast<long>(platform::Utf8Length(text)) <= width) return text;
+    size_t k = width > 3 ? static_cast<size_t>((width - 3) / 2) : 0;
+    return platform::Utf8Prefix(text, k) + "..." + platform::Utf8Suffix(text, k);
+}
+
+Configuration::Configuration(const AppPaths& paths, StartupLog& log, Settings& settings)
+    : paths_(paths), log_(log), settings_(settings) {}
+
+std::string Configuration::ini_ConfigPathFor(const std::string& number) const {
+    return paths_.Data("set/" + paths_.machine + number + ".ini");
+}
+
+std::string Configuration::ini_LoadSaveCfg(const std::string& section, const std::string& key, bool load,
+                                           const std::string& value) {
+    const std::string path = paths_.Data("set/cfg.ini");
+    if (load) return platform::GetPrivateProfileString(section, key, kNoValue, path);
+    platform::ProfileFile file(path);
+    file.Set(section, key, value);
+    std::string error;
+    if (!file.Save(&error))
+        log_.f_Log("ini_LoadSaveCfg(), err.desc - " + error + " [" + section + "][" + key + "]", kLogPlain, false);
+    return kNoValue;
+}
+
+bool Configuration::ini_LoadSaveParam(platform::ProfileFile& file, const std::string& section, const std::string& key,
+                                      SettingRef ref, bool load) {
+    if (!load) {
+        file.Set(section, key, SettingText(ref));
+        return true;
+    }
+    return AssignSetting(file.Get(section, key, kNoValue), ref);
+}
+
+namespace {
+
+// Loads or saves every key through the configuration's own procedures and applies
+// loaded values at the walk's steps.
+class MainIniWalk : public SettingVisitor {
+public:
+    MainIniWalk(Configuration& config, platform::ProfileFile& file, Settings& settings, ConfigTargets& targets,
+                const AppPaths& paths, bool load)
+        : config_(config), file_(file), s_(settings), t_(targets), paths_(paths), load_(load) {}
+
+    bool Section(const char* section) override {
+        // The music keys belong to the sound slots: without them the section is skipped.
+        return std::string(section) != "MUSIC" || t_.SoundSlotsExist();
+    }
+
+    void Key(const char* section, const std::string& key, SettingRef ref) override {
+        config_.ini_LoadSaveParam(file_, section, key, ref, load_);
+    }
+
+    void Step(SettingStep step, int index) override {
+        using St = SettingStep;
+        switch (step) {
+            case St::WindowEdgesBefore:
+                if (!load_) t_.GetWindowEdges(&s_.left, &s_.top);
+                break;
+            case St::WindowEdgesAfter:
+                if (load_) {
+                    // An edge above or left of the screen is raised to 0.
+                    if (s_.left < 0) s_.left = 0;
+                    if (s_.top < 0) s_.top = 0;
+                    t_.SetWindowEdges(s_.left, s_.top);
+                }
+                break;
+            case St::GameTypeBefore:
+                if (s_.game.g_Trial) s_.game.gt_CurGameType = 4;
+                break;
+            case St::WorldSpeedAfter:
+                if (load_) t_.WorldSpeedChanged();
+                break;
+            case St::SeqCountBefore:
+                if (!load_) s_.mSeq_Count = s_.game.UserSeq.GetCount();
+                break;
+            case St::SpeedAfter: s_.game.g_TickMs = TickMsForSpeed(s_.game.g_Speed, s_.game.g_TickMs); break;
+            case St::UserSequence: UserSequence(); break;
+            case St::MusicPathAfter:
+                if (load_) DefaultPath(&s_.PathToBkgMusic, "music/BkgMusic.wav");
+                break;
+            case St::EnableLoopAfter:
+                if (load_) t_.MusicLoaded();
+                if (!s_.EnableLoop) t_.StopMusic();
+                break;
+            case St::MusicVolumeBefore:
+                if (!load_ && !t_.MusicVolume(&s_.DirectSound_Vol)) s_.DirectSound_Vol = 0;
+                break;
+            case St::MusicVolumeAfter:
+                if (load_) t_.MusicVolumeLoaded();
+                break;
+            case St::FreqAfter:
+                if (load_) t_.MusicFreqLoaded();
+                break;
+            case St::SlotPathAfter:
+                if (load_)
+                    DefaultPath(&s_.slots[static_cast<size_t>(index)].Path,
+                                std::string("music/") + kSlotDefaultNames[static_cast<size_t>(index)] + ".wav");
+                break;
+            case St::SlotAfter:
+                if (load_) t_.SlotLoaded(index);
+                break;
+            case St::SkinAfter:
+                if (load_) t_.SkinLoaded();
+                break;
+            case St::ControlsColorAfter:
+                if (load_) t_.ControlsColorLoaded();
+                break;
+            case St::MoveBkgAfter:
+                if (load_) t_.DeformTypeLoaded();
+                break;
+            case St::TextureAfter:
+                if (load_) {
+                    DefaultPath(&s_.gr_arTex[static_cast<size_t>(index)], "textures/" + DefaultTextureName(index));
+                    t_.TexturePathLoaded(index);
+                }
+                break;
+            case St::ValueDelayAfter:
+                if (load_) t_.DeformSpeedLoaded();
+                break;
+            case St::GraphAfter:
+                if (load_) t_.GraphicsLoaded();
+                break;
+        }
+    }
+
+private:
+    // A path value shorter than 3 characters names the shipped default file.
+    void DefaultPath(std::string* value, const std::string& dataRelative) {
+        if (platform::Utf8Length(*value) < 3) *value = paths_.Data(dataRelative);
+    }
+
+    void UserSequence() {
+        clsSeq& seq = s_.game.UserSeq;
+        if (load_) {
+            // The stored sequence replaces the one in memory (loading twice must not
+            // append it twice).
+            seq.seq_Clear();
+        }
+        uint8_t item = 0;
+        for (int i = 1; i <= s_.mSeq_Count; ++i) {
+            if (load_) {
+                // A missing item repeats the previous one (0 for the first).
+                config_.ini_LoadSaveParam(file_, "MAIN", "u" + std::to_string(i), &item, true);
+                seq.PutItem(item);
+            } else {
+                item = seq.GetValueItem(static_cast<uint8_t>(i));
+                config_.ini_LoadSaveParam(file_, "MAIN", "u" + std::to_string(i), &item, false);
+            }
+        }
+    }
+
+    Configuration& config_;
+    platform::ProfileFile& file_;
+    Settings& s_;
+    ConfigTargets& t_;
+    const AppPaths& paths_;
+    bool load_;
+};
+
+}  // namespace
+
+bool Configuration::ini_MainIni(int eLoad) {
+    const bool load = eLoad == 1;
+    if (currentPath.size() < 3 && load) {
+        // First load of the run: the active number from cfg.ini, the machine's file
+        // made from the shipped defaults when it does not exist yet.
+        std::string number = ini_LoadSaveCfg("config", "ini_config", true);
+        double n = 0;
+        try {
+            n = std::stod(number);
+        } catch (...) {
+            n = 0;
+        }
+        int k = static_cast<int>(std::nearbyint(n));
+        ini_config = (k >= 1 && k <= 6) ? std::to_string(k) : "1";
+        currentPath = ini_ConfigPath();
+        if (!a_FindFile(log_, currentPath)) {
+            std::string error;
+            if (platform::CopyFileAtomic(paths_.Data("set/default.ini"), currentPath, &error))
+                log_.f_Log("copy default ini-file", kLogPlain, true);
+            else
+                log_.f_Log("copy default ini-file - " + error, kLogPlain, false);
+        }
+    } else {
+        currentPath = ini_ConfigPath();
+    }
+    if (!load) ini_LoadSaveCfg("config", "ini_config", false, ini_config);
+    targets_->ResetLabelSweeps();
+
+    platform::ProfileFile file(currentPath);
+    MainIniWalk walk(*this, file, settings_, *targets_, paths_, load);
+    VisitSettingKeys(settings_, walk);
+    if (load) return true;
+    std::string error;
+    if (!file.Save(&error)) {
+        log_.f_Log("ini_MainIni(), err.desc - " + error + " [" + currentPath + "]", kLogPlain, false);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace zembrol

@@ -1,0 +1,57 @@
+// The configuration files: cfg.ini with the active configuration number, one
+// settings file per machine and number, and the shipped default.ini copied on
+// first use. ini_MainIni loads and applies, or saves, the whole settings set.
+#pragma once
+
+#include <string>
+
+#include "app/app_paths.h"
+#include "app/config_targets.h"
+#include "app/setting_value.h"
+#include "app/settings.h"
+#include "platform/profile.h"
+
+namespace zembrol {
+
+class StartupLog;
+
+class Configuration {
+public:
+    Configuration(const AppPaths& paths, StartupLog& log, Settings& settings);
+
+    void SetTargets(ConfigTargets* targets) { targets_ = targets ? targets : &noTargets_; }
+
+    // cfg.ini: load returns the value (default "..."), save writes it and returns "...".
+    std::string ini_LoadSaveCfg(const std::string& section, const std::string& key, bool load,
+                                const std::string& value = {});
+    // One key of a settings file: load converts into the variable (unchanged and
+    // false when it does not convert), save writes the variable's text.
+    bool ini_LoadSaveParam(platform::ProfileFile& file, const std::string& section, const std::string& key,
+                           SettingRef ref, bool load);
+    // eLoad = 1 loads and applies everything, 0 saves it. False when a save could not be written.
+    bool ini_MainIni(int eLoad);
+
+    // The settings file of the active number, or of `number`.
+    std::string ini_ConfigPath() const { return ini_ConfigPathFor(ini_config); }
+    std::string ini_ConfigPathFor(const std::string& number) const;
+
+    std::string ini_config = "1";  // active configuration number, "1".."6"
+    std::string currentPath;       // settings file in use; empty before the first load
+
+private:
+    const AppPaths& paths_;
+    StartupLog& log_;
+    Settings& settings_;
+    ConfigTargets noTargets_;
+    ConfigTargets* targets_ = &noTargets_;
+};
+
+// True when the path names an existing file (wildcards allowed); otherwise logs
+// "a_FindFile(): file <path> not found" as failed.
+bool a_FindFile(StartupLog& log, const std::string& path);
+
+// A path shortened for a narrow field: first k characters, "...", last k, with
+// k = (width - 3) / 2; unchanged when it fits.
+std::string g_ShortText(const std::string& text, int width);
+
+}  // namespace zembrol

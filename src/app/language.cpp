@@ -1,0 +1,82 @@
+// Language files and lang.txt.
+#include "app/language.h"
+
+#include "app/configuration.h"
+#include "app/log.h"
+#include "platform/files.h"
+#include "platform/profile.h"
+#include "platform/text_encoding.h"
+
+namespace zembrol {
+
+Language::Language(const AppPaths& paths, StartupLog& log) : paths_(paths), log_(log) {}
+
+std::string Language::ini_GetParam(const std::string& section, const std::string& key) const {
+    // Without a chosen language there is no file to read: every text is "...".
+    if (current_.empty()) return "...";
+    return platform::GetPrivateProfileString(section, key, "...", paths_.Data("lang/" + current_));
+}
+
+bool Language::set_lang(bool save) {
+    const std::string langTxt = paths_.root + "/lang.txt";
+    if (save) {
+        std::string error;
+        if (!platform::WriteFileAtomic(langTxt, current_ + "\n", &error)) {
+            log_.f_Log("set_lang() - " + error, kLogPlain, false);
+            return false;
+        }
+    } else {
+        auto bytes = platform::ReadFile(langTxt);
+        if (!bytes) {
+            log_.f_Log("set_lang() - " + platform::LastErrorText() + " (" + langTxt + ")", kLogPlain, false);
+            return false;
+        }
+        std::string text = platform::DecodeFileText(*bytes);
+        std::string line = text.substr(0, text.find_first_of("\r\n"));
+        if (!line.empty() && a_FindFile(log_, paths_.Data("lang/" + line))) {
+            current_ = line;
+        } else {
+            current_ = kDefaultLanguage;
+            log_.f_Log("set_lang() - set default language - err.desc -" + std::string(" file not found: ") + line,
+                       kLogPlain, false);
+        }
+    }
+    g_SetMainCaptions();
+    return true;
+}
+
+bool Language::get_languages(std::vector<std::string>* names) {
+    std::string error;
+    std::vector<std::string> found = platform::FindFiles(paths_.Data("lang/*.ini"), &error);
+    if (found.empty()) {
+        log_.f_Log(error.empty() ? "get_languages() - no files found" : "get_languages() - " + error, kLogPlain,
+                   false);
+        current_ = kDefaultLanguage;
+        return false;
+    }
+    for (const std::string& name : found) names->push_back(name);
+    return true;
+}
+
+MainCaptions Language::MainWindowCaptions() const {
+    return MainCaptions{ini_GetParam("fMain", "cPause"),    ini_GetParam("fMain", "cSettings"),
+                        ini_GetParam("fMain", "cHelp"),     ini_GetParam("fMain", "cNewGame"),
+                        ini_GetParam("fMain", "cMainView"), ini_GetParam("fMain", "cDemo"),
+                        ini_GetParam("fMain", "cExit")};
+}
+
+void Language::g_SetMainCaptions() {
+    if (captionSink_) captionSink_(MainWindowCaptions());
+}
+
+ModeCaptions g_GetModeCaptions(const Language& language, int speed, int gameType, bool trial) {
+    ModeCaptions c;
+    if (speed >= 0 && speed <= 2) c.speed = language.ini_GetParam("fSettings", "ct_optSpeed" + std::to_string(speed));
+    if (trial) c.type = language.ini_GetParam("fSettings", "ct_optType3");
+    else if (gameType == 1) c.type = "Zembrol";
+    else if (gameType == 2) c.type = language.ini_GetParam("fSettings", "ct_optType1");
+    else if (gameType == 3) c.type = language.ini_GetParam("fSettings", "ct_optType2");
+    return c;
+}
+
+}  // namespace zembrol

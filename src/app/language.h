@@ -1,0 +1,59 @@
+// Language files: every caption of the windows comes from an INI file in
+// data/lang, one section per window; lang.txt in the application folder names
+// the chosen file. Texts are looked up when needed, never cached.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/app_paths.h"
+
+namespace zembrol {
+
+class StartupLog;
+
+inline constexpr const char* kDefaultLanguage = "russian.ini";
+
+// The seven button captions of the main window.
+struct MainCaptions {
+    std::string chkPause, chkSet, chkHelp, chkNew, chkView0, chkDemo, chkExit;
+};
+
+class Language {
+public:
+    Language(const AppPaths& paths, StartupLog& log);
+
+    // [section] key of the current language file; "..." when missing.
+    std::string ini_GetParam(const std::string& section, const std::string& key) const;
+    // Reads (save = false) or writes (save = true) lang.txt, then applies the main
+    // window's captions. False when lang.txt could not be read or written.
+    bool set_lang(bool save);
+    // The language files of data/lang in the file system's order; on none, falls
+    // back to russian.ini and returns false.
+    bool get_languages(std::vector<std::string>* names);
+    // Captions of the main window's buttons, section "fMain".
+    MainCaptions MainWindowCaptions() const;
+    // Applies the captions to the main window, when it exists.
+    void g_SetMainCaptions();
+    void SetCaptionSink(std::function<void(const MainCaptions&)> sink) { captionSink_ = std::move(sink); }
+
+    const std::string& Current() const { return current_; }
+    void SetCurrent(const std::string& fileName) { current_ = fileName; }
+
+private:
+    const AppPaths& paths_;
+    StartupLog& log_;
+    std::string current_;  // file name only; empty until set_lang has run
+    std::function<void(const MainCaptions&)> captionSink_;
+};
+
+// Speed and game-type captions of the current mode: speed from "ct_optSpeed0..2";
+// type "ct_optType3" in a series, else "Zembrol", "ct_optType1", "ct_optType2" for
+// types 1, 2, 3; other values give empty captions.
+struct ModeCaptions {
+    std::string speed, type;
+};
+ModeCaptions g_GetModeCaptions(const Language& language, int speed, int gameType, bool trial);
+
+}  // namespace zembrol

@@ -1,0 +1,205 @@
+// Start-up and shutdown of the application: Main, g_Exit, the desktop check and
+// the creation of the 3D device.
+#include <cmath>
+#include <exception>
+
+#include "app/app.h"
+#include "app/messages.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/message_box.h"
+#include "platform/video.h"
+
+namespace zembrol {
+
+namespace {
+constexpr int kMainWidth = 800, kMainHeight = 600;   // main window at 96 dots per inch
+constexpr int kSplashWidth = 360, kSplashHeight = 150;
+const char* const kVersion = ZEMBROL_VERSION;
+}  // namespace
+
+App::App(CommandLine options)
+    : options_(std::move(options)), config_(paths_, log_, settings_), language_(paths_, log_) {
+    config_.SetTargets(&targets_);
+    language_.SetCaptionSink([this](const MainCaptions& c) { captions_ = c; });
+    if (options_.dpi > 0) platform::OverrideDesktopDpi(options_.dpi);
+    if (options_.headless || !options_.answers.empty()) platform::SetBoxPolicy(platform::BoxPolicy::Scripted);
+    for (const std::string& word : options_.answers) {
+        platform::BoxAnswer a;
+        platform::QueueBoxAnswer(platform::ParseBoxAnswer(word, &a) ? std::optional(a) : std::nullopt);
+    }
+}
+
+int App::Main() {
+    try {
+        startUp_ = true;
+        // The application folder comes first: the single-instance lock lives in its data folder.
+        paths_.root = NormaliseAppFolder(options_.root.empty() ? platform::ExecutableFolder() : options_.root);
+        if (instance_.Acquire(paths_.Data("zembrol.lock")) == platform::InstanceLock::Result::HeldByAnother)
+            return 0;  // another run owns this folder: leave silently, its log untouched
+        g_Exiting = false;
+        log_.SetInitializationComplete(false);
+        paths_.machine = platform::MachineName();
+        exitStarted_ = false;
+        inStartUp_ = true;
+        log_.ResetIndentation();
+
+        if (!log_.f_OpenLog(paths_.LogFile())) {
+            g_InfoBox(kTextLogNotCreated);
+            return 1;
+        }
+        if (!options_.headless) {
+            std::string error;
+            videoReady_ = platform::VideoInit(&error);
+            if (!videoReady_) log_.f_Log("SDL_Init(SDL_INIT_VIDEO) - " + error, kLogPlain, false);
+        }
+        switch (g_CheckScreenScale()) {
+            case 2:
+                if (!AskOkCancel(kTextDpiQuestion, platform::BoxIcon::Question)) return 0;
+                break;
+            case 3:
+                if (!AskOkCancel(kTextContinueLoading, platform::BoxIcon::Critical)) return 0;
+                break;
+            default: break;
+        }
+        ShowSplash();
+        language_.set_lang(false);
+        for (uint32_t p = 1; p <= 10; ++p)
+            if (platform::timeBeginPeriod(p)) {
+                timerPeriod_ = p;
+                break;
+            }
+        initGlobalsDone_ = false;
+        if (!gg_InitDirectX()) {
+            log_.f_Log("gg_InitDirectX()", kLogLeave, false);
+            return FailStartUp();
+        }
+        cameraHome_.eye = {11.05f, 14.5f, 127.0f};
+        cameraHome_.lookAt = {11.05f, 14.5f, 0.0f};
+        cameraHome_.angle = 3.14159f / 11.0f;
+        soundSlotsCreated_ = true;  // mDown1 .. mInv1: given their files by the configuration
+        if (!f_Init()) {
+            log_.f_Log("f_Init()", kLogLeave, false);
+            return FailStartUp();
+        }
+        splash_.Close();
+        log_.SetInitializationComplete(true);
+        log_.f_Log("__Initialization is complete!", kLogPlain, true);
+        mainWindow_.Show();
+        // The mouse buttons are read from SDL's mouse state, which exists with the window.
+        log_.f_Log("DirectInput8 created", kLogPlain, true);
+        inStartUp_ = false;
+    } catch (const std::exception&) {
+        return FailStartUp();
+    }
+
+    do {
+        loopAgain_ = false;
+        loopRunning_ = true;
+        m_GeneralLoop();
+    } while (loopAgain_);
+
+    if (timerPeriod_) platform::timeEndPeriod(timerPeriod_);
+    g_Exit();
+    log_.f_CloseLog();
+    return 0;
+}
+
+int App::FailStartUp() {
+    // The start-up flag is never cleared, so the message always shows.
+    if (startUp_) g_InfoBox(kTextInitFailed);
+    g_Exit();
+    log_.f_CloseLog();
+    return 1;
+}
+
+void App::g_Exit() {
+    if (exitStarted_) return;
+    exitStarted_ = true;
+    g_Exiting = true;
+    // From here every step runs whatever the previous one did.
+    log_.f_Log("g_Exit()", kLogEnter, true);
+    loopRunning_ = false;
+    // Windows in their fixed order: of them only the loading window and the main
+    // window exist so far.
+    splash_.Close();
+    mainWindow_.Destroy();
+    if (videoReady_) platform::VideoQuit();
+    videoReady_ = false;
+    log_.f_Log("g_Exit()", kLogLeave, true);
+}
+
+int App::g_CheckScreenScale() {
+    int dpi = 0;
+    if (options_.headless) {
+        dpi = 96;  // no desktop: the layout of a headless run has nothing to scale
+    } else if (!videoReady_ && options_.dpi == 0) {
+        // No display at all: there is no desktop to warn about; the device step
+        // reports the failure to start.
+        log_.f_Log("GetDC(HWND_DESKTOP)=0", kLogPlain, true);
+        return 1;
+    } else if (!platform::DesktopDpi(&dpi)) {
+        log_.f_Log("g_CheckScreenScale()", kLogPlain, false);
+        g_ErrorReport(kTextDesktopUnknown, "g_CheckScreenScale()", ErrorInfo{0, "display DPI unknown"});
+        return 3;
+    }
+    log_.f_Log("XPIXELSPERINCH=" + std::to_string(dpi), kLogPlain, true);
+    return dpi == 96 ? 1 : 2;
+}
+
+void App::ShowSplash() {
+    if (options_.headless || !videoReady_) return;
+    const std::string caption = std::string("Loading ") + kAppTitle + " v." + kVersion;
+    if (!splash_.Open(caption, kSplashWidth, kSplashHeight)) {
+        log_.f_Log("frm3dSplash load  ERR DESC: " + platform::VideoError(), kLogPlain, false);
+        return;
+    }
+    log_.SetProgressSink([this](int value, int maximum) {
+        splash_.Paint(value, maximum);
+        // Closing the loading window ends the run once start-up is over.
+        if (splash_.CloseRequested()) loopRunning_ = false;
+    });
+    splash_.Paint(log_.Counter(), StartupLog::kProgressMax);
+}
+
+bool App::gg_InitDirectX() {
+    if (!d_InitD3D()) {
+        log_.f_Log("gg_InitDirectX - d_InitD3D()=false", kLogPlain, true);
+        return false;
+    }
+    return true;
+}
+
+bool App::d_InitD3D() {
+    if (options_.headless) return true;  // the null device: nothing is drawn
+    if (!videoReady_) return false;
+    log_.f_Log("d_InitD3D()", kLogEnter, true);
+    std::string error;
+    if (!mainWindow_.Create(kAppTitle, kMainWidth, kMainHeight, &error)) {
+        log_.f_Log("d_InitD3D() - " + error, kLogPlain, false);
+        log_.f_Log("d_InitD3D()", kLogLeave, false);
+        return false;
+    }
+    platform::GlInfo info = mainWindow_.Info();
+    log_.f_Log("Adapter: " + info.renderer + " (" + info.vendor + ")", kLogPlain, true);
+    log_.f_Log("OpenGL version: " + info.version, kLogPlain, true);
+    log_.f_Log("Maximum Texture Size: " + std::to_string(info.maxTextureSize), kLogPlain, true);
+    log_.f_Log("d_InitD3D()", kLogLeave, true);
+    return true;
+}
+
+bool App::Targets::GetWindowEdges(float* left, float* top) {
+    if (!app_.mainWindow_.Exists()) return false;
+    app_.mainWindow_.Restore();
+    int x, y;
+    app_.mainWindow_.GetPosition(&x, &y);
+    *left = static_cast<float>(x * 15);
+    *top = static_cast<float>(y * 15);
+    return true;
+}
+
+void App::Targets::SetWindowEdges(float left, float top) {
+    app_.mainWindow_.SetPosition(static_cast<int>(std::lround(left / 15)), static_cast<int>(std::lround(top / 15)));
+}
+
+}  // namespace zembrol

@@ -1,0 +1,126 @@
+// Files and folders on POSIX.
+#include "platform/files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <fnmatch.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace zembrol::platform {
+
+std::optional<std::string> ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    if (in.bad()) return std::nullopt;
+    return ss.str();
+}
+
+bool WriteFileAtomic(const std::string& path, const std::string& content, std::string* error) {
+    std::string tmpl = path + ".tmp-XXXXXX";
+    int fd = mkstemp(tmpl.data());
+    if (fd < 0) {
+        if (error) *error = LastErrorText();
+        return false;
+    }
+    bool ok = true;
+    const char* p = content.data();
+    size_t left = content.size();
+    while (ok && left > 0) {
+        ssize_t n = write(fd, p, left);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) ok = false; else { p += n; left -= static_cast<size_t>(n); }
+    }
+    if (ok && fsync(fd) != 0) ok = false;
+    if (!ok && error) *error = LastErrorText();
+    // New files get the usual permissions, not mkstemp's private 0600.
+    mode_t mask = umask(0);
+    umask(mask);
+    fchmod(fd, 0666 & ~mask);
+    if (close(fd) != 0 && ok) {
+        ok = false;
+        if (error) *error = LastErrorText();
+    }
+    if (ok && rename(tmpl.c_str(), path.c_str()) != 0) {
+        ok = false;
+        if (error) *error = LastErrorText();
+    }
+    if (!ok) unlink(tmpl.c_str());
+    return ok;
+}
+
+bool CopyFileAtomic(const std::string& from, const std::string& to, std::string* error) {
+    auto content = ReadFile(from);
+    if (!content) {
+        if (error) *error = "cannot read " + from;
+        return false;
+    }
+    return WriteFileAtomic(to, *content, error);
+}
+
+bool FileExists(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool IsDirectory(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::string ParentFolder(const std::string& path) {
+    size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::vector<std::string> FindFiles(const std::string& pattern, std::string* error) {
+    std::vector<std::string> found;
+    size_t slash = pattern.find_last_of('/');
+    std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : pattern.substr(0, slash));
+    std::string name = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
+    if (name.find_first_of("*?") == std::string::npos) {
+        if (FileExists(pattern)) found.push_back(name);
+        return found;
+    }
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) {
+        if (error) *error = LastErrorText();
+        return found;
+    }
+    while (dirent* e = readdir(dir)) {
+        if (fnmatch(name.c_str(), e->d_name, FNM_CASEFOLD | FNM_PERIOD) != 0) continue;
+        if (FileExists(folder + "/" + e->d_name)) found.emplace_back(e->d_name);
+    }
+    closedir(dir);
+    return found;
+}
+
+std::string ExecutableFolder() {
+    char buf[PATH_MAX + 1];
+    ssize_t n = readlink("/proc/self/exe", buf, PATH_MAX);
+    if (n <= 0) return ".";
+    return ParentFolder(std::string(buf, static_cast<size_t>(n)));
+}
+
+std::string MachineName() {
+    char buf[256] = {};
+    if (gethostname(buf, sizeof buf - 1) != 0) return "localhost";
+    std::string name(buf, strnlen(buf, sizeof buf));
+    size_t b = name.find_first_not_of(" \t\r\n");
+    size_t e = name.find_last_not_of(" \t\r\n");
+    return b == std::string::npos ? "localhost" : name.substr(b, e - b + 1);
+}
+
+std::string LastErrorText() { return std::strerror(errno); }
+
+}  // namespace zembrol::platform

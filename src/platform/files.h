@@ -1,0 +1,34 @@
+// Files and folders: reading, crash-safe replacing, copying, wildcard search,
+// the application folder and the machine name.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zembrol::platform {
+
+std::optional<std::string> ReadFile(const std::string& path);
+// Replaces the file through a temporary file in the same folder and a rename,
+// so a crash or a full disk never leaves it half-written. False on any failure
+// (the old file is then untouched); `error` says why.
+bool WriteFileAtomic(const std::string& path, const std::string& content, std::string* error = nullptr);
+bool CopyFileAtomic(const std::string& from, const std::string& to, std::string* error = nullptr);
+bool FileExists(const std::string& path);
+bool IsDirectory(const std::string& path);
+
+// File names (no folder) in the folder of `pattern` whose names match its last
+// component; `*` and `?` are wildcards, compared without regard to case. A pattern
+// without wildcards names one file exactly. The order is the file system's.
+std::vector<std::string> FindFiles(const std::string& pattern, std::string* error = nullptr);
+
+// Folder of the running executable, without a trailing separator.
+std::string ExecutableFolder();
+// The machine's name: trimmed and cut at the first NUL; "localhost" when unknown.
+std::string MachineName();
+// The folder part of a path (no trailing separator).
+std::string ParentFolder(const std::string& path);
+// Human-readable text of the last system error.
+std::string LastErrorText();
+
+}  // namespace zembrol::platform

@@ -1,0 +1,46 @@
+// The main window: one borderless SDL window with an OpenGL 3.3 core context,
+// the surface the 3D view is drawn on.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct SDL_Window;
+
+namespace zembrol::platform {
+
+struct GlInfo {
+    std::string vendor, renderer, version;
+    int maxTextureSize = 0;
+};
+
+class GlWindow {
+public:
+    GlWindow() = default;
+    GlWindow(const GlWindow&) = delete;
+    GlWindow& operator=(const GlWindow&) = delete;
+    ~GlWindow() { Destroy(); }
+
+    // Creates the window hidden, with its context current; false with the reason.
+    bool Create(const std::string& title, int width, int height, std::string* error);
+    void Show();
+    void Destroy();
+    bool Exists() const { return window_ != nullptr; }
+    GlInfo Info() const;
+
+    void SetPosition(int x, int y);
+    void GetPosition(int* x, int* y) const;
+    void DrawableSize(int* w, int* h) const;
+    void Restore();  // back to the normal state (not minimised) before the position is read
+    void Swap();
+    // Fills the whole drawable with one colour (the frame before the scene exists).
+    void Clear(float r, float g, float b);
+    uint32_t Id() const;
+    SDL_Window* Handle() const { return window_; }
+
+private:
+    SDL_Window* window_ = nullptr;
+    void* context_ = nullptr;
+};
+
+}  // namespace zembrol::platform

@@ -1,0 +1,160 @@
+// Private-profile documents: parsing and editing text, then reading and writing files.
+#include "platform/profile.h"
+
+#include "platform/files.h"
+#include "platform/text_encoding.h"
+
+namespace zembrol::platform {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t\r\n\f\v";
+
+std::string_view Trim(std::string_view s) {
+    size_t b = s.find_first_not_of(kBlanks);
+    if (b == std::string_view::npos) return {};
+    size_t e = s.find_last_not_of(kBlanks);
+    return s.substr(b, e - b + 1);
+}
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+    return true;
+}
+
+// "[name]" → name, or false when the line is not a section header.
+bool SectionName(std::string_view raw, std::string_view* name) {
+    std::string_view t = Trim(raw);
+    if (t.size() < 2 || t.front() != '[') return false;
+    size_t close = t.find(']');
+    if (close == std::string_view::npos) return false;
+    *name = Trim(t.substr(1, close - 1));
+    return true;
+}
+
+// "key=value" → key and value, or false for comments and lines without '='.
+bool KeyValue(std::string_view raw, std::string_view* key, std::string_view* value) {
+    std::string_view t = Trim(raw);
+    if (t.empty() || t.front() == ';') return false;
+    size_t eq = t.find('=');
+    if (eq == std::string_view::npos) return false;
+    *key = Trim(t.substr(0, eq));
+    *value = Trim(t.substr(eq + 1));
+    return true;
+}
+
+std::string CleanValue(std::string_view v) {
+    // A value in matching quotes loses them; a NUL ends the text as in a C string.
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+        v = v.substr(1, v.size() - 2);
+    size_t nul = v.find('\0');
+    if (nul != std::string_view::npos) v = v.substr(0, nul);
+    return Utf8Prefix(v, kProfileValueMax);
+}
+
+}  // namespace
+
+ProfileDocument::ProfileDocument(std::string_view text) {
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t nl = text.find('\n', start);
+        std::string_view line = text.substr(start, nl == std::string_view::npos ? std::string_view::npos : nl - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines_.push_back(std::string(line));
+        if (nl == std::string_view::npos) break;
+        start = nl + 1;
+    }
+}
+
+long ProfileDocument::FindSection(std::string_view section) const {
+    std::string_view name;
+    for (size_t i = 0; i < lines_.size(); ++i)
+        if (SectionName(lines_[i], &name) && SameName(name, Trim(section))) return static_cast<long>(i);
+    return -1;
+}
+
+long ProfileDocument::SectionEnd(long header) const {
+    std::string_view name;
+    size_t i = static_cast<size_t>(header) + 1;
+    while (i < lines_.size() && !SectionName(lines_[i], &name)) ++i;
+    return static_cast<long>(i);
+}
+
+long ProfileDocument::FindKey(long header, std::string_view key) const {
+    std::string_view k, v;
+    long end = SectionEnd(header);
+    for (long i = header + 1; i < end; ++i)
+        if (KeyValue(lines_[static_cast<size_t>(i)], &k, &v) && SameName(k, Trim(key))) return i;
+    return -1;
+}
+
+std::string ProfileDocument::Get(std::string_view section, std::string_view key, std::string_view def) const {
+    long header = FindSection(section);
+    if (header >= 0) {
+        long at = FindKey(header, key);
+        if (at >= 0) {
+            std::string_view k, v;
+            KeyValue(lines_[static_cast<size_t>(at)], &k, &v);
+            return CleanValue(v);
+        }
+    }
+    return Utf8Prefix(def, kProfileValueMax);
+}
+
+void ProfileDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
+    std::string line = std::string(Trim(key)) + "=" + std::string(value);
+    long header = FindSection(section);
+    if (header < 0) {
+        if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.push_back("");
+        lines_.push_back("[" + std::string(Trim(section)) + "]");
+        lines_.push_back(line);
+        return;
+    }
+    long at = FindKey(header, key);
+    if (at >= 0) {
+        lines_[static_cast<size_t>(at)] = line;
+        return;
+    }
+    // After the section's last non-blank line, so blank separators stay between sections.
+    long end = SectionEnd(header);
+    while (end - 1 > header && Trim(lines_[static_cast<size_t>(end - 1)]).empty()) --end;
+    lines_.insert(lines_.begin() + end, line);
+}
+
+std::string ProfileDocument::Text() const {
+    std::string out;
+    for (const std::string& l : lines_) {
+        out += l;
+        out += '\n';
+    }
+    return out;
+}
+
+std::string GetPrivateProfileString(std::string_view section, std::string_view key, std::string_view def,
+                                    const std::string& path) {
+    auto bytes = ReadFile(path);
+    if (!bytes) return Utf8Prefix(def, kProfileValueMax);
+    return ProfileDocument(DecodeFileText(*bytes)).Get(section, key, def);
+}
+
+bool WritePrivateProfileString(std::string_view section, std::string_view key, std::string_view value,
+                               const std::string& path) {
+    ProfileFile file(path);
+    file.Set(section, key, value);
+    return file.Save();
+}
+
+ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) {
+    if (auto bytes = ReadFile(path_)) {
+        existed_ = true;
+        doc_ = ProfileDocument(DecodeFileText(*bytes));
+    }
+}
+
+bool ProfileFile::Save(std::string* error) const { return WriteFileAtomic(path_, doc_.Text(), error); }
+
+}  // namespace zembrol::platform

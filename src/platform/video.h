@@ -1,0 +1,21 @@
+// The display connection: start and stop of SDL's video subsystem and the
+// desktop's logical dots per inch.
+#pragma once
+
+#include <string>
+
+namespace zembrol::platform {
+
+// Connects to the display; false (with SDL's reason) when there is none.
+bool VideoInit(std::string* error);
+void VideoQuit();
+bool VideoReady();
+// The display layer's text for its last failure.
+std::string VideoError();
+
+// Horizontal dots per inch of the first display, rounded; false when unknown.
+// A value set with OverrideDesktopDpi (tests, --dpi) is returned instead.
+bool DesktopDpi(int* dpi);
+void OverrideDesktopDpi(int dpi);
+
+}  // namespace zembrol::platform

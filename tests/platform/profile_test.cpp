@@ -1,0 +1,81 @@
+// Private-profile files: lookups as the settings and language files expect them,
+// and edits that keep everything else in the file.
+#include <gtest/gtest.h>
+
+#include "platform/profile.h"
+#include "temp_dir.h"
+
+using namespace zembrol::platform;
+using zembrol::testing::TempDir;
+
+TEST(Profile, LookupRules) {
+    const std::string text =
+        "; a comment=not a key\r\n"
+        "[Main]\r\n"
+        "  bCW  =   True  \r\n"
+        "quoted=\"  spaced  \"\r\n"
+        "empty=\r\n"
+        "fcаncеl=Отмена\r\n"
+        "fcancel=latin\r\n"
+        "[second]\n"
+        "bCW=False\n"
+        "[main]\n"
+        "late=ignored, only the first section of a name is read\n";
+    ProfileDocument doc(text);
+    struct Case { const char* section; const char* key; const char* want; };
+    const Case cases[] = {
+        {"MAIN", "bcw", "True"},          // names compare without case, values lose blanks
+        {" main ", "BCW", "True"},
+        {"Main", "quoted", "  spaced  "}, // matching quotes are removed, what they hold is kept
+        {"Main", "empty", ""},
+        {"Main", "missing", "..."},       // the default
+        {"nosuch", "bCW", "..."},
+        {"second", "bCW", "False"},
+        {"Main", "fcаncеl", "Отмена"},   // Cyrillic а and е found as written
+        {"Main", "fcancel", "latin"},     // the Latin spelling is another key
+        {"Main", "late", "..."},
+        {"Main", "; a comment", "..."},
+    };
+    for (const Case& c : cases) EXPECT_EQ(doc.Get(c.section, c.key, "..."), c.want) << c.section << "/" << c.key;
+}
+
+TEST(Profile, ValuesAreCutTo254CharactersNeverInsideALetter) {
+    std::string longRu;
+    for (int i = 0; i < 300; ++i) longRu += "ж";  // two bytes each
+    ProfileDocument doc("[s]\nk=" + longRu + "\n");
+    std::string got = doc.Get("s", "k", "...");
+    EXPECT_EQ(got.size(), 254u * 2);
+    EXPECT_EQ(got, longRu.substr(0, 508));
+}
+
+TEST(Profile, SetKeepsTheRestOfTheFile) {
+    ProfileDocument doc("; settings\n[A]\nx=1\n\n[B]\ny=2\n");
+    doc.Set("a", "X", "10");        // replaced in place, whatever the case of the names
+    doc.Set("A", "z", "3");         // appended to its section, before the blank separator
+    doc.Set("C", "w", "4");         // a new section at the end
+    EXPECT_EQ(doc.Text(), "; settings\n[A]\nX=10\nz=3\n\n[B]\ny=2\n\n[C]\nw=4\n");
+}
+
+TEST(Profile, FilesInWindows1251AreRead) {
+    TempDir dir;
+    dir.Write("ru.ini", "[fMain]\ncPause=\xcf\xe0\xf3\xe7\xe0\n");  // "Пауза" in Windows-1251
+    EXPECT_EQ(GetPrivateProfileString("fMain", "cPause", "...", dir / "ru.ini"), "Пауза");
+    EXPECT_EQ(GetPrivateProfileString("fMain", "cPause", "...", dir / "missing.ini"), "...");
+}
+
+TEST(Profile, BinaryJunkNeverBreaksALookup) {
+    std::string junk;
+    for (int i = 0; i < 5000; ++i) junk += static_cast<char>((i * 7919) % 256);
+    TempDir dir;
+    dir.Write("junk.ini", junk + std::string("\n[ok]\nk=v\0tail\n", 15) + std::string(100000, 'x'));
+    EXPECT_EQ(GetPrivateProfileString("ok", "k", "...", dir / "junk.ini"), "v");
+    EXPECT_EQ(GetPrivateProfileString("ok", "none", "...", dir / "junk.ini"), "...");
+}
+
+TEST(Profile, WriteCreatesAndUpdatesTheFile) {
+    TempDir dir;
+    ASSERT_TRUE(WritePrivateProfileString("config", "ini_config", "2", dir / "cfg.ini"));
+    ASSERT_TRUE(WritePrivateProfileString("config", "ini_config", "3", dir / "cfg.ini"));
+    EXPECT_EQ(dir.Read("cfg.ini"), "[config]\nini_config=3\n");
+    EXPECT_FALSE(WritePrivateProfileString("config", "k", "v", dir / "no/such/folder/cfg.ini"));
+}
