@@ -18,7 +18,7 @@ const char* const kNoValue = "...";
 bool a_FindFile(StartupLog& log, const std::string& path) {
     std::string error;
     if (!platform::FindFiles(path, &error).empty()) return true;
-    if (!error.empty() && error != "No such file or directory")
+    if (!error.empty())
         log.f_Log("a_FindFile() error - " + error, kLogPlain, false);
     else
         log.f_Log("a_FindFile(): file " + path + " not found", kLogPlain, false);

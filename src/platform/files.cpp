@@ -94,7 +94,8 @@ std::vector<std::string> FindFiles(const std::string& pattern, std::string* erro
     }
     DIR* dir = opendir(folder.c_str());
     if (!dir) {
-        if (error) *error = LastErrorText();
+        // A missing folder holds no files; anything else is worth reporting.
+        if (error && errno != ENOENT) *error = LastErrorText();
         return found;
     }
     while (dirent* e = readdir(dir)) {

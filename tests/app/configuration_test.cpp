@@ -1,0 +1,193 @@
+// Configuration files: first run, the active number, a round trip of every key,
+// the user sequence, path defaults, damaged files and per-machine files.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "app/configuration.h"
+#include "app/setting_keys.h"
+#include "log_fixture.h"
+
+using namespace zembrol;
+using zembrol::testing::LogFixture;
+
+namespace {
+
+struct SoundOn : ConfigTargets {
+    bool SoundSlotsExist() override { return true; }
+    int graphicsApplied = 0;
+    void GraphicsLoaded() override { ++graphicsApplied; }
+};
+
+// Every key with its current text, in file order.
+std::vector<std::pair<std::string, std::string>> AllKeys(Settings& s) {
+    struct Collect : SettingVisitor {
+        std::vector<std::pair<std::string, std::string>> keys;
+        void Key(const char* section, const std::string& key, SettingRef ref) override {
+            keys.emplace_back(std::string(section) + "/" + key, SettingText(ref));
+        }
+    } c;
+    VisitSettingKeys(s, c);
+    return c.keys;
+}
+
+struct ConfigFixture : LogFixture {
+    AppPaths paths;
+    Settings settings;
+    SoundOn targets;
+    Configuration config{paths, log, settings};
+
+    ConfigFixture() {
+        paths.root = dir.Path();
+        paths.machine = "PLAYER";
+        dir.Write("data/set/default.ini", "[MAIN]\nbCW=False\ng_Speed=2\nmSeq_Count=2\nu1=3\nu2=5\n");
+        config.SetTargets(&targets);
+    }
+};
+
+}  // namespace
+
+TEST(Configuration, FirstRunCopiesTheDefaultsForThisMachine) {
+    ConfigFixture f;
+    ASSERT_TRUE(f.config.ini_MainIni(1));
+    EXPECT_EQ(f.config.currentPath, f.dir / "data/set/PLAYER1.ini");
+    EXPECT_EQ(f.dir.Read("data/set/PLAYER1.ini"), f.dir.Read("data/set/default.ini"));
+    EXPECT_TRUE(f.Contains("copy default ini-file"));
+    EXPECT_FALSE(f.settings.game.bCW);
+    EXPECT_EQ(f.settings.game.g_Speed, 2);
+    EXPECT_EQ(f.settings.game.g_TickMs, 10);
+    EXPECT_EQ(f.targets.graphicsApplied, 1);
+}
+
+TEST(Configuration, ActiveNumberFromCfgIni) {
+    struct Case { const char* cfg; const char* file; };
+    for (const Case& c : {Case{"[config]\nini_config=4\n", "PLAYER4.ini"}, Case{"[config]\nini_config=9\n", "PLAYER1.ini"},
+                          Case{"[config]\nini_config=abc\n", "PLAYER1.ini"}, Case{"", "PLAYER1.ini"}}) {
+        ConfigFixture f;
+        f.dir.Write("data/set/cfg.ini", c.cfg);
+        f.config.ini_MainIni(1);
+        EXPECT_EQ(f.config.currentPath, f.dir / ("data/set/" + std::string(c.file))) << c.cfg;
+    }
+}
+
+TEST(Configuration, EveryKeySurvivesASaveAndALoad) {
+    ConfigFixture f;
+    f.config.ini_MainIni(1);
+    // Give every variable a value unlike any default.
+    struct Scramble : SettingVisitor {
+        int n = 0;
+        void Key(const char*, const std::string& key, SettingRef ref) override {
+            ++n;
+            std::visit([&](auto* v) {
+                using T = std::remove_pointer_t<decltype(v)>;
+                if constexpr (std::is_same_v<T, bool>) *v = !*v;
+                else if constexpr (std::is_same_v<T, std::string>) *v = "/music/" + key + " ё.wav";
+                else if constexpr (std::is_same_v<T, float>) *v = 15.0f * n;
+                else *v = static_cast<T>(n % 100 + 1);
+            }, ref);
+        }
+    } scramble;
+    VisitSettingKeys(f.settings, scramble);
+    f.settings.game.UserSeq.seq_Clear();
+    for (uint8_t item : {6, 2, 2, 0}) f.settings.game.UserSeq.PutItem(item);
+    f.settings.game.g_Speed = 1;
+    ASSERT_TRUE(f.config.ini_MainIni(0));
+    auto saved = AllKeys(f.settings);  // mSeq_Count now holds the sequence's length
+
+    Settings fresh;
+    Configuration reload(f.paths, f.log, fresh);
+    reload.SetTargets(&f.targets);
+    reload.ini_MainIni(1);
+    EXPECT_EQ(AllKeys(fresh), saved);
+    EXPECT_EQ(fresh.game.UserSeq.GetCount(), 4);
+    EXPECT_EQ(fresh.game.UserSeq.GetValueItem(1), 6);
+    EXPECT_EQ(fresh.game.UserSeq.GetValueItem(4), 0);
+    EXPECT_EQ(fresh.game.g_TickMs, 15);
+    std::string text = f.dir.Read("data/set/PLAYER1.ini");
+    EXPECT_NE(text.find("bCW=True\n"), std::string::npos);  // Booleans as words
+    EXPECT_NE(text.find("u4=0\n"), std::string::npos);
+    EXPECT_NE(f.dir.Read("data/set/cfg.ini").find("ini_config=1"), std::string::npos);
+}
+
+TEST(Configuration, ReloadGivesExactlyTheStoredSequence) {
+    ConfigFixture f;
+    f.config.ini_MainIni(1);
+    f.config.ini_MainIni(1);  // F11 twice
+    const clsSeq& seq = f.settings.game.UserSeq;
+    ASSERT_EQ(seq.GetCount(), 2);
+    EXPECT_EQ(seq.GetValueItem(1), 3);
+    EXPECT_EQ(seq.GetValueItem(2), 5);
+}
+
+TEST(Configuration, MissingSequenceItemRepeatsThePreviousOne) {
+    ConfigFixture f;
+    f.dir.Write("data/set/PLAYER1.ini", "[MAIN]\nmSeq_Count=4\nu2=4\nu3=junk\n");
+    f.config.ini_MainIni(1);
+    const clsSeq& seq = f.settings.game.UserSeq;
+    ASSERT_EQ(seq.GetCount(), 4);
+    EXPECT_EQ(std::vector<int>({seq.GetValueItem(1), seq.GetValueItem(2), seq.GetValueItem(3), seq.GetValueItem(4)}),
+              std::vector<int>({0, 4, 4, 4}));
+}
+
+TEST(Configuration, PathDefaultsReplaceOnlyShortValues) {
+    ConfigFixture f;
+    f.dir.Write("data/set/PLAYER1.ini", "[MUSIC]\nPathToBkgMusic=\nmDel1_Path=x\n[GRAPH]\ngr_arTex3=\n");
+    f.config.ini_MainIni(1);
+    EXPECT_EQ(f.settings.PathToBkgMusic, f.dir / "data/music/BkgMusic.wav");
+    EXPECT_EQ(f.settings.slots[7].Path, f.dir / "data/music/del.wav");
+    EXPECT_EQ(f.settings.slots[0].Path, "...");  // missing key: "..." is long enough to stay
+    EXPECT_EQ(f.settings.gr_arTex[3], f.dir / "data/textures/tex3.bmp");
+    EXPECT_EQ(f.settings.gr_arTex[14], "...");
+}
+
+TEST(Configuration, DamagedFileKeepsBuiltInValues) {
+    ConfigFixture f;
+    std::string junk = "[MAIN]\ng_Speed=fast\nbCW=yes\nm_DelLinesInLevel=99999\n";
+    for (int i = 0; i < 3000; ++i) junk += static_cast<char>(i % 251);
+    junk += "\nleft=-300\n";
+    f.dir.Write("data/set/PLAYER1.ini", junk);
+    Settings defaults;
+    f.config.ini_MainIni(1);
+    EXPECT_EQ(f.settings.game.g_Speed, defaults.game.g_Speed);
+    EXPECT_EQ(f.settings.game.bCW, defaults.game.bCW);
+    EXPECT_EQ(f.settings.game.m_DelLinesInLevel, defaults.game.m_DelLinesInLevel);
+    EXPECT_EQ(f.settings.left, 0.0f);  // above or left of the screen is raised to 0
+}
+
+TEST(Configuration, MachinesKeepTheirOwnFiles) {
+    ConfigFixture f;
+    f.config.ini_MainIni(1);
+    f.settings.game.g_Speed = 1;
+    f.config.ini_MainIni(0);  // F12 on PLAYER
+
+    AppPaths other = f.paths;
+    other.machine = "LAPTOP";
+    Settings s2;
+    Configuration c2(other, f.log, s2);
+    c2.ini_MainIni(1);  // F11 on LAPTOP: its own copy of the defaults
+    EXPECT_EQ(s2.game.g_Speed, 2);
+    EXPECT_TRUE(f.dir.Read("data/set/PLAYER1.ini").find("g_Speed=1") != std::string::npos);
+    EXPECT_TRUE(f.dir.Read("data/set/LAPTOP1.ini").find("g_Speed=2") != std::string::npos);
+}
+
+TEST(Configuration, FailedSaveIsReportedAndKeepsTheOldFile) {
+    ConfigFixture f;
+    f.config.ini_MainIni(1);
+    const std::string before = f.dir.Read("data/set/PLAYER1.ini");
+    f.config.currentPath = f.dir / "data/set";  // a folder: the rename must fail
+    f.config.ini_config = "1";
+    f.paths.machine = "set/../nope/PLAYER";    // the path the save takes does not exist
+    EXPECT_FALSE(f.config.ini_MainIni(0));
+    EXPECT_TRUE(f.Contains("ini_MainIni(), err.desc - "));
+    EXPECT_EQ(f.dir.Read("data/set/PLAYER1.ini"), before);
+}
+
+TEST(Configuration, ShortTextAndFindFile) {
+    const std::string path60(60, 'p');
+    EXPECT_EQ(g_ShortText(path60, 25), std::string(11, 'p') + "..." + std::string(11, 'p'));
+    EXPECT_EQ(g_ShortText("short", 25), "short");
+    EXPECT_EQ(g_ShortText("/музыка/очень/длинный/путь.wav", 11), "/муз....wav");
+    LogFixture f;
+    EXPECT_FALSE(a_FindFile(f.log, f.dir / "nope.ini"));
+    EXPECT_TRUE(f.Contains("a_FindFile(): file " + (f.dir / "nope.ini") + " not found --- FAILED !!!"));
+}
