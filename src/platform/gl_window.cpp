@@ -80,6 +80,7 @@ void GlWindow::Swap() {
 
 void GlWindow::Clear(float r, float g, float b) {
     if (!context_) return;
+    SDL_GL_MakeCurrent(window_, static_cast<SDL_GLContext>(context_));
     int w, h;
     DrawableSize(&w, &h);
     glViewport(0, 0, w, h);

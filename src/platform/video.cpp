@@ -3,18 +3,43 @@
 
 #include <SDL.h>
 
+#include <X11/Xlib.h>
+
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 
 namespace zembrol::platform {
 
 namespace {
 bool g_ready = false;
 int g_dpiOverride = 0;
+// The X desktop's logical dots per inch: the Xft.dpi resource that desktop
+// settings write when text is scaled, and 96 (what toolkits assume) when it is not
+// set. The physical size the X server reports says nothing about the desktop's scale.
+bool XDpi(int* dpi) {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return false;
+    *dpi = 96;
+    if (const char* resources = XResourceManagerString(display)) {
+        const char* at = std::strstr(resources, "Xft.dpi:");
+        if (at) {
+            double value = std::atof(at + std::strlen("Xft.dpi:"));
+            if (value > 0) *dpi = static_cast<int>(std::lround(value));
+        }
+    }
+    XCloseDisplay(display);
+    return true;
+}
+
 }  // namespace
 
 bool VideoInit(std::string* error) {
     if (g_ready) return true;
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // The loading window paints a plain surface. Left to itself SDL would back it
+    // with a GL renderer whose context then steals the main window's.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         if (error) *error = SDL_GetError();
         return false;
@@ -41,6 +66,7 @@ bool DesktopDpi(int* dpi) {
         return true;
     }
     if (!g_ready) return false;
+    if (XDpi(dpi)) return true;
     float ddpi = 0, hdpi = 0, vdpi = 0;
     if (SDL_GetDisplayDPI(0, &ddpi, &hdpi, &vdpi) != 0 || !(hdpi > 0)) return false;
     *dpi = static_cast<int>(std::lround(hdpi));

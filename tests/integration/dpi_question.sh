@@ -1,0 +1,10 @@
+# At 120 dots per inch the game asks before loading; Cancel ends it with the log
+# as far as the question, OK loads normally.
+source "$(dirname "$0")/lib.sh" "$@"
+[[ -n "${DISPLAY:-}" ]] || { echo "needs a display"; exit 0; }
+root="$(make_root)"
+expect_exit 0 "$ZEMBROL" --root "$root" --dpi 120 --answer cancel
+log="$root/data/Load_$HOST.log"
+[[ "$(log_messages "$log" | tail -2)" == $'f_OpenLog()\nXPIXELSPERINCH=120' ]] || { cat "$log"; fail "log after cancel"; }
+grep -q "    End$" "$log" && fail "an end banner after cancel"
+exit 0
