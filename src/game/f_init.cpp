@@ -1,0 +1,143 @@
+// f_Init: the steps of a game start in their fixed order. Steps that belong to other
+// subsystems (records, timers, music, camera, demo) go out as events.
+#include "game/f_init.h"
+
+#include "game/figures.h"
+#include "game/labels.h"
+
+namespace zembrol {
+
+const std::array<const char*, 13> kLevelNames = {
+    "End Edition", "DRUM", "DieRect", "Inversia", "Fantom", "ZembNET", "Revanche",
+    "Rainbow",     "Miracle", "Zero", "D#D",     "Skin",    "Alpha"};
+
+bool InitGlobals(Game& g) {
+    if (g.s.m_GlobalsReady) return true;
+    if (!g.ev.InitGlobals()) return false;
+    for (size_t k = 0; k < kLevelNames.size(); ++k) g.s.LevelName[k] = kLevelNames[k];
+    g.s.m_GlobalsReady = true;
+    return true;
+}
+
+bool g_SeriesOn(const Game& g) { return g.cfg.g_Trial && g.s.g_TrialGameNo < 3; }
+
+namespace {
+
+// Everything a fresh game (not the next game of a series) sets back to zero.
+void FreshStart(Game& g) {
+    GameState& s = g.s;
+    g.ev.DemoStop();
+    s.g_MiracleMeter = 0;
+    s.g_ChangeBonus = 0;
+    s.g_InversiaBonus = 0;
+    s.m_LastInvAmount = 0;
+    s.m_LastColorAmount = 0;
+    s.score.s_reset();
+    s.g_ColorState = 0;
+    s.g_ZembCount = 0;
+    s.g_MovesTotal = 0;
+    s.g_SpecialCount = 0;
+    s.g_ColorBonus = 0;
+    s.g_ColorValue = 0;
+    s.g_FigCount = 0;
+    s.g_ZembBonus = 0;
+    s.g_TimeBonus = 0;
+    for (std::string& l : s.lblCountLines) l.clear();
+    s.lblScore = "---";
+    if (g.cfg.g_Trial) {
+        ++s.g_TrialGameNo;
+        g.cfg.gt_CurGameType = 3;
+        g.cfg.bRandomSeq = false;
+    }
+    s.g_LineKinds = {};
+    for (auto& type : s.g_LevelScores) type.fill(kLevelScoreUnset);
+}
+
+}  // namespace
+
+bool f_Init(Game& g) {
+    GameState& s = g.s;
+    GameSettings& cfg = g.cfg;
+    g.ev.Log("f_Init()", 5, true);
+    if (s.g_Exiting) {
+        g.ev.Log("f_Init()", 10, true);
+        return true;
+    }
+    g.ev.TakeBackIndicatorsShow();
+    g.ev.RecordPlaceLabelsReset();
+    s.g_LastFig.RowsRemoved = true;
+    s.g_LastFig.TakeBackCount = 0;
+    g.ev.RemovedFigureEffectStop();
+
+    g.rng.Randomize();
+    s.m_NumKinds = g.rng.Rnd() > 0.5 ? 8 : 7;
+
+    if (!InitGlobals(g)) return false;
+
+    // Every game outside "Sequence" and outside a series draws the seven ordinary
+    // figures at random: the user's list is replaced.
+    if (!(cfg.gt_CurGameType == 3 || cfg.g_Trial)) {
+        cfg.bRandomSeq = true;
+        cfg.UserSeq.seq_Clear();
+        for (uint8_t k = 0; k <= 6; ++k) cfg.UserSeq.PutItem(k);
+    }
+    g.ev.BusyTimersStop();
+
+    if (cfg.g_Trial && s.g_TrialGameNo < 3 && s.g_TrialGameNo > 0) {
+        // Games 2 and 3 of a series add up into one result: nothing is reset.
+        cfg.bRandomSeq = true;
+        ++s.g_TrialGameNo;
+        cfg.gt_CurGameType = 4 - s.g_TrialGameNo;
+    } else {
+        FreshStart(g);
+    }
+
+    m_SetLblCaptions(s);
+    g.ev.DemoResume();
+    g.ev.MusicStart();
+    g.ev.GameCaptionsWrite();
+    s.g_ColorWarn = 0;
+    g.ev.ColorIndicatorHide();
+    s.g_ColorState = 0;
+    s.g_ColorValue = 0;
+    g.ev.ViewReset();
+    g.ev.PlaySound("mRht1");
+    s.m_InvSign = false;
+
+    g.rng.Randomize();
+    s.g_Level = 0;
+    s.lblLevel = "Level # 0";
+    s.m_FallCounter = 0;
+    s.m_FallDelay = 150;
+    g.ev.RecordPlaceStringsClear();
+
+    for (auto& col : s.g_Pole) col.fill(false);
+    for (auto& col : s.m_PoleColor) col.fill(Color4{});
+    s.m_PoleMaxX = static_cast<uint8_t>(s.g_Pole.size() - 1);
+    s.m_PoleMaxY = static_cast<uint8_t>(s.g_Pole[0].size() - 1);
+
+    s.g_FigX = kSpawnCol;
+    s.g_FigY = 0;
+    g.rng.Randomize();
+    s.g_Running = true;
+    s.g_LinesInLevel = 0;
+
+    for (FigureRec& entry : s.g_Figs) SetQueueEntry(entry, ChooseFigure(g));
+
+    AnnounceNextFigure(g);
+    g_CheckForZembFig(g);
+
+    s.g_DropArmed = true;
+    s.g_Dropping = false;
+    g.ev.ColorIndicatorHide();
+
+    s.m_LevelAtLastLanding = 0;
+    s.m_MouseLatch = true;
+    g.ev.RecordsNewGame();
+    g.ev.LevelBannerRestart();
+
+    g.ev.Log("f_Init()", 10, true);
+    return true;
+}
+
+}  // namespace zembrol

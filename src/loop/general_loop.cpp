@@ -1,0 +1,63 @@
+// The shared loop pass. No allocation per pass: the tick works on fixed arrays.
+#include "loop/general_loop.h"
+
+#include "game/end_of_game.h"
+#include "game/f_init.h"
+#include "game/landing.h"
+#include "game/moves.h"
+#include "game/tick.h"
+#include "loop/mouse_commands.h"
+
+namespace zembrol {
+
+bool WaitForPass(Session& s, const std::function<void()>& pumpEvents) {
+    for (;;) {
+        if (pumpEvents) pumpEvents();
+        if (!s.loop.running) return false;
+        if (s.clock.NowMs() - s.loop.m_LastPass >= s.settings.g_TickMs) break;
+        s.clock.SleepMs(1);
+    }
+    s.loop.m_LastPass = s.clock.NowMs();
+    return true;
+}
+
+int m_ReadMouse(const Session& s) {
+    if (s.loop.rightDown) return 2;
+    if (s.loop.leftDown) return 1;
+    return 0;
+}
+
+PassEnd GamePass(Session& s) {
+    if (!s.loop.running) return PassEnd::Stopped;
+    if (s.events.LevelFlightBusy() || !s.state.g_Running) {
+        s.clock.SleepMs(20);
+        return PassEnd::Idle;
+    }
+    if (!GameTick(s.game)) return PassEnd::Ticked;
+    if (!Landing(s.game)) return PassEnd::Landed;
+    ++s.loop.gamesOver;
+    // The finished game stays on show unless the series goes on with its next game.
+    s.state.m_EndOfGameDisplay = !g_SeriesOn(s.game);
+    s.loop.loopAgain = EndOfGame(s.game);
+    if (!s.loop.loopAgain) {
+        s.loop.running = false;
+        return PassEnd::Stopped;
+    }
+    return PassEnd::NewGame;
+}
+
+PassEnd LoopPass(Session& s, const std::function<void(Session&)>& drawFrame) {
+    if (!s.loop.running) return PassEnd::Stopped;
+    m_MouseButtons(s, m_ReadMouse(s));
+    // The frame computes the ghost it draws.
+    CalcFantom(s.state);
+    if (drawFrame) drawFrame(s);
+    return GamePass(s);
+}
+
+PassEnd HeadlessPass(Session& s) {
+    if (!WaitForPass(s)) return PassEnd::Stopped;
+    return LoopPass(s);
+}
+
+}  // namespace zembrol

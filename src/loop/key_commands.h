@@ -1,0 +1,56 @@
+// Keyboard: the key-down table of the main window. Game keys call the rules'
+// commands; window keys (pause, camera, configuration, demo speed, close) go to the
+// WindowCommands the host implements. Key codes are the virtual-key numbers the key
+// table uses; the platform layer maps its own key symbols onto them.
+#pragma once
+
+#include <string_view>
+
+#include "loop/session.h"
+
+namespace zembrol {
+
+namespace vk {
+inline constexpr int Enter = 13, Esc = 27, Space = 32;
+inline constexpr int Left = 37, Up = 38, Right = 39, Down = 40;
+inline constexpr int Digit1 = 49, Digit2 = 50, Digit3 = 51;
+inline constexpr int F1 = 112, F4 = 115, F7 = 118, F9 = 120, F11 = 122, F12 = 123;
+}  // namespace vk
+
+struct KeyPress {
+    int code = 0;
+    bool shift = false, ctrl = false, alt = false;
+};
+
+// "Left", "F5", "1", ... (any letter case) to a key code; 0 for an unknown name.
+int KeyCodeFromName(std::string_view name);
+
+// Window actions reached from the key table. Each returns false when the host has
+// no such action (yet).
+class WindowCommands {
+public:
+    virtual ~WindowCommands() = default;
+    // Esc: set the Esc-pause flag and toggle the pause button.
+    virtual bool EscPause() { return false; }
+    // F1..F7: camera view preset 1..7.
+    virtual bool CameraPreset(int preset) { (void)preset; return false; }
+    // F9: the material editor (not modal).
+    virtual bool OpenMaterialEditor() { return false; }
+    // F11 / F12: read / save the whole configuration.
+    virtual bool ReloadConfiguration() { return false; }
+    virtual bool SaveConfiguration() { return false; }
+    // 1, 2, 3: demo speed while the demo runs (the host ignores them otherwise).
+    virtual bool DemoSpeedKey(int key) { (void)key; return false; }
+    // Alt+F4: close the main window.
+    virtual bool CloseMainWindow() { return false; }
+};
+
+enum class KeyOutcome {
+    Done,          // the key's action ran (or the command refused itself, as the rules say)
+    Ignored,       // a modifier was held, or the key has no action
+    NotSupported,  // the action belongs to a part of the game that is not there yet
+};
+
+KeyOutcome OnKeyDown(Session& s, const KeyPress& key, WindowCommands& window);
+
+}  // namespace zembrol

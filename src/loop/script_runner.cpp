@@ -1,0 +1,201 @@
+// Script runner: parse one line, run it, stop at the first error with its line number.
+#include "loop/script_runner.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <istream>
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+#include "game/figures.h"
+#include "loop/general_loop.h"
+#include "loop/mouse_commands.h"
+#include "loop/state_dump.h"
+#include "loop/state_names.h"
+
+namespace zembrol {
+
+namespace {
+
+struct ScriptError {
+    std::string message;
+};
+
+std::vector<std::string_view> Split(std::string_view line) {
+    std::vector<std::string_view> words;
+    size_t k = 0;
+    while (k < line.size()) {
+        while (k < line.size() && std::isspace(static_cast<unsigned char>(line[k]))) ++k;
+        size_t start = k;
+        while (k < line.size() && !std::isspace(static_cast<unsigned char>(line[k]))) ++k;
+        if (k > start) words.push_back(line.substr(start, k - start));
+    }
+    return words;
+}
+
+std::string_view Trim(std::string_view t) {
+    while (!t.empty() && std::isspace(static_cast<unsigned char>(t.front()))) t.remove_prefix(1);
+    while (!t.empty() && std::isspace(static_cast<unsigned char>(t.back()))) t.remove_suffix(1);
+    return t;
+}
+
+void Need(const std::vector<std::string_view>& w, size_t n, const char* usage) {
+    if (w.size() != n) throw ScriptError{std::string("usage: ") + usage};
+}
+
+long long Int(std::string_view text, long long lo, long long hi, const char* what) {
+    long long v = 0;
+    if (!ParseInt(text, v)) throw ScriptError{"bad number '" + std::string(text) + "' for " + what};
+    if (v < lo || v > hi)
+        throw ScriptError{std::string(what) + " must lie in " + std::to_string(lo) + ".." + std::to_string(hi)};
+    return v;
+}
+
+double Real(std::string_view text, const char* what) {
+    if (!text.empty() && text[0] == '+') text.remove_prefix(1);
+    double v = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(v))
+        throw ScriptError{"bad number '" + std::string(text) + "' for " + what};
+    return v;
+}
+
+bool Is(std::string_view a, std::string_view b) { return a == b; }
+
+void RunKey(Session& s, std::string_view spec, ScriptHost& host) {
+    KeyPress key;
+    std::string_view rest = spec;
+    for (;;) {
+        size_t plus = rest.find('+');
+        if (plus == std::string_view::npos || plus == 0) break;
+        std::string_view mod = rest.substr(0, plus);
+        if (Is(mod, "Shift")) key.shift = true;
+        else if (Is(mod, "Ctrl")) key.ctrl = true;
+        else if (Is(mod, "Alt")) key.alt = true;
+        else throw ScriptError{"unknown modifier '" + std::string(mod) + "'"};
+        rest.remove_prefix(plus + 1);
+    }
+    key.code = KeyCodeFromName(rest);
+    if (key.code == 0) throw ScriptError{"unknown key '" + std::string(rest) + "'"};
+    if (OnKeyDown(s, key, host) == KeyOutcome::NotSupported)
+        throw ScriptError{"key " + std::string(spec) + " is not supported"};
+}
+
+void RunMouse(Session& s, const std::vector<std::string_view>& w) {
+    if (w.size() >= 2 && Is(w[1], "move")) {
+        Need(w, 4, "mouse move X Y");
+        OnMouseMove(s, Real(w[2], "X"), Real(w[3], "Y"));
+        return;
+    }
+    if (w.size() >= 2 && (Is(w[1], "down") || Is(w[1], "up"))) {
+        Need(w, 3, "mouse down|up left|right");
+        if (!Is(w[2], "left") && !Is(w[2], "right"))
+            throw ScriptError{"unknown mouse button '" + std::string(w[2]) + "'"};
+        OnMouseButton(s, Is(w[2], "right"), Is(w[1], "down"));
+        return;
+    }
+    throw ScriptError{"usage: mouse move X Y | mouse down|up left|right"};
+}
+
+void RunRow(Session& s, const std::vector<std::string_view>& w) {
+    Need(w, 3, "row R PATTERN");
+    const int r = static_cast<int>(Int(w[1], 0, s.state.FloorRow(), "row"));
+    std::string_view p = w[2];
+    if (p.size() != kPlayWidth || p.find_first_not_of("01") != std::string_view::npos)
+        throw ScriptError{"bad pattern '" + std::string(p) + "': 15 characters 0 or 1"};
+    // Filled cells get a neutral grey, so a dump or a frame shows them like landed ones.
+    const Color4 grey{0.59f, 0.59f, 0.59f, 1.0f};
+    for (int k = 0; k < kPlayWidth; ++k) {
+        const bool on = p[k] == '1';
+        s.state.g_Pole[kFirstCol + k][r] = on;
+        s.state.m_PoleColor[kFirstCol + k][r] = on ? grey : Color4{};
+    }
+}
+
+void RunFigure(Session& s, const std::vector<std::string_view>& w) {
+    Need(w, 3, "figure K MASK");
+    const int k = static_cast<int>(Int(w[1], 0, kQueueSize - 1, "queue entry"));
+    if (!IsValidMask(w[2])) throw ScriptError{"bad mask '" + std::string(w[2]) + "': 16 characters 0 or 1"};
+    SetQueueEntry(s.state.g_Figs[k], FigureChoice{std::string(w[2]), 0, false});
+}
+
+void RunSet(Session& s, const std::vector<std::string_view>& w, ScriptHost& host) {
+    Need(w, 3, "set NAME VALUE");
+    std::string problem;
+    switch (SetNamedValue(s, w[1], w[2], problem)) {
+        case SetResult::Done: return;
+        case SetResult::BadValue: throw ScriptError{problem};
+        case SetResult::UnknownName:
+            if (!host.Set(std::string(w[1]), std::string(w[2])))
+                throw ScriptError{"unknown name '" + std::string(w[1]) + "'"};
+    }
+}
+
+// Returns false when the loop has ended.
+bool RunTicks(Session& s, const std::vector<std::string_view>& w) {
+    Need(w, 2, "tick N");
+    const long long n = Int(w[1], 0, 1'000'000'000, "tick count");
+    for (long long k = 0; k < n; ++k)
+        if (HeadlessPass(s) == PassEnd::Stopped) return false;
+    return true;
+}
+
+}  // namespace
+
+int RunScript(Session& s, std::istream& script, std::ostream& out, std::ostream& err, ScriptHost& host) {
+    std::string raw;
+    int lineNo = 0;
+    while (std::getline(script, raw)) {
+        ++lineNo;
+        std::string_view line = raw;
+        if (size_t hash = line.find('#'); hash != std::string_view::npos) line = line.substr(0, hash);
+        line = Trim(line);
+        if (line.empty()) continue;
+        const std::vector<std::string_view> w = Split(line);
+        const std::string_view cmd = w[0];
+        try {
+            if (Is(cmd, "key")) {
+                Need(w, 2, "key NAME");
+                RunKey(s, w[1], host);
+            } else if (Is(cmd, "mouse")) {
+                RunMouse(s, w);
+            } else if (Is(cmd, "click")) {
+                Need(w, 2, "click CONTROL");
+                if (!host.Click(std::string(w[1])))
+                    throw ScriptError{"click " + std::string(w[1]) + " is not supported"};
+            } else if (Is(cmd, "answer")) {
+                Need(w, 2, "answer ok|cancel|yes|no");
+                if (!Is(w[1], "ok") && !Is(w[1], "cancel") && !Is(w[1], "yes") && !Is(w[1], "no"))
+                    throw ScriptError{"unknown answer '" + std::string(w[1]) + "'"};
+                if (!host.Answer(std::string(w[1]))) throw ScriptError{"answer is not supported"};
+            } else if (Is(cmd, "type")) {
+                if (!host.Type(std::string(Trim(line.substr(4))))) throw ScriptError{"type is not supported"};
+            } else if (Is(cmd, "tick")) {
+                if (!RunTicks(s, w)) {
+                    err << "line " << lineNo << ": the loop has ended: a new game could not start\n";
+                    return kScriptLoopEnded;
+                }
+            } else if (Is(cmd, "set")) {
+                RunSet(s, w, host);
+            } else if (Is(cmd, "row")) {
+                RunRow(s, w);
+            } else if (Is(cmd, "figure")) {
+                RunFigure(s, w);
+            } else if (Is(cmd, "dump")) {
+                Need(w, 1, "dump");
+                out << DumpState(s) << '\n';
+            } else {
+                throw ScriptError{"unknown command '" + std::string(cmd) + "'"};
+            }
+        } catch (const ScriptError& e) {
+            err << "line " << lineNo << ": " << e.message << '\n';
+            return kScriptError;
+        }
+    }
+    out.flush();
+    return kScriptOk;
+}
+
+}  // namespace zembrol

@@ -1,0 +1,50 @@
+// The scripted headless runner: reads a script of one command per line and plays
+// it against a Session, printing `dump` lines as JSON. Used by
+// `zembrol --headless --seed N --script FILE` and by the tests.
+//
+// Script commands (`#` starts a comment; blank lines are skipped):
+//   key NAME | key Shift+NAME   one key-down (Left Right Up Down Space Enter Esc F1..F12 1 2 3;
+//                               modifiers Shift+, Ctrl+, Alt+)
+//   mouse move X Y              pointer over the 3D view, in view pixels at the base size
+//   mouse down|up left|right    a mouse button; the next pass reads it, a release re-arms the click
+//   click CONTROL               an on-screen button (host)
+//   answer ok|cancel|yes|no     the next message box or modal window (host)
+//   type TEXT                   text typed into it (host)
+//   tick N                      N loop passes
+//   set NAME VALUE              a setting or game-state value by its name (others: host)
+//   row R PATTERN               field row R (0..30), columns 4..18, from 15 characters 0/1
+//   figure K MASK               queue entry K (0..4) from a 16-character mask, price 0, not special
+//   dump                        the game state as one JSON line on `out`
+//
+// Before running a script the caller starts the game (f_Init), as the program's
+// start-up does.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "loop/key_commands.h"
+#include "loop/session.h"
+
+namespace zembrol {
+
+// What the program around the rules serves for a script. Every method returns false
+// for "not supported", which stops the script with an error naming the line.
+class ScriptHost : public WindowCommands {
+public:
+    virtual bool Click(const std::string& control) { (void)control; return false; }
+    virtual bool Answer(const std::string& word) { (void)word; return false; }
+    virtual bool Type(const std::string& text) { (void)text; return false; }
+    // A `set` name the rules do not know (e.g. a graphics setting).
+    virtual bool Set(const std::string& name, const std::string& value) { (void)name, (void)value; return false; }
+};
+
+inline constexpr int kScriptOk = 0;
+inline constexpr int kScriptLoopEnded = 1;   // a new game could not start; the loop ended
+inline constexpr int kScriptError = 2;       // bad script: "line N: ..." on err
+
+// Runs the script to its end or its first error. Returns kScriptOk, kScriptLoopEnded
+// or kScriptError.
+int RunScript(Session& session, std::istream& script, std::ostream& out, std::ostream& err, ScriptHost& host);
+
+}  // namespace zembrol

@@ -1,0 +1,45 @@
+// Session: one running game with everything the loop, the input commands and the
+// script runner need — the rules' state, settings, generator and events, the loop
+// clock, and the loop's own state (pass timing, mouse buttons, running flags).
+//
+// Who builds it: the app (window run and `--headless`) and the tests. The state is
+// owned here; everything else is borrowed and must outlive the session.
+#pragma once
+
+#include <cstdint>
+
+#include "game/game.h"
+#include "loop/loop_clock.h"
+
+namespace zembrol {
+
+// State of m_GeneralLoop itself.
+struct LoopState {
+    bool running = true;        // the loop running flag; cleared when a new game cannot start
+    bool loopAgain = true;      // result of the last EndOfGame
+    int32_t gamesOver = 0;      // games ended in this session (headless runs report it)
+    int64_t m_LastPass = 0;     // clock time at the start of the last pass
+    bool inStartUp = false;     // Part of start-up or closing: mouse commands are blocked
+    bool leftDown = false;      // mouse buttons as the next pass reads them
+    bool rightDown = false;
+    double pointerX = 0, pointerY = 0;  // last pointer position over the 3D view, in view pixels
+};
+
+class Session {
+public:
+    Session(GameSettings& settings, Rng& rng, GameEvents& events, LoopClock& clock)
+        : state(), settings(settings), rng(rng), events(events), clock(clock),
+          game{state, settings, rng, events} {}
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    GameState state;
+    GameSettings& settings;
+    Rng& rng;
+    GameEvents& events;
+    LoopClock& clock;
+    LoopState loop;
+    Game game;   // the rules' handles onto the members above
+};
+
+}  // namespace zembrol
