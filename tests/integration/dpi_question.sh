@@ -7,4 +7,10 @@ expect_exit 0 "$ZEMBROL" --root "$root" --dpi 120 --answer cancel
 log="$root/data/Load_$HOST.log"
 [[ "$(log_messages "$log" | tail -2)" == $'f_OpenLog()\nXPIXELSPERINCH=120' ]] || { cat "$log"; fail "log after cancel"; }
 grep -q "    End$" "$log" && fail "an end banner after cancel"
-exit 0
+
+# OK goes on loading normally.
+root="$(make_root ok)"
+log="$root/data/Load_$HOST.log"
+"$ZEMBROL" --root "$root" --dpi 120 --answer ok > "$WORK/out.txt" 2>&1 &
+close_game_window $! "$log"
+expect_in_order "$log" "XPIXELSPERINCH=120" "__Initialization is complete!" "f_CloseLog()"

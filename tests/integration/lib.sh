@@ -39,3 +39,21 @@ expect_exit() {  # code command...
   set +e; "$@"; local got=$?; set -e
   [[ "$got" == "$want" ]] || fail "exit code $got, expected $want: $*"
 }
+
+# Waits until the game of this pid has started, then closes its main window with Alt+F4
+# and waits for it to end; fails when it does not.
+close_game_window() {  # pid log
+  local pid="$1" log="$2"
+  for _ in $(seq 150); do grep -q "DirectInput8 created" "$log" 2>/dev/null && break; sleep 0.1; done
+  grep -q "DirectInput8 created" "$log" || { kill "$pid"; fail "start-up did not complete"; }
+  local win
+  win="$(xdotool search --sync --pid "$pid" --name '^Zembrol$' | head -1)"
+  [[ -n "$win" ]] || fail "no main window"
+  sleep 0.3
+  xdotool windowfocus --sync "$win" 2>/dev/null || true
+  # The game may close before xdotool sends the key releases; that error is expected.
+  xdotool key --window "$win" alt+F4 2>/dev/null || true
+  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "Alt+F4 did not close the game"; }
+  wait "$pid" || fail "exit code $?"
+}
