@@ -6,12 +6,16 @@
 #include <memory>
 #include <string>
 
+#include "app/app_commands.h"
+#include "app/app_events.h"
 #include "app/app_paths.h"
 #include "app/command_line.h"
 #include "app/configuration.h"
 #include "app/language.h"
 #include "app/log.h"
 #include "app/settings.h"
+#include "loop/session.h"
+#include "platform/events.h"
 #include "platform/gl_window.h"
 #include "platform/single_instance.h"
 #include "platform/splash_window.h"
@@ -42,6 +46,8 @@ public:
     bool f_Init();
     // The main window is closing: save the configuration, end the loop.
     void Form_QueryUnload();
+    // One-time initialisation of the first game: configuration and resources.
+    bool InitGlobals();
 
     // State read by tests and later subsystems.
     const AppPaths& Paths() const { return paths_; }
@@ -50,6 +56,7 @@ public:
     Configuration& Config() { return config_; }
     Language& Lang() { return language_; }
     bool Headless() const { return options_.headless; }
+    Session& GameSession() { return *session_; }
 
 private:
     // Applies a loaded configuration to what exists of the application.
@@ -64,9 +71,11 @@ private:
         App& app_;
     };
 
-    bool InitGlobals();
     bool d_InitD3D();
     void m_GeneralLoop();
+    void WindowLoop();
+    void HeadlessLoop();
+    void OnInput(const platform::InputEvent& event);
     void ShowSplash();
     int FailStartUp();
 
@@ -82,13 +91,17 @@ private:
     CameraHome cameraHome_;
     MainCaptions captions_;
     Targets targets_{*this};
+    AppGameEvents events_{*this};
+    AppCommands commands_{*this};
+    std::unique_ptr<Rng> rng_;
+    std::unique_ptr<LoopClock> clock_;
+    std::unique_ptr<Session> session_;  // the game, its loop flags (running, loop-again) included
+    int exitCode_ = 0;
 
     bool startUp_ = false;           // set at the first step; selects the failure message
     bool inStartUp_ = false;         // until the mouse device exists
     bool g_Exiting = false;
     bool exitStarted_ = false;
-    bool loopRunning_ = false;
-    bool loopAgain_ = false;
     bool initGlobalsDone_ = false;
     bool soundSlotsCreated_ = false;
     bool videoReady_ = false;

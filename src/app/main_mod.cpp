@@ -1,10 +1,12 @@
 // Start-up and shutdown of the application: Main, g_Exit, the desktop check and
 // the creation of the 3D device.
 #include <cmath>
+#include <ctime>
 #include <exception>
 
 #include "app/app.h"
 #include "app/messages.h"
+#include "app/system_clock.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
@@ -24,6 +26,13 @@ App::App(CommandLine options)
     language_.SetCaptionSink([this](const MainCaptions& c) { captions_ = c; });
     if (options_.dpi > 0) platform::OverrideDesktopDpi(options_.dpi);
     if (options_.headless || !options_.answers.empty()) platform::SetBoxPolicy(platform::BoxPolicy::Scripted);
+    if (options_.hasSeed) rng_ = std::make_unique<Rng>(options_.seed);
+    else rng_ = std::make_unique<Rng>([] { return static_cast<uint64_t>(std::time(nullptr)) * 1000003u + platform::timeGetTime(); });
+    if (options_.headless) clock_ = std::make_unique<VirtualClock>();
+    else clock_ = std::make_unique<SystemLoopClock>();
+    session_ = std::make_unique<Session>(settings_.game, *rng_, events_, *clock_);
+    session_->loop.running = false;
+    session_->loop.loopAgain = false;
     for (const std::string& word : options_.answers) {
         platform::BoxAnswer a;
         platform::QueueBoxAnswer(platform::ParseBoxAnswer(word, &a) ? std::optional(a) : std::nullopt);
@@ -42,6 +51,7 @@ int App::Main() {
         paths_.machine = platform::MachineName();
         exitStarted_ = false;
         inStartUp_ = true;
+        session_->loop.inStartUp = true;
         log_.ResetIndentation();
 
         if (!log_.f_OpenLog(paths_.LogFile())) {
@@ -89,20 +99,22 @@ int App::Main() {
         // The mouse buttons are read from SDL's mouse state, which exists with the window.
         log_.f_Log("DirectInput8 created", kLogPlain, true);
         inStartUp_ = false;
+        session_->loop.inStartUp = false;
     } catch (const std::exception&) {
         return FailStartUp();
     }
 
+    LoopState& loop = session_->loop;
     do {
-        loopAgain_ = false;
-        loopRunning_ = true;
+        loop.loopAgain = false;
+        loop.running = true;
         m_GeneralLoop();
-    } while (loopAgain_);
+    } while (loop.loopAgain);
 
     if (timerPeriod_) platform::timeEndPeriod(timerPeriod_);
     g_Exit();
     log_.f_CloseLog();
-    return 0;
+    return exitCode_;
 }
 
 int App::FailStartUp() {
@@ -119,7 +131,7 @@ void App::g_Exit() {
     g_Exiting = true;
     // From here every step runs whatever the previous one did.
     log_.f_Log("g_Exit()", kLogEnter, true);
-    loopRunning_ = false;
+    session_->loop.running = false;
     // Windows in their fixed order: of them only the loading window and the main
     // window exist so far.
     splash_.Close();
@@ -157,7 +169,7 @@ void App::ShowSplash() {
     log_.SetProgressSink([this](int value, int maximum) {
         splash_.Paint(value, maximum);
         // Closing the loading window ends the run once start-up is over.
-        if (splash_.CloseRequested()) loopRunning_ = false;
+        if (splash_.CloseRequested()) session_->loop.running = false;
     });
     splash_.Paint(log_.Counter(), StartupLog::kProgressMax);
 }

@@ -1,6 +1,13 @@
 // The main window's part of the application frame: starting a game, the loop
-// that runs until the window closes, and the close itself.
+// that runs until the window closes (or the script ends), and the close itself.
+#include <fstream>
+#include <iostream>
+
 #include "app/app.h"
+#include "game/f_init.h"
+#include "loop/general_loop.h"
+#include "loop/key_commands.h"
+#include "loop/mouse_commands.h"
 #include "platform/clock.h"
 #include "platform/events.h"
 
@@ -15,48 +22,67 @@ bool App::InitGlobals() {
 }
 
 bool App::f_Init() {
-    log_.f_Log("f_Init()", kLogEnter, true);
-    if (g_Exiting) {
-        log_.f_Log("f_Init()", kLogLeave, true);
-        return true;
+    const bool ok = zembrol::f_Init(session_->game);
+    if (!ok) {
+        // The one-time initialisation failed: the loop stops and the application exits.
+        session_->loop.running = false;
     }
-    if (!InitGlobals()) {
-        loopRunning_ = false;
-        return false;
-    }
-    log_.f_Log("f_Init()", kLogLeave, true);
-    return true;
+    return ok;
 }
 
 void App::m_GeneralLoop() {
-    uint32_t lastPass = platform::timeGetTime();
-    while (loopRunning_) {
-        if (options_.headless) {
-            // Nothing to wait for without a window: the run closes as a player would.
-            Form_QueryUnload();
+    if (options_.headless) HeadlessLoop();
+    else WindowLoop();
+}
+
+void App::OnInput(const platform::InputEvent& e) {
+    switch (e.type) {
+        case platform::InputEvent::Type::KeyDown:
+            OnKeyDown(*session_, KeyPress{e.vkCode, e.shift, e.ctrl, e.alt}, commands_);
             break;
-        }
-        if (platform::PumpEvents(mainWindow_.Id()).closeRequested) {
-            Form_QueryUnload();
-            break;
-        }
-        uint32_t now = platform::timeGetTime();
-        if (now - lastPass < static_cast<uint32_t>(settings_.game.g_TickMs)) {
-            platform::Sleep(1);
-            continue;
-        }
-        lastPass = now;
+        case platform::InputEvent::Type::MouseMove: OnMouseMove(*session_, e.x, e.y); break;
+        case platform::InputEvent::Type::MouseButton: OnMouseButton(*session_, e.right, e.down); break;
+    }
+}
+
+void App::WindowLoop() {
+    Session& s = *session_;
+    auto pump = [this] {
+        platform::PumpResult r =
+            platform::PumpEvents(mainWindow_.Id(), [this](const platform::InputEvent& e) { OnInput(e); });
+        if (r.closeRequested && session_->loop.running) Form_QueryUnload();
+    };
+    auto draw = [this](Session&) {
         mainWindow_.Clear(0.05f, 0.06f, 0.10f);
         mainWindow_.Swap();
-        platform::Sleep(20);
+    };
+    while (s.loop.running) {
+        if (!WaitForPass(s, pump)) break;
+        LoopPass(s, draw);
     }
+}
+
+void App::HeadlessLoop() {
+    Session& s = *session_;
+    if (!options_.script.empty()) {
+        std::ifstream script(options_.script);
+        if (!script) {
+            std::cerr << "zembrol: cannot read the script " << options_.script << "\n";
+            exitCode_ = 2;
+        } else {
+            int result = RunScript(s, script, std::cout, std::cerr, commands_);
+            if (result == kScriptError) exitCode_ = 2;
+        }
+    }
+    // A headless run ends when its input ends, closing as a player would.
+    if (s.loop.running) Form_QueryUnload();
 }
 
 void App::Form_QueryUnload() {
     log_.SetInitializationComplete(true);
     log_.f_Log("Form_QueryUnload()", kLogEnter, true);
-    loopRunning_ = false;
-    loopAgain_ = false;
+    session_->loop.running = false;
+    session_->loop.loopAgain = false;
     config_.ini_MainIni(0);
     splash_.Close();
     log_.f_Log("Form_QueryUnload()", kLogLeave, true);

@@ -1,23 +1,72 @@
-// Event pump over SDL's queue.
+// Event pump over SDL's queue, with SDL's key symbols mapped to virtual-key numbers.
 #include "platform/events.h"
 
 #include <SDL.h>
 
 namespace zembrol::platform {
 
-PumpResult PumpEvents(uint32_t mainWindowId) {
+namespace {
+int VirtualKey(SDL_Keycode sym) {
+    switch (sym) {
+        case SDLK_RETURN: case SDLK_KP_ENTER: return 13;
+        case SDLK_ESCAPE: return 27;
+        case SDLK_SPACE: return 32;
+        case SDLK_LEFT: return 37;
+        case SDLK_UP: return 38;
+        case SDLK_RIGHT: return 39;
+        case SDLK_DOWN: return 40;
+        default: break;
+    }
+    if (sym >= SDLK_0 && sym <= SDLK_9) return '0' + (sym - SDLK_0);
+    if (sym >= SDLK_a && sym <= SDLK_z) return 'A' + (sym - SDLK_a);
+    if (sym >= SDLK_F1 && sym <= SDLK_F12) return 112 + (sym - SDLK_F1);
+    return 0;
+}
+}  // namespace
+
+PumpResult PumpEvents(uint32_t mainWindowId, const std::function<void(const InputEvent&)>& onInput) {
     PumpResult result;
     SDL_Event ev;
     while (SDL_PollEvent(&ev)) {
+        InputEvent in;
         switch (ev.type) {
             case SDL_QUIT: result.closeRequested = true; break;
             case SDL_WINDOWEVENT:
                 if (ev.window.windowID == mainWindowId && ev.window.event == SDL_WINDOWEVENT_CLOSE)
                     result.closeRequested = true;
                 break;
-            case SDL_KEYDOWN:
+            case SDL_KEYDOWN: {
+                const Uint16 mod = ev.key.keysym.mod;
                 // Alt+F4 closes the window even where no window manager does it for us.
-                if (ev.key.keysym.sym == SDLK_F4 && (ev.key.keysym.mod & KMOD_ALT)) result.closeRequested = true;
+                if (ev.key.keysym.sym == SDLK_F4 && (mod & KMOD_ALT)) {
+                    result.closeRequested = true;
+                    break;
+                }
+                in.vkCode = VirtualKey(ev.key.keysym.sym);
+                if (in.vkCode == 0 || !onInput) break;
+                in.shift = mod & KMOD_SHIFT;
+                in.ctrl = mod & KMOD_CTRL;
+                in.alt = mod & KMOD_ALT;
+                onInput(in);
+                break;
+            }
+            case SDL_MOUSEMOTION:
+                if (!onInput || ev.motion.windowID != mainWindowId) break;
+                in.type = InputEvent::Type::MouseMove;
+                in.x = ev.motion.x;
+                in.y = ev.motion.y;
+                onInput(in);
+                break;
+            case SDL_MOUSEBUTTONDOWN:
+            case SDL_MOUSEBUTTONUP:
+                if (!onInput || ev.button.windowID != mainWindowId) break;
+                if (ev.button.button != SDL_BUTTON_LEFT && ev.button.button != SDL_BUTTON_RIGHT) break;
+                in.type = InputEvent::Type::MouseButton;
+                in.x = ev.button.x;
+                in.y = ev.button.y;
+                in.right = ev.button.button == SDL_BUTTON_RIGHT;
+                in.down = ev.type == SDL_MOUSEBUTTONDOWN;
+                onInput(in);
                 break;
             default: break;
         }

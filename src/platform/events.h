@@ -1,15 +1,27 @@
-// Window events of one loop pass, taken from the system queue.
+// Window events of one loop pass, taken from the system queue and handed over in
+// the game's own terms: keys as virtual-key numbers, the pointer in window pixels.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 namespace zembrol::platform {
+
+struct InputEvent {
+    enum class Type { KeyDown, MouseMove, MouseButton };
+    Type type = Type::KeyDown;
+    int vkCode = 0;                            // KeyDown: virtual-key number (Left 37, F1 112, ...)
+    bool shift = false, ctrl = false, alt = false;
+    double x = 0, y = 0;                       // MouseMove, MouseButton: window pixels
+    bool right = false, down = false;          // MouseButton
+};
 
 struct PumpResult {
     bool closeRequested = false;  // the window manager, Alt+F4 or the session asked to close
 };
 
-// Runs the pending events of the main window and reports what the loop must act on.
-PumpResult PumpEvents(uint32_t mainWindowId);
+// Runs the pending events of the main window: input goes to `onInput`, and what the
+// loop itself must act on is returned.
+PumpResult PumpEvents(uint32_t mainWindowId, const std::function<void(const InputEvent&)>& onInput = {});
 
 }  // namespace zembrol::platform

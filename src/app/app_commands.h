@@ -1,0 +1,24 @@
+// The application's side of the key table and of scripts: window commands (close,
+// configuration keys) and what a script asks beyond the rules (answers, settings).
+#pragma once
+
+#include "loop/script_runner.h"
+
+namespace zembrol {
+
+class App;
+
+class AppCommands final : public ScriptHost {
+public:
+    explicit AppCommands(App& app) : app_(app) {}
+    bool ReloadConfiguration() override;
+    bool SaveConfiguration() override;
+    bool CloseMainWindow() override;
+    bool Answer(const std::string& word) override;
+    bool Set(const std::string& name, const std::string& value) override;
+
+private:
+    App& app_;
+};
+
+}  // namespace zembrol
