@@ -1,13 +1,9 @@
 // Figures: conversion, choice per game type, special masks and the queue advance.
 #include "game/figures.h"
 
-#include <cmath>
-
 #include "game/saturate.h"
 
 namespace zembrol {
-
-int32_t RoundEven(double v) { return static_cast<int32_t>(std::nearbyint(v)); }
 
 bool IsValidMask(std::string_view mask) {
     if (mask.size() != 16) return false;

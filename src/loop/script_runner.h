@@ -11,7 +11,8 @@
 //   answer ok|cancel|yes|no     the next message box or modal window (host)
 //   type TEXT                   text typed into it (host)
 //   tick N                      N loop passes
-//   set NAME VALUE              a setting or game-state value by its name (others: host)
+//   set NAME VALUE              a setting or game-state value by its name, exactly that value
+//                               (set g_Level does not touch m_FallDelay); unknown names: host
 //   row R PATTERN               field row R (0..30), columns 4..18, from 15 characters 0/1
 //   figure K MASK               queue entry K (0..4) from a 16-character mask, price 0, not special
 //   dump                        the game state as one JSON line on `out`
