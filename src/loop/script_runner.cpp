@@ -64,9 +64,9 @@ double Real(std::string_view text, const char* what) {
 
 bool Is(std::string_view a, std::string_view b) { return a == b; }
 
-void RunKey(Session& s, std::string_view spec, ScriptHost& host) {
+void RunKey(Session& s, std::string_view keyText, ScriptHost& host) {
     KeyPress key;
-    std::string_view rest = spec;
+    std::string_view rest = keyText;
     for (;;) {
         size_t plus = rest.find('+');
         if (plus == std::string_view::npos || plus == 0) break;
@@ -80,7 +80,7 @@ void RunKey(Session& s, std::string_view spec, ScriptHost& host) {
     key.code = KeyCodeFromName(rest);
     if (key.code == 0) throw ScriptError{"unknown key '" + std::string(rest) + "'"};
     if (OnKeyDown(s, key, host) == KeyOutcome::NotSupported)
-        throw ScriptError{"key " + std::string(spec) + " is not supported"};
+        throw ScriptError{"key " + std::string(keyText) + " is not supported"};
 }
 
 void RunMouse(Session& s, const std::vector<std::string_view>& w) {

@@ -19,7 +19,7 @@ struct LoopState {
     bool loopAgain = true;      // result of the last EndOfGame
     int32_t gamesOver = 0;      // games ended in this session (headless runs report it)
     int64_t m_LastPass = 0;     // clock time at the start of the last pass
-    bool inStartUp = false;     // Part of start-up or closing: mouse commands are blocked
+    bool inStartUp = false;     // start-up or closing is under way: mouse commands are blocked
     bool leftDown = false;      // mouse buttons as the next pass reads them
     bool rightDown = false;
     double pointerX = 0, pointerY = 0;  // last pointer position over the 3D view, in view pixels
