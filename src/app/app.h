@@ -71,6 +71,8 @@ private:
         App& app_;
     };
 
+    // The --set options of the command line, over the loaded configuration.
+    void ApplySetOptions();
     bool d_InitD3D();
     void m_GeneralLoop();
     void WindowLoop();

@@ -12,9 +12,15 @@ std::string UsageText() {
            "  --root DIR        use DIR as the application folder (it holds the data folder)\n"
            "  --headless        run without a window, graphics or sound (tests, simulation)\n"
            "  --seed N          fixed random seed: the same input replays the same game\n"
-           "  --script FILE     play the commands of FILE (with --headless)\n"
+           "  --script FILE     play the commands of FILE (with --headless or --screenshot)\n"
            "  --answer WORD     answer the next message box with WORD (ok, cancel, yes, no, default)\n"
            "  --dpi N           take N as the desktop's dots per inch\n"
+           "  --set NAME=VALUE  use VALUE for the setting NAME in this run (may repeat)\n"
+           "  --demo            let the computer play\n"
+           "  --games K         with --headless --demo: play K games and print one line per game\n"
+           "  --screenshot FILE draw --frames N frames (default 1), save the picture as PNG and exit\n"
+           "  --frames N        frames to draw before the screenshot\n"
+           "  --bench-frames N  draw N frames and print the frame times\n"
            "  --version         print the version and exit\n"
            "  --help            print this text and exit\n";
 }
@@ -65,6 +71,25 @@ bool ParseCommandLine(int argc, char** argv, CommandLine* out, std::string* erro
                 return false;
             }
             out->dpi = static_cast<int>(n);
+        } else if (arg == "--screenshot") {
+            if (!value(&out->screenshot)) return false;
+        } else if (arg == "--frames" || arg == "--bench-frames" || arg == "--games") {
+            if (!value(&v)) return false;
+            if (!ParseInt(v, 1, 100000000, &n)) {
+                *error = arg + " needs a whole number 1 or more, not \"" + v + "\"";
+                return false;
+            }
+            (arg == "--frames" ? out->frames : arg == "--games" ? out->games : out->benchFrames) = static_cast<int>(n);
+        } else if (arg == "--demo") {
+            out->demo = true;
+        } else if (arg == "--set") {
+            if (!value(&v)) return false;
+            size_t eq = v.find('=');
+            if (eq == 0 || eq == std::string::npos) {
+                *error = "--set takes NAME=VALUE, not \"" + v + "\"";
+                return false;
+            }
+            out->sets.push_back(v);
         } else if (arg == "--answer") {
             if (!value(&v)) return false;
             platform::BoxAnswer a;
@@ -78,8 +103,12 @@ bool ParseCommandLine(int argc, char** argv, CommandLine* out, std::string* erro
             return false;
         }
     }
-    if (!out->script.empty() && !out->headless) {
-        *error = "--script needs --headless";
+    if (!out->script.empty() && !out->headless && out->screenshot.empty()) {
+        *error = "--script needs --headless or --screenshot";
+        return false;
+    }
+    if (out->headless && (!out->screenshot.empty() || out->benchFrames > 0)) {
+        *error = "--screenshot and --bench-frames need a window, not --headless";
         return false;
     }
     return true;

@@ -16,6 +16,12 @@ struct CommandLine {
     std::string script;               // --script FILE: scripted input (headless runs)
     std::vector<std::string> answers; // --answer WORD: scripted message-box answers
     int dpi = 0;                      // --dpi N: take N as the desktop's dots per inch
+    std::string screenshot;           // --screenshot FILE: draw --frames N frames, save the view as PNG, exit
+    int frames = 1;
+    int benchFrames = 0;              // --bench-frames N: draw N frames and print frame times
+    bool demo = false;                // --demo: the computer plays (with --headless: a simulation)
+    int games = 1;                    // --games K: games of a headless demo simulation
+    std::vector<std::string> sets;    // --set NAME=VALUE: a setting for this run
 };
 
 // Parses argv; false with a message for the player on a wrong option or value.

@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "app/app.h"
+#include "app/setting_keys.h"
 
 int main(int argc, char** argv) {
     zembrol::CommandLine options;
@@ -9,6 +10,16 @@ int main(int argc, char** argv) {
     if (!zembrol::ParseCommandLine(argc, argv, &options, &error)) {
         std::fprintf(stderr, "zembrol: %s\n%s", error.c_str(), zembrol::UsageText().c_str());
         return 2;
+    }
+    // Every --set must name a setting and give it a value of its type.
+    zembrol::Settings probe;
+    for (const std::string& set : options.sets) {
+        zembrol::SettingRef ref;
+        const std::string name = set.substr(0, set.find('='));
+        if (!zembrol::FindSetting(probe, name, &ref) || !zembrol::AssignSetting(set.substr(set.find('=') + 1), ref)) {
+            std::fprintf(stderr, "zembrol: --set %s: no such setting, or a value it cannot take\n", set.c_str());
+            return 2;
+        }
     }
     if (options.help) {
         std::fputs(zembrol::UsageText().c_str(), stdout);

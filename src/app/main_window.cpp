@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "app/app.h"
+#include "app/setting_keys.h"
 #include "game/f_init.h"
 #include "loop/general_loop.h"
 #include "loop/key_commands.h"
@@ -17,8 +18,19 @@ bool App::InitGlobals() {
     if (initGlobalsDone_) return true;
     if (!config_.ini_MainIni(1)) return false;
     log_.f_Log("ini_MainIni eLoad - complete", kLogPlain, true);
+    ApplySetOptions();
     initGlobalsDone_ = true;
     return true;
+}
+
+void App::ApplySetOptions() {
+    // Checked when the command line was read: every name and value is known to fit.
+    for (const std::string& set : options_.sets) {
+        SettingRef ref;
+        const size_t eq = set.find('=');
+        if (FindSetting(settings_, set.substr(0, eq), &ref)) AssignSetting(set.substr(eq + 1), ref);
+    }
+    settings_.game.g_TickMs = TickMsForSpeed(settings_.game.g_Speed, settings_.game.g_TickMs);
 }
 
 bool App::f_Init() {
