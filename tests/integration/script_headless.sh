@@ -1,0 +1,18 @@
+# The scripted headless runner through the real executable: the same seed and script
+# print the same dumps, a game is played to its end, and a bad line stops the run
+# with its number and exit code 2.
+source "$(dirname "$0")/lib.sh" "$@"
+root="$(make_root)"
+script="$(dirname "$0")/../loop/scripts/four_rows_then_game_over.txt"
+"$ZEMBROL" --headless --seed 1 --root "$root" --script "$script" > "$WORK/a.json"
+"$ZEMBROL" --headless --seed 1 --root "$root" --script "$script" > "$WORK/b.json"
+[[ -s "$WORK/a.json" ]] || fail "no dump printed"
+cmp -s "$WORK/a.json" "$WORK/b.json" || fail "the same seed gave different dumps"
+grep -q '"gamesOver":[1-9]' "$WORK/a.json" || fail "the script did not play a game to its end"
+printf 'tick 3\nrow 30 1111x\n' > "$WORK/bad.txt"
+set +e; err="$("$ZEMBROL" --headless --seed 1 --root "$root" --script "$WORK/bad.txt" 2>&1 >/dev/null)"; code=$?; set -e
+[[ $code == 2 ]] || fail "bad script gave exit code $code"
+grep -q "line 2" <<<"$err" || fail "the error does not name line 2: $err"
+expect_exit 2 "$ZEMBROL" --headless --root "$root" --script "$WORK/missing.txt"
+# The run still closes properly: the log ends with the end banner.
+tail -1 "$root/data/Load_$HOST.log" | grep -q "    End$" || fail "no end banner after a script"
