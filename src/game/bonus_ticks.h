@@ -1,5 +1,5 @@
-// Per-tick steps of the colour bonus and the Miracle meter. The tick calls them at
-// their places; their rules arrive with the bonus rules and are empty until then.
+// Per-tick steps of the colour bonus and the Miracle meter; the tick calls them at
+// their places in its order of steps.
 #pragma once
 
 #include "game/game.h"

@@ -64,6 +64,7 @@ bool f_Init(Game& g) {
         return true;
     }
     g.ev.TakeBackIndicatorsShow();
+    s.g_LastFig.Images = {true, true, true};
     g.ev.RecordPlaceLabelsReset();
     s.g_LastFig.RowsRemoved = true;
     s.g_LastFig.TakeBackCount = 0;
@@ -97,6 +98,7 @@ bool f_Init(Game& g) {
     g.ev.MusicStart();
     g.ev.GameCaptionsWrite();
     s.g_ColorWarn = 0;
+    s.m_ColorIndicator.visible = false;
     g.ev.ColorIndicatorHide();
     s.g_ColorState = 0;
     s.g_ColorValue = 0;

@@ -4,6 +4,7 @@
 // what it has. Queries (…Busy, …Running) default to "no".
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -35,6 +36,10 @@ public:
     virtual void RowRemovalStart() {}
     virtual void RowRemovalAdd(int row) { (void)row; }
     virtual void RemovedFigureEffectStop() {}
+    // A taken-back figure spins out of the field: its cells and its landing column and row.
+    virtual void RemovedFigureEffectStart(const std::array<std::array<bool, 4>, 4>& cells, int column, int row) {
+        (void)cells, (void)column, (void)row;
+    }
     // Points flying up from a field position.
     virtual void FlyingDigits(int32_t value, double column, double row) { (void)value, (void)column, (void)row; }
     // The landing's time-bonus digits (they show g_TimeBonusNow).
@@ -71,6 +76,12 @@ public:
     virtual bool DemoRunning() { return false; }
     // When the demo box is checked, let the demo player plan the new figure.
     virtual void DemoPlanFigure() {}
+    // Game over: switch tmrDemo off (the demo box stays as it is).
+    virtual void DemoTimerOff() {}
+
+    // --- error reports ------------------------------------------------------------------
+    // The error report box: "Function : " function, "Message : " message.
+    virtual void ErrorReport(const std::string& function, const std::string& message) { (void)function, (void)message; }
 
     // --- records and statistics ------------------------------------------------------------
     virtual void RecordPlaceLabelsReset() {}

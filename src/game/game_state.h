@@ -43,6 +43,15 @@ struct LastFigRec {
     int16_t X = 0, Y = 0;         // landing column and row
     bool TakenBack = false;
     int16_t TakeBackCount = 0;    // take-backs used in this game
+    // The three take-back indicator images of the main window, one per take-back left.
+    std::array<bool, 3> Images{true, true, true};
+};
+
+// The colour-bonus indicator as the main window shows it.
+struct ColorIndicator {
+    bool visible = false;
+    int32_t color = 0;    // 0x00FF00 warning, 0xFF0000 gain, 0x0000FF loss
+    int32_t value = 0;    // the amount it shows
 };
 
 struct GameState {
@@ -82,6 +91,7 @@ struct GameState {
     int32_t g_TimeBonusNow = 0;
     bool m_InvSign = false;
     int16_t g_TrialGameNo = 0;
+    std::array<int32_t, kGameTypes> g_TrialScores{};   // [type - 1]: score at the end of that game of a series
 
     clsRes score;
     // Counters that a long game can push past 16 bits are kept wide and saturate;
@@ -101,6 +111,7 @@ struct GameState {
     int16_t g_MiracleTick = 0;
     int16_t g_ColorState = 0, g_ColorWarn = 0, g_ColorTime = 0, g_ColorValue = 0;
     bool m_ColorTaken = false;
+    ColorIndicator m_ColorIndicator;
     int32_t m_LastInvAmount = 0;     // last Inversia amount shown
     int32_t m_LastColorAmount = 0;   // last colour-bonus amount shown
 

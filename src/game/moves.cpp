@@ -69,9 +69,20 @@ void RotateQ(Game& g) {
     for (int i = 0; i < 4; ++i)
         for (int j = 0; j < 4; ++j)
             rotated[i][j] = g.cfg.bCW ? old[j][3 - i] : old[3 - j][i];
-    // Only the walls limit a rotation; overlapping filled cells is allowed.
+    // Only the walls and the floor limit a rotation; overlapping filled cells is allowed.
     PushFromWalls(g.s, rotated);
+    PushAboveFloor(g.s, rotated);
     g.s.g_Figs[0].Cells = rotated;
+}
+
+void PushAboveFloor(GameState& s, const CellBox& cells) {
+    int lowest = -1;
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j)
+            if (cells[i][j] == 1 && j > lowest) lowest = j;
+    // A figure resting on the floor that turns into a taller one rises instead of
+    // reaching into the rows below the floor, where no cell may ever be stored.
+    if (lowest >= 0 && s.g_FigY + lowest > s.FloorRow()) s.g_FigY = s.FloorRow() - lowest;
 }
 
 void PushFromWalls(GameState& s, const CellBox& cells) {

@@ -14,10 +14,12 @@ bool EnableMoveLRForMouse(const GameState& s, int32_t t);
 // direction 0 = left, 2 = right.
 void CmdMove(Game& g, int direction);
 void CmdRotate(Game& g);
-// Turns the figure's box about its centre (bCW decides the sense), then the wall push.
+// Turns the figure's box about its centre (bCW decides the sense), then the wall and floor push.
 void RotateQ(Game& g);
 // Shifts g_FigX until every cell of cells lies between the walls.
 void PushFromWalls(GameState& s, const CellBox& cells);
+// Raises g_FigY until no cell of cells lies below the floor row.
+void PushAboveFloor(GameState& s, const CellBox& cells);
 // Starts a drop, or cancels the running one and re-arms it.
 void CmdDrop(Game& g);
 // Lowest row the figure could fall to in its column, into m_FantomX / m_FantomY.

@@ -6,6 +6,7 @@
 #include "game/landing.h"
 #include "game/moves.h"
 #include "game/tick.h"
+#include "loop/demo_control.h"
 #include "loop/mouse_commands.h"
 
 namespace zembrol {
@@ -38,7 +39,8 @@ PassEnd GamePass(Session& s) {
     ++s.loop.gamesOver;
     // The finished game stays on show unless the series goes on with its next game.
     s.state.m_EndOfGameDisplay = !g_SeriesOn(s.game);
-    s.loop.loopAgain = EndOfGame(s.game);
+    ResultSteps none;
+    s.loop.loopAgain = EndOfGame(s.game, s.results ? *s.results : none, s.loop.running);
     if (!s.loop.loopAgain) {
         s.loop.running = false;
         return PassEnd::Stopped;
@@ -56,7 +58,8 @@ PassEnd LoopPass(Session& s, const std::function<void(Session&)>& drawFrame) {
 }
 
 PassEnd HeadlessPass(Session& s) {
-    if (!WaitForPass(s)) return PassEnd::Stopped;
+    // The demo timer is the one window timer a headless run has.
+    if (!WaitForPass(s, [&s] { DemoTimerPump(s); })) return PassEnd::Stopped;
     return LoopPass(s);
 }
 

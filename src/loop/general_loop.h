@@ -31,7 +31,7 @@ int m_ReadMouse(const Session& s);
 PassEnd GamePass(Session& s);
 // One pass after the wait: mouse buttons, ghost and frame, game step.
 PassEnd LoopPass(Session& s, const std::function<void(Session&)>& drawFrame = {});
-// WaitForPass + LoopPass without events or drawing.
+// WaitForPass + LoopPass without events or drawing; the demo timer runs while it waits.
 PassEnd HeadlessPass(Session& s);
 
 }  // namespace zembrol

@@ -6,7 +6,9 @@
 #include <cctype>
 #include <string>
 
+#include "game/bonuses.h"
 #include "game/moves.h"
+#include "loop/demo_control.h"
 
 namespace zembrol {
 
@@ -51,15 +53,15 @@ KeyOutcome OnKeyDown(Session& s, const KeyPress& key, WindowCommands& window) {
         case vk::Right: CmdMove(s.game, 2); return KeyOutcome::Done;
         case vk::Up: CmdRotate(s.game); return KeyOutcome::Done;
         case vk::Down: CmdDrop(s.game); return KeyOutcome::Done;
-        // Inversia (Space) and TakeBackFigure (Enter) come with the bonus rules.
-        case vk::Space: return KeyOutcome::NotSupported;
-        case vk::Enter: return KeyOutcome::NotSupported;
+        case vk::Space: CmdInversia(s.game); return KeyOutcome::Done;
+        case vk::Enter: TakeBackFigure(s.game); return KeyOutcome::Done;
         case vk::Esc: return Ran(window.EscPause());
         case vk::F9: return Ran(window.OpenMaterialEditor());
         case vk::F11: return Ran(window.ReloadConfiguration());
         case vk::F12: return Ran(window.SaveConfiguration());
         case vk::Digit1: case vk::Digit2: case vk::Digit3:
-            return Ran(window.DemoSpeedKey(key.code - vk::Digit1 + 1));
+            DemoSpeedKey(s, key.code - vk::Digit1 + 1);
+            return KeyOutcome::Done;
         default:
             if (key.code >= vk::F1 && key.code <= vk::F7) return Ran(window.CameraPreset(key.code - vk::F1 + 1));
             return KeyOutcome::Ignored;

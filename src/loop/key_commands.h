@@ -1,6 +1,6 @@
 // Keyboard: the key-down table of the main window. Game keys call the rules'
-// commands; window keys (pause, camera, configuration, demo speed, close) go to the
-// WindowCommands the host implements. Key codes are the virtual-key numbers the key
+// commands, keys 1-3 the demo's speed; window keys (pause, camera, configuration,
+// close) go to the WindowCommands the host implements. Key codes are the virtual-key numbers the key
 // table uses; the platform layer maps its own key symbols onto them.
 #pragma once
 
@@ -39,8 +39,6 @@ public:
     // F11 / F12: read / save the whole configuration.
     virtual bool ReloadConfiguration() { return false; }
     virtual bool SaveConfiguration() { return false; }
-    // 1, 2, 3: demo speed while the demo runs (the host ignores them otherwise).
-    virtual bool DemoSpeedKey(int key) { (void)key; return false; }
     // Alt+F4: close the main window.
     virtual bool CloseMainWindow() { return false; }
 };

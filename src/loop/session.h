@@ -8,7 +8,9 @@
 
 #include <cstdint>
 
+#include "game/end_of_game.h"
 #include "game/game.h"
+#include "loop/demo_control.h"
 #include "loop/loop_clock.h"
 
 namespace zembrol {
@@ -39,6 +41,9 @@ public:
     GameEvents& events;
     LoopClock& clock;
     LoopState loop;
+    DemoControl demo;
+    // The records and result windows EndOfGame works with; none: every score misses the table.
+    ResultSteps* results = nullptr;
     Game game;   // the rules' handles onto the members above
 };
 

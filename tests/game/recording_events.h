@@ -37,6 +37,9 @@ public:
     void RowRemovalStart() override { Add("RowRemovalStart"); }
     void RowRemovalAdd(int row) override { Add("RowRemovalAdd", row); }
     void RemovedFigureEffectStop() override { Add("RemovedFigureEffectStop"); }
+    void RemovedFigureEffectStart(const std::array<std::array<bool, 4>, 4>&, int c, int r) override {
+        Add("RemovedFigureEffectStart", c, r);
+    }
     void FlyingDigits(int32_t v, double c, double r) override { Add("FlyingDigits", v, c, r); }
     void TimeBonusDigits(int32_t v, double c, double r) override { Add("TimeBonusDigits", v, c, r); }
     void MiracleDigits(int32_t m) override { Add("MiracleDigits", m); }
@@ -54,6 +57,8 @@ public:
     void DemoResume() override { Add("DemoResume"); }
     bool DemoRunning() override { return demoRunning; }
     void DemoPlanFigure() override { Add("DemoPlanFigure"); }
+    void DemoTimerOff() override { Add("DemoTimerOff"); }
+    void ErrorReport(const std::string& f, const std::string& m) override { Add("ErrorReport", f, m); }
     void RecordPlaceLabelsReset() override { Add("RecordPlaceLabelsReset"); }
     void RecordPlaceStringsClear() override { Add("RecordPlaceStringsClear"); }
     void RecordsNewGame() override { Add("RecordsNewGame"); }

@@ -20,7 +20,6 @@ public:
     bool OpenMaterialEditor() override { return Add("OpenMaterialEditor"); }
     bool ReloadConfiguration() override { return Add("ReloadConfiguration"); }
     bool SaveConfiguration() override { return Add("SaveConfiguration"); }
-    bool DemoSpeedKey(int k) override { return Add("DemoSpeedKey " + std::to_string(k)); }
     bool CloseMainWindow() override { return Add("CloseMainWindow"); }
 
 private:
@@ -84,8 +83,7 @@ TEST_F(KeyTest, WindowKeysGoToTheWindow) {
     for (const char* k : {"Esc", "F1", "F4", "F7", "F8", "F9", "F10", "F11", "F12", "1", "2", "3"}) Press(k);
     EXPECT_EQ(window.calls, (std::vector<std::string>{"EscPause", "CameraPreset 1", "CameraPreset 4", "CameraPreset 7",
                                                       "OpenMaterialEditor", "ReloadConfiguration",
-                                                      "SaveConfiguration", "DemoSpeedKey 1", "DemoSpeedKey 2",
-                                                      "DemoSpeedKey 3"}));
+                                                      "SaveConfiguration"}));
     EXPECT_EQ(Press("F8"), KeyOutcome::Ignored);
     WindowCommands none;
     EXPECT_EQ(OnKeyDown(session, KeyPress{vk::Esc}, none), KeyOutcome::NotSupported);

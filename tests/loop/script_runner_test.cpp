@@ -107,7 +107,6 @@ TEST(ScriptRunner, ErrorsStopTheRunAndNameTheLine) {
              Case{"answer ok", "line 1: answer is not supported"},
              Case{"answer maybe", "line 1: unknown answer 'maybe'"},
              Case{"type hello", "line 1: type is not supported"},
-             Case{"key Space", "line 1: key Space is not supported"},
              Case{"key Esc", "line 1: key Esc is not supported"},
              Case{"key Hyper+Left", "line 1: unknown modifier 'Hyper'"},
              Case{"key Foo", "line 1: unknown key 'Foo'"},
