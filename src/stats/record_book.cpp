@@ -1,0 +1,116 @@
+// RecordBook: reading, inserting and replacing the record files.
+#include "stats/record_book.h"
+
+#include "game/saturate.h"
+#include "platform/files.h"
+
+namespace zembrol {
+
+namespace {
+int32_t ClampGain(int32_t now, int32_t before) { return ClampToInt32(int64_t{now} - before); }
+}  // namespace
+
+RecordBook::RecordBook(std::string setFolder, LogFn log, ErrorFn error)
+    : folder_(std::move(setFolder)), log_(std::move(log)), error_(std::move(error)) {
+    g_RecordScores.fill(kNoRecordScore);
+}
+
+RecordTable RecordBook::ReadTable(const std::string& fileName) const {
+    const std::optional<std::string> bytes = platform::ReadFile(PathOf(fileName));
+    return bytes ? ParseRecordTable(*bytes) : RecordTable{};
+}
+
+bool RecordBook::WriteFile(const std::string& fileName, const std::string& content, const char* procedure) {
+    std::string error;
+    if (platform::WriteFileAtomic(PathOf(fileName), content, &error)) return true;
+    if (log_) log_(std::string(procedure) + " - " + fileName + ": " + error, false);
+    return false;
+}
+
+void RecordBook::g_LoadRecords(const RecordKey& key) {
+    g_Records = ReadTable(RecordTableName(key));
+    g_RecordScores = RecordScores(g_Records);
+}
+
+bool RecordBook::g_SaveRecords(const RecordKey& key) {
+    return WriteFile(RecordTableName(key), FormatRecordTable(g_Records), "g_SaveRecords()");
+}
+
+int RecordBook::g_GetRecordPlace(int32_t score, const std::string& name, bool query, bool loopRunning) {
+    if (!loopRunning) return -1;
+    return InsertPlace(g_Records, score, name, query);
+}
+
+int RecordBook::UpdatePlace(int32_t score) {
+    place_ = LivePlace(g_RecordScores, score);
+    return place_;
+}
+
+void RecordBook::g_LoadLevelTable(const RecordKey& key, int level, bool intoLists) {
+    RecordTable t = ReadTable(LevelTableName(key, level));
+    if (intoLists) {
+        g_Records = std::move(t);
+        return;
+    }
+    g_LevelTable.clear();
+    for (int k = 0; k < t.Count(); ++k) g_LevelTable.push_back(LevelRow{FixedName(t.names[k]), t.scores[k]});
+}
+
+bool RecordBook::g_AddRecordToFullStat(const RecordKey& key, const StatRec& rec) {
+    const std::string name = FullStatName(key);
+    const std::string path = PathOf(name);
+    std::optional<std::string> bytes = platform::ReadFile(path);
+    if (!bytes && platform::FileExists(path)) {
+        if (error_) error_("g_AddRecordToFullStat()", "Не удалось прочитать файл с полной статистикой");
+        return false;
+    }
+    if (bytes && bytes->size() % kStatRecBytes != 0 && log_)
+        log_("g_AddRecordToFullStat() - " + name + ": a partial record at the end is ignored", false);
+    g_FullStat = ParseFullStat(bytes ? *bytes : std::string());
+    if (g_FullStat.empty()) g_FullStat.push_back(DefaultStatRec());
+    InsertIntoFullStat(g_FullStat, rec);
+    return WriteFile(name, FormatFullStat(g_FullStat), "g_SaveFileWFS()");
+}
+
+void RecordBook::g_UpdateLevelRecords(const LevelResults& r, const std::string& name, bool loopRunning) {
+    auto enter = [&](const RecordKey& key, int level, int32_t score) {
+        g_LoadLevelTable(key, level, true);
+        if (g_GetRecordPlace(score, name, false, loopRunning) != -1)
+            WriteFile(LevelTableName(key, level), FormatRecordTable(g_Records), "g_UpdateLevelRecords()");
+    };
+    if (!r.key.trial) {
+        if (r.key.type < 1 || r.key.type > kGameTypes) return;
+        for (int level = 0; level <= r.level && level <= kMaxLevel; ++level) {
+            const int32_t score = r.levelScores[r.key.type - 1][level];
+            if (score != kLevelScoreUnset) enter(r.key, level, score);
+        }
+        return;
+    }
+    for (int type = 1; type <= kGameTypes; ++type) {
+        RecordKey key = r.key;
+        key.type = type;
+        for (int level = 0; level <= kMaxLevel; ++level) {
+            const int32_t score = r.levelScores[type - 1][level];
+            if (score == kLevelScoreUnset) break;
+            enter(key, level, score);
+        }
+    }
+}
+
+void RecordBook::ResetLevelStat() {
+    g_LevelStat.fill(0);
+    lastLevelScore_ = 0;
+    lastLevelBest_ = 0;
+}
+
+void RecordBook::BookLevelStat(int level, bool atGameOver, int32_t score) {
+    if (level < 0 || level > kMaxLevel) return;
+    g_LevelStat[static_cast<size_t>(kMaxLevel + 1 + level)] = ClampGain(score, lastLevelScore_);
+    if (atGameOver) return;
+    const int32_t best = g_LevelTable.empty() ? 0 : g_LevelTable.front().score;
+    g_LevelStat[static_cast<size_t>(level)] = ClampGain(best, lastLevelBest_);
+    lastLevelScore_ = score;
+    lastLevelBest_ = best;
+}
+
+}  // namespace zembrol

@@ -1,0 +1,87 @@
+// RecordBook: the record files of one application folder and the tables in memory —
+// the record table of the current settings (g_Records, g_RecordScores), the level
+// table shown beside it (g_LevelTable), the per-level statistics (g_LevelStat), the
+// live place, and the full statistics while a game is added to them.
+//
+// Every file is replaced through a temporary file and a rename: a failed write leaves
+// the old file as it was and is logged. A missing table reads as empty.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "game/game_state.h"
+#include "stats/record_files.h"
+#include "stats/record_table.h"
+#include "stats/stat_rec.h"
+
+namespace zembrol {
+
+struct LevelRow {
+    std::string name;   // 11 characters
+    int32_t score = 0;
+};
+
+// What g_UpdateLevelRecords needs of the finished game.
+struct LevelResults {
+    RecordKey key;
+    std::array<std::array<int32_t, kMaxLevel + 1>, kGameTypes> levelScores{};
+    int16_t level = 0;   // g_Level reached
+};
+
+class RecordBook {
+public:
+    // A start-up log record: message and success.
+    using LogFn = std::function<void(const std::string& message, bool ok)>;
+    // The error report box: function and message.
+    using ErrorFn = std::function<void(const std::string& function, const std::string& message)>;
+
+    // setFolder: the application folder's data/set, without a trailing '/'.
+    RecordBook(std::string setFolder, LogFn log = {}, ErrorFn error = {});
+
+    std::string PathOf(const std::string& fileName) const { return folder_ + "/" + fileName; }
+
+    // The record table of key into g_Records and g_RecordScores.
+    void g_LoadRecords(const RecordKey& key);
+    // g_Records back to key's record table file; false when it could not be written.
+    bool g_SaveRecords(const RecordKey& key);
+    // Place of score in g_Records (Part of the end of a game): -1 when the loop is not
+    // running or the score would not enter; unless query, inserted under name.
+    int g_GetRecordPlace(int32_t score, const std::string& name, bool query, bool loopRunning);
+    // The live place of score against g_RecordScores; remembered for the game's record.
+    int UpdatePlace(int32_t score);
+    int Place() const { return place_; }
+    // Level table of level into g_Records (intoLists) or into g_LevelTable.
+    void g_LoadLevelTable(const RecordKey& key, int level, bool intoLists);
+    // Adds rec to key's full statistics file; a file that exists but cannot be read
+    // stops it with the error report. False when nothing was written.
+    bool g_AddRecordToFullStat(const RecordKey& key, const StatRec& rec);
+    // Enters every finished level's score into its level table.
+    void g_UpdateLevelRecords(const LevelResults& results, const std::string& name, bool loopRunning);
+
+    // A game starts: clear g_LevelStat and what it remembers of the previous level.
+    void ResetLevelStat();
+    // Books the level just left (or, at game over, the level reached) with the score now.
+    void BookLevelStat(int level, bool atGameOver, int32_t score);
+
+    RecordTable g_Records;
+    std::array<int32_t, kRecordRows> g_RecordScores{};
+    std::vector<LevelRow> g_LevelTable;
+    std::array<int32_t, 2 * (kMaxLevel + 1)> g_LevelStat{};   // [L] record holder's gain, [11 + L] the player's
+    std::vector<StatRec> g_FullStat;                          // as the last addition left it
+
+private:
+    RecordTable ReadTable(const std::string& fileName) const;
+    bool WriteFile(const std::string& fileName, const std::string& content, const char* procedure);
+
+    std::string folder_;
+    LogFn log_;
+    ErrorFn error_;
+    int place_ = 1;
+    int32_t lastLevelScore_ = 0;   // the player's score at the previous level change
+    int32_t lastLevelBest_ = 0;    // the level table's best score then
+};
+
+}  // namespace zembrol

@@ -1,0 +1,110 @@
+// Record tables in text and in memory. A damaged or hand-edited file loads what it
+// holds that makes sense and never more than 100 entries.
+#include "stats/record_table.h"
+
+#include <cmath>
+
+#include "game/saturate.h"
+#include "platform/text_encoding.h"
+
+namespace zembrol {
+
+int32_t NumberValue(std::string_view t) {
+    size_t k = 0;
+    while (k < t.size() && (t[k] == ' ' || t[k] == '\t')) ++k;
+    bool negative = false;
+    if (k < t.size() && (t[k] == '-' || t[k] == '+')) negative = t[k++] == '-';
+    double v = 0;
+    bool digits = false;
+    for (; k < t.size() && t[k] >= '0' && t[k] <= '9'; ++k) {
+        digits = true;
+        if (v < 1e12) v = v * 10 + (t[k] - '0');
+    }
+    if (!digits) return 0;
+    if (k < t.size() && t[k] == '.') {
+        double scale = 0.1;
+        for (++k; k < t.size() && t[k] >= '0' && t[k] <= '9'; ++k, scale /= 10) v += (t[k] - '0') * scale;
+    }
+    return ClampToInt32(static_cast<int64_t>(std::nearbyint(negative ? -v : v)));
+}
+
+namespace {
+
+std::string CleanName(std::string_view line) {
+    std::string name;
+    for (char c : line)
+        if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) name += c;
+    return name;
+}
+
+}  // namespace
+
+RecordTable ParseRecordTable(std::string_view bytes) {
+    const std::string text = platform::DecodeFileText(bytes);
+    std::vector<std::string_view> lines;
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        const size_t nl = rest.find('\n');
+        std::string_view line = rest.substr(0, nl);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.push_back(line);
+        if (nl == std::string_view::npos) break;
+        rest.remove_prefix(nl + 1);
+    }
+    RecordTable table;
+    for (size_t k = 0; k + 1 < lines.size() && table.Count() < kRecordRows; k += 2) {
+        table.names.push_back(CleanName(lines[k]));
+        table.scores.push_back(NumberValue(lines[k + 1]));
+    }
+    return table;
+}
+
+std::string FormatRecordTable(const RecordTable& table) {
+    std::string out;
+    for (int k = 0; k < table.Count(); ++k) out += table.names[k] + "\r\n" + std::to_string(table.scores[k]) + "\r\n";
+    return out;
+}
+
+std::array<int32_t, kRecordRows> RecordScores(const RecordTable& table) {
+    std::array<int32_t, kRecordRows> scores;
+    scores.fill(kNoRecordScore);
+    for (int k = 0; k < table.Count() && k < kRecordRows; ++k) scores[k] = table.scores[k];
+    return scores;
+}
+
+int InsertPlace(RecordTable& table, int32_t s, const std::string& name, bool query) {
+    for (int i = 0; i < table.Count(); ++i) {
+        if (table.scores[i] >= s) continue;
+        if (!query) {
+            table.names.insert(table.names.begin() + i, name);
+            table.scores.insert(table.scores.begin() + i, s);
+            if (table.Count() > kRecordRows) {
+                table.names.resize(kRecordRows);
+                table.scores.resize(kRecordRows);
+            }
+        }
+        return i + 1;
+    }
+    if (table.Count() >= kRecordRows) return -1;
+    const int place = table.Count() + 1;
+    if (!query) {
+        table.names.push_back(name);
+        table.scores.push_back(s);
+    }
+    return place;
+}
+
+int LivePlace(const std::array<int32_t, kRecordRows>& scores, int32_t s) {
+    int p = kRecordRows;
+    while (p >= 1 && s > scores[p - 1]) --p;
+    return p + 1;
+}
+
+std::string FixedName(std::string_view name) {
+    std::string fixed = platform::Utf8Prefix(name, kRecordNameChars);
+    const size_t chars = platform::Utf8Length(fixed);
+    if (chars < kRecordNameChars) fixed.append(kRecordNameChars - chars, ' ');
+    return fixed;
+}
+
+}  // namespace zembrol
