@@ -1,7 +1,9 @@
 // What the rules make happen in the application: the one-time initialisation, the
-// start-up log, and (as the subsystems arrive) sounds, effects and the main window.
+// start-up log, the demo player, the records, and (as the subsystems arrive) sounds,
+// effects and the main window.
 #pragma once
 
+#include "app/app_results.h"
 #include "game/game_events.h"
 
 namespace zembrol {
@@ -10,12 +12,27 @@ class App;
 
 class AppGameEvents final : public GameEvents {
 public:
-    explicit AppGameEvents(App& app) : app_(app) {}
+    explicit AppGameEvents(App& app) : app_(app), results_(app) {}
+    // The records and result windows behind the end of a game.
+    AppResults& Results() { return results_; }
     bool InitGlobals() override;
     void Log(const std::string& message, int kind, bool ok) override;
+    void ErrorReport(const std::string& function, const std::string& message) override;
+    // The demo player of the session.
+    void DemoStop() override;
+    void DemoResume() override;
+    bool DemoRunning() override;
+    void DemoPlanFigure() override;
+    void DemoTimerOff() override;
+    // Records.
+    void RecordsNewGame() override;
+    void LevelFinished(int levelLeft) override;
+    void BookLevelStat(int level, bool atGameOver) override;
+    void RecordDisplayUpdate(bool levelChanged) override;
 
 private:
     App& app_;
+    AppResults results_;
 };
 
 }  // namespace zembrol

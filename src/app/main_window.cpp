@@ -5,6 +5,7 @@
 
 #include "app/app.h"
 #include "app/setting_keys.h"
+#include "app/simulation.h"
 #include "game/f_init.h"
 #include "loop/general_loop.h"
 #include "loop/key_commands.h"
@@ -76,7 +77,10 @@ void App::WindowLoop() {
 
 void App::HeadlessLoop() {
     Session& s = *session_;
-    if (!options_.script.empty()) {
+    if (options_.demo) {
+        // The simulation: whole games played by the demo, one JSON line each.
+        exitCode_ = RunSimulation(s, events_.Results(), options_.games, std::cout);
+    } else if (!options_.script.empty()) {
         std::ifstream script(options_.script);
         if (!script) {
             std::cerr << "zembrol: cannot read the script " << options_.script << "\n";

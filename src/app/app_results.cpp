@@ -1,0 +1,159 @@
+// AppResults: the end-of-game steps and the record events over the RecordBook.
+#include "app/app_results.h"
+
+#include <ctime>
+
+#include "app/app.h"
+#include "app/messages.h"
+#include "game/f_init.h"
+#include "platform/files.h"
+#include "platform/profile.h"
+#include "platform/shell.h"
+#include "stats/game_record.h"
+
+namespace zembrol {
+
+namespace {
+
+std::string Today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&now, &tm);
+    char text[16];
+    std::strftime(text, sizeof text, "%d.%m.%Y", &tm);
+    return text;
+}
+
+bool Blank(const std::string& t) { return t.find_first_not_of(" \t") == std::string::npos; }
+
+}  // namespace
+
+RecordEntry ScriptedResultWindows::ShowRecordEntry(const std::string& offered, bool demoPlayed) {
+    RecordEntry e;
+    e.name = demoPlayed ? kComputerName : offered;
+    const platform::BoxAnswer a = ShowBox("frmEnterName: " + e.name, platform::BoxIcon::Question,
+                                          platform::BoxButtons::OkCancel, platform::BoxAnswer::Ok);
+    e.cancelled = a != platform::BoxAnswer::Ok;
+    // An empty name is taken only when the player says so; otherwise the window would
+    // stay open, and a scripted run has nobody to type: it cancels.
+    if (!e.cancelled && Blank(e.name))
+        e.cancelled = ShowBox("Empt", platform::BoxIcon::Question, platform::BoxButtons::YesNo,
+                              platform::BoxAnswer::No) != platform::BoxAnswer::Yes;
+    return e;
+}
+
+RecordBook& AppResults::Book() {
+    if (!book_)
+        book_ = std::make_unique<RecordBook>(
+            app_.Paths().Data("set"),
+            [this](const std::string& m, bool ok) { app_.Log().f_Log(m, kLogPlain, ok); },
+            [](const std::string& f, const std::string& m) { g_ErrorReport(m, f, ErrorInfo{}); });
+    return *book_;
+}
+
+RecordKey AppResults::CurrentKey() const {
+    const GameSettings& c = app_.GameSession().settings;
+    return RecordKey{c.g_Speed, c.gt_CurGameType, c.g_Trial};
+}
+
+bool AppResults::SeriesOn() const { return g_SeriesOn(app_.GameSession().game); }
+
+std::string AppResults::StoredName() const {
+    return platform::GetPrivateProfileString("MAIN", "name", "", app_.Config().currentPath);
+}
+
+void AppResults::NewGame() {
+    RecordBook& b = Book();
+    b.g_LoadRecords(CurrentKey());
+    b.g_LoadLevelTable(CurrentKey(), 0, false);
+    b.ResetLevelStat();
+    UpdatePlace();
+}
+
+void AppResults::LevelFinished(int levelLeft) {
+    Book().g_LoadLevelTable(CurrentKey(), levelLeft + 1, false);
+}
+
+void AppResults::BookLevelStat(int level, bool atGameOver) {
+    Book().BookLevelStat(level, atGameOver, app_.GameSession().state.score.s_getval());
+}
+
+void AppResults::UpdatePlace() { Book().UpdatePlace(app_.GameSession().state.score.s_getval()); }
+
+void AppResults::CloseOtherWindows() {
+    lastInsertPlace_ = -1;
+    if (onGameOver) onGameOver(app_.GameSession().state);
+}
+
+void AppResults::ShowLevelStats() {
+    ResultWindows& w = windows_ ? *windows_ : scripted_;
+    w.ShowLevelStats(Book().g_LevelStat, app_.GameSession().state.g_Level);
+}
+
+int AppResults::g_GetRecordPlace(bool query) {
+    if (!nameRead_) {
+        g_PlayerName = StoredName();
+        nameRead_ = true;
+    }
+    Session& s = app_.GameSession();
+    const int place = Book().g_GetRecordPlace(s.state.score.s_getval(), g_PlayerName, query, s.loop.running);
+    if (!query) lastInsertPlace_ = place;
+    return place;
+}
+
+void AppResults::ShowRecordEntry() {
+    ResultWindows& w = windows_ ? *windows_ : scripted_;
+    const bool demo = app_.GameSession().demo.demoUsed;
+    g_PlayerName = StoredName();
+    nameRead_ = true;
+    const RecordEntry e = w.ShowRecordEntry(g_PlayerName, demo);
+    cancelled_ = e.cancelled;
+    send_ = e.send && !demo;
+    if (cancelled_) return;
+    g_PlayerName = e.name;
+    // The name is kept for the next entry; a failed write only loses that.
+    platform::WritePrivateProfileString("MAIN", "name", g_PlayerName, app_.Config().currentPath);
+}
+
+bool AppResults::g_MakeGameRecord() {
+    if (SeriesOn()) return false;
+    Session& s = app_.GameSession();
+    g_GameRec = zembrol::g_MakeGameRecord(s.state, g_PlayerName, Book().Place(), Today());
+    g_ResultText = zembrol::g_ResultText(g_GameRec, s.settings);
+    return true;
+}
+
+void AppResults::SendResult() {
+    const std::string addrFile = app_.Paths().root + "/addr.txt";
+    const std::optional<std::string> addr = platform::ReadFile(addrFile);
+    std::string address = addr ? addr->substr(0, addr->find_first_of("\r\n")) : "";
+    if (address.empty() || !platform::OpenWithDesktop("mailto:" + address + "?subject=Zembrol result&body=" + g_ResultText))
+        g_ErrorReport("Не удалось прочитать файл, содержащий адрес отправки результата - " + app_.Paths().root + "\\addr.txt",
+                      "End Of Game", ErrorInfo{});
+}
+
+void AppResults::g_AddRecordToFullStat() {
+    if (SeriesOn()) return;
+    Book().g_AddRecordToFullStat(CurrentKey(), g_GameRec);
+}
+
+void AppResults::ShowFullStat() {
+    ResultWindows& w = windows_ ? *windows_ : scripted_;
+    w.ShowFullStat(Book().g_FullStat);
+}
+
+void AppResults::g_LoadRecords() { Book().g_LoadRecords(CurrentKey()); }
+
+void AppResults::g_SaveRecords() { Book().g_SaveRecords(CurrentKey()); }
+
+void AppResults::g_UpdateLevelRecords() {
+    if (SeriesOn()) return;
+    Session& s = app_.GameSession();
+    LevelResults r;
+    r.key = CurrentKey();
+    r.levelScores = s.state.g_LevelScores;
+    r.level = s.state.g_Level;
+    Book().g_UpdateLevelRecords(r, g_PlayerName, s.loop.running);
+}
+
+}  // namespace zembrol

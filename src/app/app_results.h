@@ -1,0 +1,105 @@
+// The application's records and result windows: serves the end of a game (ResultSteps)
+// and the record events of the rules (game start, level change, landing) with one
+// RecordBook over the application folder's data/set.
+//
+// The three end-of-game windows (level statistics, record entry, full statistics) are
+// reached through ResultWindows. Until the real windows exist, a run answers them from
+// its script (ScriptedResultWindows: message-box answers) or, in the simulation, from
+// the rules themselves (the record goes under "Computer").
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/end_of_game.h"
+#include "stats/record_book.h"
+
+namespace zembrol {
+
+class App;
+
+// What the record entry window answers.
+struct RecordEntry {
+    bool cancelled = true;
+    std::string name;      // the name as typed (surrounding spaces kept)
+    bool send = false;     // "send the result" ticked
+};
+
+class ResultWindows {
+public:
+    virtual ~ResultWindows() = default;
+    // frmLevelStats: g_LevelStat up to the level reached.
+    virtual void ShowLevelStats(const std::array<int32_t, 2 * (kMaxLevel + 1)>& stat, int levelReached) {
+        (void)stat, (void)levelReached;
+    }
+    // frmEnterName: offered is the stored name; after a demo game the name is fixed to
+    // "Computer" and the result cannot be sent.
+    virtual RecordEntry ShowRecordEntry(const std::string& offered, bool demoPlayed) = 0;
+    // frmFullStat: the table as the addition left it.
+    virtual void ShowFullStat(const std::vector<StatRec>& rows) { (void)rows; }
+};
+
+// Scripted runs: the record entry is a question answered like a message box (OK by
+// default, Cancel from `answer cancel`); the statistics windows close at once.
+class ScriptedResultWindows final : public ResultWindows {
+public:
+    RecordEntry ShowRecordEntry(const std::string& offered, bool demoPlayed) override;
+};
+
+inline constexpr const char* kComputerName = "Computer";
+
+class AppResults final : public ResultSteps {
+public:
+    explicit AppResults(App& app) : app_(app) {}
+
+    // nullptr: the scripted windows.
+    void SetWindows(ResultWindows* windows) { windows_ = windows; }
+    RecordBook& Book();
+    RecordKey CurrentKey() const;
+    // The place the score took in the record table at the last game end; -1 when it did not enter.
+    int LastInsertPlace() const { return lastInsertPlace_; }
+    // Called when a game has ended, before any result step: the game as it ended.
+    std::function<void(const GameState&)> onGameOver;
+
+    // Record events of the rules.
+    void NewGame();
+    void LevelFinished(int levelLeft);
+    void BookLevelStat(int level, bool atGameOver);
+    void UpdatePlace();
+
+    // ResultSteps
+    void CloseOtherWindows() override;
+    void ShowLevelStats() override;
+    int g_GetRecordPlace(bool query) override;
+    void ShowRecordEntry() override;
+    bool EntryCancelled() override { return cancelled_; }
+    bool g_MakeGameRecord() override;
+    bool SendResultWanted() override { return send_; }
+    void SendResult() override;
+    void g_AddRecordToFullStat() override;
+    void ShowFullStat() override;
+    void g_LoadRecords() override;
+    void g_SaveRecords() override;
+    void g_UpdateLevelRecords() override;
+
+private:
+    bool SeriesOn() const;
+    std::string StoredName() const;
+
+    App& app_;
+    std::unique_ptr<RecordBook> book_;
+    ScriptedResultWindows scripted_;
+    ResultWindows* windows_ = nullptr;
+    std::string g_PlayerName;
+    bool nameRead_ = false;
+    bool cancelled_ = false;   // the entry cancelled flag; a series keeps the last one
+    bool send_ = false;
+    StatRec g_GameRec;
+    std::string g_ResultText;
+    int lastInsertPlace_ = -1;
+};
+
+}  // namespace zembrol
