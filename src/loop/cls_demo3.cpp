@@ -27,6 +27,22 @@ int Top(uint64_t column) {
     return c == 0 ? kFloor + 1 : std::countr_zero(c);
 }
 
+// Bit count without a library call on machines built without a popcount instruction.
+int Bits(uint64_t v) {
+    v = v - ((v >> 1) & 0x5555555555555555ULL);
+    v = (v & 0x3333333333333333ULL) + ((v >> 2) & 0x3333333333333333ULL);
+    v = (v + (v >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((v * 0x0101010101010101ULL) >> 56);
+}
+
+int ColumnHoles(uint64_t column) { return (kFloor + 1 - Top(column)) - Bits(column & kPlayRows); }
+
+// The well count's share of column c (5..17): its rows beyond the second below both neighbours' tops.
+int ColumnWells(const clsDemo3::Columns& f, int c) {
+    const int depth = Top(f[c]) - std::max(Top(f[c - 1]), Top(f[c + 1]));
+    return depth > 2 ? depth - 2 : 0;
+}
+
 }  // namespace
 
 clsDemo3::Columns clsDemo3::FieldColumns(const GameState& s) {
@@ -39,29 +55,22 @@ clsDemo3::Columns clsDemo3::FieldColumns(const GameState& s) {
 
 int clsDemo3::Holes(const Columns& f) {
     int holes = 0;
-    for (uint64_t column : f) {
-        const int top = Top(column);
-        holes += (kFloor + 1 - top) - std::popcount(column & kPlayRows);
-    }
+    for (uint64_t column : f) holes += ColumnHoles(column);
     return holes;
 }
 
 int clsDemo3::Wells(const Columns& f) {
+    // Rows where both neighbours are already filled at or above, down to a column's
+    // first filled cell; the rows beyond the second one count.
     int count = 0;
-    for (int c = kFirstCol + 1; c <= kRight - 1; ++c) {
-        // Rows where both neighbours are already filled at or above, down to this
-        // column's first filled cell; the rows beyond the second one count.
-        const int from = std::max(Top(f[c - 1]), Top(f[c + 1]));
-        const int depth = Top(f[c]) - from;
-        if (depth > 2) count += depth - 2;
-    }
+    for (int c = kFirstCol + 1; c <= kRight - 1; ++c) count += ColumnWells(f, c);
     return count;
 }
 
 int clsDemo3::FullRows(const Columns& f) {
     uint64_t all = ~uint64_t{0};
     for (int c = kFirstCol; c <= kRight; ++c) all &= f[c];
-    return std::popcount(all & ((uint64_t{1} << kPoleRows) - 1));
+    return Bits(all & ((uint64_t{1} << kPoleRows) - 1));
 }
 
 bool clsDemo3::dem_CheckFigPos(int r, int column) const {
@@ -78,13 +87,15 @@ int clsDemo3::dem_MoveDownFig(int r, int column, Columns& f) const {
         // the fall test of the game lets it.
         row = kFloor;
     } else {
-        for (;; ++row) {
-            if (row + lowest == kFloor) break;
-            bool blocked = false;
-            for (int i = 0; i < 4 && !blocked; ++i)
-                blocked = ((uint64_t{bits_[r][i]} << (row + 1)) & f[column + i]) != 0;
-            if (blocked) break;
-        }
+        // Falling from row 0, the first row at which a cell would step onto a filled
+        // cell, or onto the floor: per cell, the distance to the next filled cell below it.
+        row = kFloor - lowest;
+        for (int i = 0; i < 4; ++i)
+            for (int j = 0; j < 4; ++j)
+                if (bits_[r][i] & (1u << j)) {
+                    const uint64_t below = f[column + i] >> (j + 1);
+                    if (below != 0) row = std::min(row, std::countr_zero(below));
+                }
     }
     for (int i = 0; i < 4; ++i)
         if (bits_[r][i] != 0) f[column + i] |= uint64_t{bits_[r][i]} << row;
@@ -125,15 +136,24 @@ void clsDemo3::dem_Main(Game& g) {
     targetHoles_ = 1000;
     int best = -1000;
     const Columns base = FieldColumns(g.s);
-    const int h0 = Holes(base);
-    int w0 = Wells(base);
+    // A placement changes at most the four columns of its box, so the holes and wells
+    // of a candidate are the field's own with those columns (and their neighbours) redone.
+    std::array<int, kPoleCols> baseHoles{}, baseWells{};
+    int h0 = 0, wBase = 0;
+    for (int c = 0; c < kPoleCols; ++c) h0 += baseHoles[c] = ColumnHoles(base[c]);
+    for (int c = kFirstCol + 1; c <= kRight - 1; ++c) wBase += baseWells[c] = ColumnWells(base, c);
+    int w0 = wBase;
     for (int r = 0; r < 8; ++r) {
         for (int k = 0; k < kPoleCols; ++k) {
             const int c = upward ? k : kPoleCols - 1 - k;
             if (!dem_CheckFigPos(r, c)) continue;
             Columns f = base;
             const int row = dem_MoveDownFig(r, c, f);
-            const int h = Holes(f), w = Wells(f), full = FullRows(f);
+            int h = h0, w = wBase;
+            for (int x = c; x <= c + 3 && x < kPoleCols; ++x) h += ColumnHoles(f[x]) - baseHoles[x];
+            for (int x = std::max(c - 1, kFirstCol + 1); x <= std::min(c + 4, kRight - 1); ++x)
+                w += ColumnWells(f, x) - baseWells[x];
+            const int full = FullRows(f);
             int score = h == h0 ? 40 : (h0 - h) * 15;
             if (!VerticalBar(r)) score += (w0 - w) * 15;
             else if (w0 > w) score += 10;
