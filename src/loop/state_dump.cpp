@@ -127,6 +127,41 @@ std::string DumpState(const Session& ses) {
     j.Str("lblChB", s.lblChB);
     j.Str("lblInvB", s.lblInvB);
     j.Str("lblCoB", s.lblCoB);
+    // Bonuses: the Miracle meter, Inversia, the colour bonus, the take-back.
+    j.Num("g_MiracleTick", s.g_MiracleTick);
+    j.Flag("m_InvSign", s.m_InvSign);
+    j.Num("g_InversiaBonus", s.g_InversiaBonus);
+    j.Num("g_ColorState", s.g_ColorState);
+    j.Num("g_ColorWarn", s.g_ColorWarn);
+    j.Num("g_ColorTime", s.g_ColorTime);
+    j.Num("g_ColorValue", s.g_ColorValue);
+    j.Flag("m_ColorTaken", s.m_ColorTaken);
+    j.Num("g_ColorBonus", s.g_ColorBonus);
+    j.Flag("colorIndicatorVisible", s.m_ColorIndicator.visible);
+    j.Num("TakeBackCount", s.g_LastFig.TakeBackCount);
+    j.Flag("TakenBack", s.g_LastFig.TakenBack);
+    j.Flag("RowsRemoved", s.g_LastFig.RowsRemoved);
+    // The series and the demo plan.
+    j.Key("g_TrialScores");
+    j.Open('[');
+    for (int32_t v : s.g_TrialScores) {
+        j.Comma();
+        j.Text() += std::to_string(v);
+    }
+    j.Close(']');
+    const clsDemo3& d = ses.demo.player;
+    j.Key("demo");
+    j.Open('{');
+    j.Flag("chkDemo", ses.demo.chkDemo);
+    j.Flag("tmrDemo", ses.demo.tmrDemo);
+    j.Flag("demoUsed", ses.demo.demoUsed);
+    j.Num("speed", d.Speed());
+    j.Num("targetRotation", d.TargetRotation());
+    j.Num("targetColumn", d.TargetColumn());
+    j.Num("targetHoles", d.TargetHoles());
+    j.Flag("invertWanted", d.InvertWanted());
+    j.Flag("takeBackWanted", d.TakeBackWanted());
+    j.Close('}');
     j.Num("gamesOver", ses.loop.gamesOver);
     j.Close('}');
     return std::move(j.Text());
