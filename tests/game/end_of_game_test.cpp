@@ -4,6 +4,7 @@
 
 #include "game/end_of_game.h"
 #include "game/f_init.h"
+#include "game/game_types.h"
 #include "rules_fixture.h"
 
 using namespace zembrol;
@@ -131,4 +132,25 @@ TEST_F(EndOfGameTest, ASeriesGameWhoseScoreMissesKeepsTheEarlierTrialScore) {
     results.place = -1;
     ASSERT_TRUE(End());
     EXPECT_EQ(s.g_TrialScores[2], 555);
+}
+
+TEST_F(EndOfGameTest, CaptionsOfTypeSpeedAndVariant) {
+    struct Case { int32_t type; int16_t speed; bool trial; const char* t; const char* sp; const char* v; };
+    for (const Case& c : {Case{1, 0, false, "Zembrol", "Slow", "Simple"}, Case{2, 1, true, "Classic", "Middle", "Trial"},
+                          Case{3, 2, false, "Sequence", "Fast", "Simple"}, Case{4, 3, false, "", "", "Simple"}}) {
+        cfg.gt_CurGameType = c.type;
+        cfg.g_Speed = c.speed;
+        cfg.g_Trial = c.trial;
+        EXPECT_EQ(gg_GetCaptionForGame(g, 1), c.t);
+        EXPECT_EQ(gg_GetCaptionForGame(g, 2), c.sp);
+        EXPECT_EQ(gg_GetCaptionForGame(g, 3), c.v);
+    }
+    EXPECT_EQ(gg_GetCaptionForGame(g, 4), "");
+    EXPECT_EQ(ev.Matching("ErrorReport"), std::vector<std::string>{"ErrorReport gg_GetCaptionForGame() Case Else"});
+    cfg.g_Speed = 2;
+    g_SetTickMs(cfg);
+    EXPECT_EQ(cfg.g_TickMs, 10);
+    cfg.g_Speed = 7;
+    g_SetTickMs(cfg);
+    EXPECT_EQ(cfg.g_TickMs, 10) << "an unknown speed keeps the interval";
 }
