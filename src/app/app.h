@@ -22,6 +22,10 @@
 
 namespace zembrol {
 
+namespace render {
+class Renderer;
+}
+
 // Camera home view set during start-up; the level flights return to it.
 struct CameraHome {
     std::array<float, 3> eye{}, lookAt{};
@@ -33,6 +37,7 @@ public:
     explicit App(CommandLine options);
     App(const App&) = delete;
     App& operator=(const App&) = delete;
+    ~App();
 
     // The whole run: start-up, the loop, shutdown. Returns the process exit code.
     int Main();
@@ -57,6 +62,8 @@ public:
     Language& Lang() { return language_; }
     bool Headless() const { return options_.headless; }
     Session& GameSession() { return *session_; }
+    // The renderer of the 3D view; null in headless runs.
+    render::Renderer* GetRenderer();
 
 private:
     // Applies a loaded configuration to what exists of the application.
@@ -66,6 +73,10 @@ private:
         bool GetWindowEdges(float* left, float* top) override;
         void SetWindowEdges(float left, float top) override;
         bool SoundSlotsExist() override { return app_.soundSlotsCreated_; }
+        void TexturePathLoaded(int index) override;
+        void GraphicsLoaded() override;
+        void WorldSpeedChanged() override;
+        void ResetLabelSweeps() override;
 
     private:
         App& app_;
@@ -79,6 +90,13 @@ private:
     void HeadlessLoop();
     void OnInput(const platform::InputEvent& event);
     void ShowSplash();
+    // The renderer's part of start-up, of InitGlobals and of a pass.
+    bool InitRenderer();
+    bool InitRenderGlobals();
+    void DrawScene();
+    // --screenshot and --bench-frames runs: draw the frames, write or print, close.
+    bool FrameRun() const;
+    void RunFrames();
     int FailStartUp();
 
     CommandLine options_;
@@ -98,6 +116,7 @@ private:
     std::unique_ptr<Rng> rng_;
     std::unique_ptr<LoopClock> clock_;
     std::unique_ptr<Session> session_;  // the game, its loop flags (running, loop-again) included
+    std::unique_ptr<render::Renderer> renderer_;   // the 3D view; released first at exit
     int exitCode_ = 0;
 
     bool startUp_ = false;           // set at the first step; selects the failure message

@@ -17,6 +17,9 @@ public:
     AppResults& Results() { return results_; }
     bool InitGlobals() override;
     void Log(const std::string& message, int kind, bool ok) override;
+    void FlyingDigits(int32_t value, double column, double row) override;
+    void TimeBonusDigits(int32_t value, double column, double row) override;
+    void MiracleDigits(int32_t meter) override;
     void ErrorReport(const std::string& function, const std::string& message) override;
     // The demo player of the session.
     void DemoStop() override;

@@ -103,8 +103,8 @@ bool ParseCommandLine(int argc, char** argv, CommandLine* out, std::string* erro
             return false;
         }
     }
-    if (!out->script.empty() && !out->headless && out->screenshot.empty()) {
-        *error = "--script needs --headless or --screenshot";
+    if (!out->script.empty() && !out->headless && out->screenshot.empty() && out->benchFrames == 0) {
+        *error = "--script needs --headless, --screenshot or --bench-frames";
         return false;
     }
     if (out->headless && (!out->screenshot.empty() || out->benchFrames > 0)) {

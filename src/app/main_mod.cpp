@@ -11,6 +11,7 @@
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/video.h"
+#include "render/renderer.h"
 
 namespace zembrol {
 
@@ -28,7 +29,8 @@ App::App(CommandLine options)
     if (options_.headless || !options_.answers.empty()) platform::SetBoxPolicy(platform::BoxPolicy::Scripted);
     if (options_.hasSeed) rng_ = std::make_unique<Rng>(options_.seed);
     else rng_ = std::make_unique<Rng>([] { return static_cast<uint64_t>(std::time(nullptr)) * 1000003u + platform::timeGetTime(); });
-    if (options_.headless) clock_ = std::make_unique<VirtualClock>();
+    // Scripted runs count their own time, so a script replays the same in a window.
+    if (options_.headless || !options_.script.empty()) clock_ = std::make_unique<VirtualClock>();
     else clock_ = std::make_unique<SystemLoopClock>();
     session_ = std::make_unique<Session>(settings_.game, *rng_, events_, *clock_);
     session_->loop.running = false;
@@ -132,6 +134,7 @@ void App::g_Exit() {
     // From here every step runs whatever the previous one did.
     log_.f_Log("g_Exit()", kLogEnter, true);
     session_->loop.running = false;
+    renderer_.reset();   // the render objects go first
     // Windows in their fixed order: of them only the loading window and the main
     // window exist so far.
     splash_.Close();
@@ -192,10 +195,10 @@ bool App::d_InitD3D() {
         log_.f_Log("d_InitD3D()", kLogLeave, false);
         return false;
     }
-    platform::GlInfo info = mainWindow_.Info();
-    log_.f_Log("Adapter: " + info.renderer + " (" + info.vendor + ")", kLogPlain, true);
-    log_.f_Log("OpenGL version: " + info.version, kLogPlain, true);
-    log_.f_Log("Maximum Texture Size: " + std::to_string(info.maxTextureSize), kLogPlain, true);
+    if (!InitRenderer()) {
+        log_.f_Log("d_InitD3D()", kLogLeave, false);
+        return false;
+    }
     log_.f_Log("d_InitD3D()", kLogLeave, true);
     return true;
 }

@@ -20,6 +20,7 @@ bool App::InitGlobals() {
     if (!config_.ini_MainIni(1)) return false;
     log_.f_Log("ini_MainIni eLoad - complete", kLogPlain, true);
     ApplySetOptions();
+    if (!InitRenderGlobals()) return false;
     initGlobalsDone_ = true;
     return true;
 }
@@ -59,6 +60,10 @@ void App::OnInput(const platform::InputEvent& e) {
 }
 
 void App::WindowLoop() {
+    if (FrameRun()) {
+        RunFrames();
+        return;
+    }
     Session& s = *session_;
     auto pump = [this] {
         platform::PumpResult r =
@@ -66,7 +71,7 @@ void App::WindowLoop() {
         if (r.closeRequested && session_->loop.running) Form_QueryUnload();
     };
     auto draw = [this](Session&) {
-        mainWindow_.Clear(0.05f, 0.06f, 0.10f);
+        DrawScene();
         mainWindow_.Swap();
     };
     while (s.loop.running) {

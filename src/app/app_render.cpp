@@ -1,0 +1,131 @@
+// The application's side of the renderer: creating it on the main window's GL
+// context, feeding it the configuration, drawing the 3D view of a pass, and the
+// screenshot and frame-benchmark runs.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+
+#include "app/app.h"
+#include "game/moves.h"
+#include "loop/general_loop.h"
+#include "platform/clock.h"
+#include "platform/image.h"
+#include "render/renderer.h"
+
+namespace zembrol {
+
+App::~App() = default;
+
+bool App::InitRenderer() {
+    const platform::GlInfo gl = mainWindow_.Info();
+    auto log = [this](const std::string& message, int kind, bool ok) { log_.f_Log(message, kind, ok); };
+    const uint64_t seed = options_.hasSeed ? options_.seed ^ 0x9E3779B97F4A7C15ull
+                                           : static_cast<uint64_t>(platform::timeGetTime()) * 2654435761u;
+    renderer_ = std::make_unique<render::Renderer>(log, paths_.Data("textures"), seed, options_.hasSeed);
+    if (!renderer_->d_InitD3D({gl.vendor, gl.renderer, gl.version, gl.maxTextureSize})) {
+        renderer_.reset();
+        return false;
+    }
+    return true;
+}
+
+bool App::InitRenderGlobals() {
+    if (!renderer_) return true;   // headless: nothing is drawn
+    return renderer_->InitGlobals(settings_);
+}
+
+void App::DrawScene() {
+    if (!renderer_) return;
+    int w = 0, h = 0;
+    mainWindow_.DrawableSize(&w, &h);
+    renderer_->m_DrawAll(session_->state, settings_, w, h);
+}
+
+render::Renderer* App::GetRenderer() { return renderer_.get(); }
+
+namespace {
+double Percentile(std::vector<double> v, double p) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    const size_t k = static_cast<size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
+    return v[std::min(k, v.size() - 1)];
+}
+}  // namespace
+
+bool App::FrameRun() const { return !options_.screenshot.empty() || options_.benchFrames > 0; }
+
+void App::RunFrames() {
+    Session& s = *session_;
+    const bool scripted = !options_.script.empty();
+    if (scripted) {
+        std::ifstream script(options_.script);
+        if (!script) {
+            std::cerr << "zembrol: cannot read the script " << options_.script << "\n";
+            exitCode_ = 2;
+        } else if (RunScript(s, script, std::cout, std::cerr, commands_) == kScriptError) {
+            exitCode_ = 2;
+        }
+    }
+    const int frames = options_.benchFrames > 0 ? options_.benchFrames : options_.frames;
+    std::vector<double> times;
+    int maxCalls = 0;
+    bool saved = options_.screenshot.empty();
+    for (int k = 0; k < frames && s.loop.running && exitCode_ == 0; ++k) {
+        platform::PumpResult r = platform::PumpEvents(mainWindow_.Id());
+        if (r.closeRequested) break;
+        const bool last = k + 1 == frames;
+        auto draw = [&](Session&) {
+            const auto t0 = std::chrono::steady_clock::now();
+            DrawScene();
+            if (last && !options_.screenshot.empty() && renderer_) {
+                platform::RgbaImage image;
+                std::string error;
+                if (renderer_->ReadView(&image) && platform::SaveImageRgba(options_.screenshot, image, &error)) {
+                    saved = true;
+                } else {
+                    std::cerr << "zembrol: cannot write the screenshot " << options_.screenshot << ": " << error << "\n";
+                }
+            }
+            mainWindow_.Swap();
+            if (renderer_) renderer_->Finish();
+            times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+            if (renderer_) maxCalls = std::max(maxCalls, renderer_->DrawCalls());
+        };
+        // A scripted run shows the state the script left: frames are drawn, the game
+        // does not tick. Otherwise the game plays its passes back to back.
+        if (scripted) {
+            CalcFantom(s.state);
+            draw(s);
+        } else {
+            LoopPass(s, draw);
+        }
+    }
+    if (!saved && exitCode_ == 0) exitCode_ = 3;
+    if (options_.benchFrames > 0) {
+        std::printf("frames %zu: median %.2f ms, p90 %.2f ms, max %.2f ms, draw calls %d\n", times.size(),
+                    Percentile(times, 0.5), Percentile(times, 0.9), times.empty() ? 0.0 : *std::max_element(times.begin(), times.end()),
+                    maxCalls);
+        std::fflush(stdout);
+    }
+    if (s.loop.running) Form_QueryUnload();
+}
+
+void App::Targets::TexturePathLoaded(int /*index*/) {
+    // The skin set loads as one (m_LoadSkinTextures) when the graphics section ends.
+}
+
+void App::Targets::GraphicsLoaded() {
+    if (app_.renderer_) app_.renderer_->GraphicsLoaded(app_.settings_);
+}
+
+void App::Targets::WorldSpeedChanged() {
+    if (app_.renderer_) app_.renderer_->cs_SetWorldSpeed(app_.settings_.m_WorldSpeed);
+}
+
+void App::Targets::ResetLabelSweeps() {
+    if (app_.renderer_) app_.renderer_->ResetLabelSweeps(app_.settings_.game.g_Speed);
+}
+
+}  // namespace zembrol

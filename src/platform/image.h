@@ -1,0 +1,23 @@
+// Image files for the renderer, the screenshot and the texture tool: decoding any
+// format the image library reads into plain RGBA bytes, and writing RGBA bytes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zembrol::platform {
+
+// Tightly packed 8-bit RGBA, rows top to bottom.
+struct RgbaImage {
+    int width = 0, height = 0;
+    std::vector<uint8_t> pixels;   // width * height * 4
+};
+
+// Reads BMP, JPG, PNG, TGA, ... into RGBA. False with the library's reason.
+bool LoadImageRgba(const std::string& path, RgbaImage* out, std::string* error);
+// Writes RGBA pixels in the format the file name's extension asks for: ".png"
+// (with alpha), ".jpg" (quality 92) or ".bmp" (24-bit, alpha dropped). False with the reason.
+bool SaveImageRgba(const std::string& path, const RgbaImage& image, std::string* error);
+
+}  // namespace zembrol::platform

@@ -1,0 +1,452 @@
+// GL device: shader pair, states, buffers and counted draws.
+#include "render/gl_device.h"
+
+#include <glm/gtc/matrix_transform.hpp>
+#include <glm/gtc/type_ptr.hpp>
+#include <utility>
+
+namespace zembrol::render {
+
+namespace {
+
+// Lighting per vertex, as the fixed-function pipeline did: emissive + material
+// ambient x (ambient light + every light's ambient) + diffuse x N.L per light, each
+// light attenuated by 1 / (a0 + a1 d + a2 d^2) inside its range. Flat shading takes
+// the first vertex of each triangle. Material power 0 means full specular wherever
+// a light reaches the front of the face.
+const char* const kVertexShader = R"(#version 330 core
+layout(location = 0) in vec3 aPos;
+layout(location = 1) in vec3 aNormal;
+layout(location = 2) in vec2 aUV;
+layout(location = 3) in vec4 iOffset;
+layout(location = 4) in vec4 iScale;
+layout(location = 5) in vec4 iAmbient;
+layout(location = 6) in vec4 iTint;
+layout(location = 7) in vec4 iUV;
+
+uniform mat4 uViewProj;
+uniform mat4 uWorld;
+uniform vec3 uEye;
+uniform int uLighting;
+uniform int uSpecularOn;
+uniform int uNumLights;
+uniform vec3 uLightPos[16];
+uniform vec3 uLightColor[16];
+uniform vec4 uLightAtten;   // range, constant, linear, quadratic
+uniform vec4 uMatDiffuse;
+uniform vec4 uMatAmbient;
+uniform vec4 uMatSpecular;
+uniform vec4 uMatEmissive;
+uniform float uMatPower;
+
+flat out vec4 vDiffuse;
+flat out vec3 vSpecular;
+out vec2 vUV;
+
+void main() {
+    vec3 local = aPos * iScale.xyz + iOffset.xyz;
+    vec3 P = (uWorld * vec4(local, 1.0)).xyz;
+    gl_Position = uViewProj * vec4(P, 1.0);
+    vUV = aUV * iUV.xy + iUV.zw;
+    if (uLighting == 0) {
+        vDiffuse = iTint;   // white unless the instance is coloured text
+        vSpecular = vec3(0.0);
+        return;
+    }
+    vec3 N = mat3(uWorld) * aNormal;
+    float nlen = length(N);
+    bool hasNormal = nlen > 1e-6;
+    N = hasNormal ? N / nlen : vec3(0.0);
+    vec3 V = normalize(uEye - P);
+    vec3 amb = iAmbient.rgb;
+    vec3 dif = vec3(0.0);
+    vec3 spe = vec3(0.0);
+    for (int i = 0; i < uNumLights; ++i) {
+        vec3 toLight = uLightPos[i] - P;
+        float d = length(toLight);
+        if (d > uLightAtten.x) continue;
+        float att = 1.0 / (uLightAtten.y + uLightAtten.z * d + uLightAtten.w * d * d);
+        amb += uLightColor[i] * att;
+        if (!hasNormal || d <= 0.0) continue;
+        vec3 L = toLight / d;
+        float ndl = dot(N, L);
+        if (ndl <= 0.0) continue;
+        dif += uLightColor[i] * (ndl * att);
+        if (uSpecularOn != 0) {
+            float ndh = max(dot(N, normalize(L + V)), 0.0);
+            spe += uLightColor[i] * (att * (uMatPower > 0.0 ? pow(ndh, uMatPower) : 1.0));
+        }
+    }
+    vec4 matDiffuse = uMatDiffuse * vec4(iTint.rgb, 1.0);
+    vec4 matAmbient = uMatAmbient * vec4(iTint.rgb, 1.0);
+    vDiffuse = vec4(clamp(uMatEmissive.rgb + matAmbient.rgb * amb + matDiffuse.rgb * dif, 0.0, 1.0), matDiffuse.a);
+    vSpecular = clamp(uMatSpecular.rgb * spe, 0.0, 1.0);
+}
+)";
+
+// Stage 0: texture x diffuse (x 2 for modulate 2x), alpha from the texture; the
+// specular colour is added after. Mode 1 draws text: coverage x the instance colour.
+const char* const kFragmentShader = R"(#version 330 core
+flat in vec4 vDiffuse;
+flat in vec3 vSpecular;
+in vec2 vUV;
+uniform sampler2D uTex;
+uniform int uHasTex;
+uniform float uTexScale;
+uniform int uMode;
+out vec4 fragColor;
+void main() {
+    if (uMode == 1) {
+        fragColor = vec4(vDiffuse.rgb, vDiffuse.a * texture(uTex, vUV).r);
+        return;
+    }
+    vec4 t = uHasTex != 0 ? texture(uTex, vUV) : vec4(1.0);
+    vec3 c = min(t.rgb * vDiffuse.rgb * uTexScale, vec3(1.0)) + vSpecular;
+    fragColor = vec4(c, uHasTex != 0 ? t.a : vDiffuse.a);
+}
+)";
+
+GLuint Compile(GLenum type, const char* src, std::string* error) {
+    GLuint s = glCreateShader(type);
+    glShaderSource(s, 1, &src, nullptr);
+    glCompileShader(s);
+    GLint ok = 0;
+    glGetShaderiv(s, GL_COMPILE_STATUS, &ok);
+    if (!ok) {
+        char log[2048] = {};
+        glGetShaderInfoLog(s, sizeof log, nullptr, log);
+        if (error) *error = std::string("shader: ") + log;
+        glDeleteShader(s);
+        return 0;
+    }
+    return s;
+}
+
+void SetColor(GLint loc, const ColorValue& c) { glUniform4f(loc, c.r, c.g, c.b, c.a); }
+
+}  // namespace
+
+GLenum GlBlendFactor(BlendCode code) {
+    switch (code) {
+        case kBlendZero: return GL_ZERO;
+        case kBlendOne: return GL_ONE;
+        case kBlendSrcColor: return GL_SRC_COLOR;
+        case kBlendInvSrcColor: return GL_ONE_MINUS_SRC_COLOR;
+        case kBlendSrcAlpha: return GL_SRC_ALPHA;
+        case kBlendInvSrcAlpha: return GL_ONE_MINUS_SRC_ALPHA;
+        case kBlendDestAlpha: return GL_DST_ALPHA;
+        case kBlendInvDestAlpha: return GL_ONE_MINUS_DST_ALPHA;
+        case kBlendDestColor: return GL_DST_COLOR;
+        case kBlendInvDestColor: return GL_ONE_MINUS_DST_COLOR;
+        default: return 0;
+    }
+}
+
+// --- GlMesh -------------------------------------------------------------------------
+
+GlMesh& GlMesh::operator=(GlMesh&& o) noexcept {
+    if (this != &o) {
+        Release();
+        std::swap(vao_, o.vao_);
+        std::swap(vbo_, o.vbo_);
+        std::swap(ibo_, o.ibo_);
+        count_ = o.count_;
+        mode_ = o.mode_;
+        indexed_ = o.indexed_;
+    }
+    return *this;
+}
+
+bool GlMesh::Upload(const MeshData& data, GLenum mode) {
+    Release();
+    if (data.vertices.empty()) return false;
+    glGenVertexArrays(1, &vao_);
+    glBindVertexArray(vao_);
+    glGenBuffers(1, &vbo_);
+    glBindBuffer(GL_ARRAY_BUFFER, vbo_);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(data.vertices.size() * sizeof(RenderVertex)),
+                 data.vertices.data(), GL_STATIC_DRAW);
+    const auto stride = static_cast<GLsizei>(sizeof(RenderVertex));
+    glEnableVertexAttribArray(0);
+    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(0));
+    glEnableVertexAttribArray(1);
+    glVertexAttribPointer(1, 3, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(12));
+    glEnableVertexAttribArray(2);
+    glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(24));
+    indexed_ = !data.indices.empty();
+    if (indexed_) {
+        glGenBuffers(1, &ibo_);
+        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, ibo_);
+        glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(data.indices.size() * sizeof(uint16_t)),
+                     data.indices.data(), GL_STATIC_DRAW);
+        count_ = static_cast<GLsizei>(data.indices.size());
+    } else {
+        count_ = static_cast<GLsizei>(data.vertices.size());
+    }
+    mode_ = mode;
+    glBindVertexArray(0);
+    return glGetError() == GL_NO_ERROR;
+}
+
+void GlMesh::UpdateVertices(const std::vector<RenderVertex>& vertices) {
+    if (!vbo_) return;
+    glBindBuffer(GL_ARRAY_BUFFER, vbo_);
+    glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(vertices.size() * sizeof(RenderVertex)), vertices.data());
+}
+
+void GlMesh::Release() {
+    if (ibo_) glDeleteBuffers(1, &ibo_);
+    if (vbo_) glDeleteBuffers(1, &vbo_);
+    if (vao_) glDeleteVertexArrays(1, &vao_);
+    vao_ = vbo_ = ibo_ = 0;
+    count_ = 0;
+}
+
+// --- GlTexture ----------------------------------------------------------------------
+
+GlTexture& GlTexture::operator=(GlTexture&& o) noexcept {
+    if (this != &o) {
+        Release();
+        std::swap(id_, o.id_);
+        width_ = o.width_;
+        height_ = o.height_;
+    }
+    return *this;
+}
+
+bool GlTexture::UploadRgba(int width, int height, const unsigned char* pixels) {
+    Release();
+    if (width <= 0 || height <= 0) return false;
+    glGenTextures(1, &id_);
+    glBindTexture(GL_TEXTURE_2D, id_);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
+    glGenerateMipmap(GL_TEXTURE_2D);
+    // Bilinear within the nearer mip level: the look of linear filtering at half
+    // the texel reads of trilinear, which a software rasteriser feels.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    width_ = width;
+    height_ = height;
+    return glGetError() == GL_NO_ERROR;
+}
+
+bool GlTexture::UploadCoverage(int width, int height, const unsigned char* pixels) {
+    Release();
+    if (width <= 0 || height <= 0) return false;
+    glGenTextures(1, &id_);
+    glBindTexture(GL_TEXTURE_2D, id_);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_R8, width, height, 0, GL_RED, GL_UNSIGNED_BYTE, pixels);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    width_ = width;
+    height_ = height;
+    return glGetError() == GL_NO_ERROR;
+}
+
+void GlTexture::Release() {
+    if (id_) glDeleteTextures(1, &id_);
+    id_ = 0;
+    width_ = height_ = 0;
+}
+
+// --- Device -------------------------------------------------------------------------
+
+Device::~Device() {
+    if (instanceVbo_) glDeleteBuffers(1, &instanceVbo_);
+    if (program_) glDeleteProgram(program_);
+}
+
+bool Device::Create(std::string* error) {
+    GLuint vs = Compile(GL_VERTEX_SHADER, kVertexShader, error);
+    if (!vs) return false;
+    GLuint fs = Compile(GL_FRAGMENT_SHADER, kFragmentShader, error);
+    if (!fs) {
+        glDeleteShader(vs);
+        return false;
+    }
+    program_ = glCreateProgram();
+    glAttachShader(program_, vs);
+    glAttachShader(program_, fs);
+    glLinkProgram(program_);
+    glDeleteShader(vs);
+    glDeleteShader(fs);
+    GLint ok = 0;
+    glGetProgramiv(program_, GL_LINK_STATUS, &ok);
+    if (!ok) {
+        char log[2048] = {};
+        glGetProgramInfoLog(program_, sizeof log, nullptr, log);
+        if (error) *error = std::string("shader link: ") + log;
+        return false;
+    }
+    glUseProgram(program_);
+    auto u = [this](const char* name) { return glGetUniformLocation(program_, name); };
+    loc_ = {u("uViewProj"),  u("uWorld"),      u("uEye"),        u("uLighting"),   u("uSpecularOn"), u("uNumLights"),
+            u("uLightPos"),  u("uLightColor"), u("uLightAtten"), u("uMatDiffuse"), u("uMatAmbient"), u("uMatSpecular"),
+            u("uMatEmissive"), u("uMatPower"), u("uHasTex"),     u("uTex"),        u("uTexScale"),   u("uMode")};
+    glUniform1i(loc_.tex, 0);
+    glUniform1i(loc_.mode, 0);
+    glUniform1f(loc_.texScale, 1.0f);
+    glUniform1i(loc_.numLights, 0);
+    glUniform4f(loc_.lightAtten, 4, 0.5f, 1, 0.3f);
+    glGenBuffers(1, &instanceVbo_);
+    // Fixed states: no culling, z-buffer on with the device's less-or-equal test,
+    // flat shading from each triangle's first vertex, additive blend operation.
+    glDisable(GL_CULL_FACE);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glProvokingVertex(GL_FIRST_VERTEX_CONVENTION);
+    glBlendEquation(GL_FUNC_ADD);
+    glBlendFunc(GL_ONE, GL_ZERO);
+    SetWorld(glm::mat4(1.0f));
+    SetLighting(true);
+    SetSpecular(true);
+    SetMaterial(MatDefault());
+    SetTexture(nullptr);
+    if (glGetError() != GL_NO_ERROR) {
+        if (error) *error = "GL state setup failed";
+        return false;
+    }
+    return true;
+}
+
+void Device::SetViewProjection(const glm::mat4& view, const glm::mat4& projection, const glm::vec3& eye) {
+    const glm::mat4 vp = projection * view;
+    glUniformMatrix4fv(loc_.viewProj, 1, GL_FALSE, glm::value_ptr(vp));
+    glUniform3f(loc_.eye, eye.x, eye.y, eye.z);
+}
+
+void Device::SetWorld(const glm::mat4& world) { glUniformMatrix4fv(loc_.world, 1, GL_FALSE, glm::value_ptr(world)); }
+
+void Device::SetMaterial(const Material& m) {
+    SetColor(loc_.matDiffuse, m.diffuse);
+    SetColor(loc_.matAmbient, m.ambient);
+    SetColor(loc_.matSpecular, m.specular);
+    SetColor(loc_.matEmissive, m.emissive);
+    glUniform1f(loc_.matPower, m.power);
+}
+
+void Device::SetLighting(bool on) { glUniform1i(loc_.lighting, on ? 1 : 0); }
+void Device::SetSpecular(bool on) { glUniform1i(loc_.specularOn, on ? 1 : 0); }
+
+void Device::SetLights(const PointLight* lights, int count) {
+    count = count < 0 ? 0 : count > kMaxShaderLights ? kMaxShaderLights : count;
+    float pos[3 * kMaxShaderLights], col[3 * kMaxShaderLights];
+    for (int i = 0; i < count; ++i) {
+        pos[3 * i] = lights[i].position.x;
+        pos[3 * i + 1] = lights[i].position.y;
+        pos[3 * i + 2] = lights[i].position.z;
+        col[3 * i] = lights[i].color.r;
+        col[3 * i + 1] = lights[i].color.g;
+        col[3 * i + 2] = lights[i].color.b;
+    }
+    if (count > 0) {
+        glUniform3fv(loc_.lightPos, count, pos);
+        glUniform3fv(loc_.lightColor, count, col);
+        glUniform4f(loc_.lightAtten, lights[0].range, lights[0].attenuation0, lights[0].attenuation1,
+                    lights[0].attenuation2);
+    }
+    glUniform1i(loc_.numLights, count);
+}
+
+void Device::SetTexture(const GlTexture* texture) {
+    const bool has = texture && texture->Id() != 0;
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, has ? texture->Id() : 0);
+    glUniform1i(loc_.hasTex, has ? 1 : 0);
+}
+
+void Device::SetModulate2x(bool on) { glUniform1f(loc_.texScale, on ? 2.0f : 1.0f); }
+
+void Device::SetAlphaBlend(bool on) {
+    if (on) glEnable(GL_BLEND);
+    else glDisable(GL_BLEND);
+}
+
+void Device::SetBlendFactors(BlendCode source, BlendCode dest) {
+    const GLenum s = GlBlendFactor(source), d = GlBlendFactor(dest);
+    glBlendFunc(s ? s : GL_ONE, d ? d : GL_ZERO);
+}
+
+void Device::SetDepthTest(bool on) {
+    if (on) glEnable(GL_DEPTH_TEST);
+    else glDisable(GL_DEPTH_TEST);
+}
+
+void Device::DefaultInstance() {
+    glVertexAttrib4f(3, 0, 0, 0, 0);
+    glVertexAttrib4f(4, 1, 1, 1, 0);
+    glVertexAttrib4f(5, ambient_.r, ambient_.g, ambient_.b, ambient_.a);
+    glVertexAttrib4f(6, 1, 1, 1, 1);
+    glVertexAttrib4f(7, 1, 1, 0, 0);
+}
+
+void Device::Issue(const GlMesh& mesh, GLsizei instances) {
+    if (mesh.indexed_) {
+        if (instances > 1)
+            glDrawElementsInstanced(mesh.mode_, mesh.count_, GL_UNSIGNED_SHORT, nullptr, instances);
+        else
+            glDrawElements(mesh.mode_, mesh.count_, GL_UNSIGNED_SHORT, nullptr);
+    } else {
+        if (instances > 1) glDrawArraysInstanced(mesh.mode_, 0, mesh.count_, instances);
+        else glDrawArrays(mesh.mode_, 0, mesh.count_);
+    }
+    ++drawCalls_;
+}
+
+void Device::Draw(const GlMesh& mesh) {
+    if (!mesh.Valid()) return;
+    glBindVertexArray(mesh.vao_);
+    DefaultInstance();
+    Issue(mesh, 1);
+}
+
+void Device::BindInstances(const GlMesh& mesh, const std::vector<Instance>& instances) {
+    glBindVertexArray(mesh.vao_);
+    glBindBuffer(GL_ARRAY_BUFFER, instanceVbo_);
+    // Orphan and refill: the previous draw's data may still be in use.
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(instances.size() * sizeof(Instance)), instances.data(),
+                 GL_STREAM_DRAW);
+    const auto stride = static_cast<GLsizei>(sizeof(Instance));
+    for (GLuint k = 0; k < 5; ++k) {
+        glEnableVertexAttribArray(3 + k);
+        glVertexAttribPointer(3 + k, 4, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(static_cast<size_t>(16 * k)));
+        glVertexAttribDivisor(3 + k, 1);
+    }
+}
+
+void Device::DrawInstanced(const GlMesh& mesh, const std::vector<Instance>& instances) {
+    if (!mesh.Valid() || instances.empty()) return;
+    BindInstances(mesh, instances);
+    if (mesh.indexed_)
+        glDrawElementsInstanced(mesh.mode_, mesh.count_, GL_UNSIGNED_SHORT, nullptr,
+                                static_cast<GLsizei>(instances.size()));
+    else
+        glDrawArraysInstanced(mesh.mode_, 0, mesh.count_, static_cast<GLsizei>(instances.size()));
+    ++drawCalls_;
+    // The mesh's own draws take the generic per-instance values again.
+    for (GLuint k = 0; k < 5; ++k) glDisableVertexAttribArray(3 + k);
+    glBindVertexArray(0);
+}
+
+void Device::DrawCoverage(const GlMesh& cornerQuad, const GlTexture& coverage, const std::vector<Instance>& rects,
+                          int targetWidth, int targetHeight) {
+    if (!coverage.Id() || rects.empty()) return;
+    // Pixels, y down, as the view's own coordinates.
+    const glm::mat4 ortho = glm::ortho(0.0f, static_cast<float>(targetWidth), static_cast<float>(targetHeight), 0.0f, -1.0f, 1.0f);
+    glUniformMatrix4fv(loc_.viewProj, 1, GL_FALSE, glm::value_ptr(ortho));
+    SetWorld(glm::mat4(1.0f));
+    glUniform1i(loc_.lighting, 0);
+    glUniform1i(loc_.mode, 1);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, coverage.Id());
+    DrawInstanced(cornerQuad, rects);
+    glUniform1i(loc_.mode, 0);
+}
+
+}  // namespace zembrol::render

@@ -1,0 +1,138 @@
+// The GL device: one shader pair that reproduces the fixed-function look the scene
+// relies on (materials, the ambient light, up to 16 point lights lit per vertex with
+// flat shading, modulate and modulate 2x, specular added after the texture,
+// untextured drawing), the blend, depth and lighting states, meshes in GL buffers
+// and instanced drawing. Every draw call goes through here and is counted.
+#pragma once
+
+#include <epoxy/gl.h>
+
+#include <glm/glm.hpp>
+#include <string>
+#include <vector>
+
+#include "render/meshes.h"
+#include "render/render_types.h"
+#include "render/scene_tables.h"
+
+namespace zembrol::render {
+
+inline constexpr int kMaxShaderLights = 16;
+
+// A mesh in GL buffers.
+class GlMesh {
+public:
+    GlMesh() = default;
+    GlMesh(const GlMesh&) = delete;
+    GlMesh& operator=(const GlMesh&) = delete;
+    GlMesh(GlMesh&& o) noexcept { *this = std::move(o); }
+    GlMesh& operator=(GlMesh&& o) noexcept;
+    ~GlMesh() { Release(); }
+
+    bool Upload(const MeshData& data, GLenum mode);
+    void Release();
+    bool Valid() const { return vao_ != 0; }
+    // Rewrites the vertices (same count), e.g. a rectangle resized.
+    void UpdateVertices(const std::vector<RenderVertex>& vertices);
+
+private:
+    friend class Device;
+    GLuint vao_ = 0, vbo_ = 0, ibo_ = 0;
+    GLsizei count_ = 0;
+    GLenum mode_ = GL_TRIANGLES;
+    bool indexed_ = false;
+};
+
+// A texture in GL memory.
+class GlTexture {
+public:
+    GlTexture() = default;
+    GlTexture(const GlTexture&) = delete;
+    GlTexture& operator=(const GlTexture&) = delete;
+    GlTexture(GlTexture&& o) noexcept { *this = std::move(o); }
+    GlTexture& operator=(GlTexture&& o) noexcept;
+    ~GlTexture() { Release(); }
+
+    // RGBA pixels, rows top to bottom; mipmapped, linear filters, wrapping.
+    bool UploadRgba(int width, int height, const unsigned char* pixels);
+    // One 8-bit channel (text coverage), no mipmaps, clamped.
+    bool UploadCoverage(int width, int height, const unsigned char* pixels);
+    void Release();
+    GLuint Id() const { return id_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+
+private:
+    GLuint id_ = 0;
+    int width_ = 0, height_ = 0;
+};
+
+// Per-instance values of an instanced draw. The world applies to every instance
+// after the instance's own scale and offset.
+struct Instance {
+    float ox = 0, oy = 0, oz = 0, pad0 = 0;    // translation
+    float sx = 1, sy = 1, sz = 1, pad1 = 0;    // scale (applied first)
+    ColorValue ambient{1, 1, 1, 1};            // the ambient light for this instance
+    ColorValue tint{1, 1, 1, 1};               // multiplies the material's diffuse and ambient
+    float us = 1, vs = 1, uo = 0, vo = 0;      // texture coordinates: uv * (us, vs) + (uo, vo)
+};
+static_assert(sizeof(Instance) == 80);
+
+class Device {
+public:
+    Device() = default;
+    Device(const Device&) = delete;
+    Device& operator=(const Device&) = delete;
+    ~Device();
+
+    // Compiles the shader pair and sets the fixed states; false with the reason.
+    bool Create(std::string* error);
+
+    void SetViewProjection(const glm::mat4& view, const glm::mat4& projection, const glm::vec3& eye);
+    void SetWorld(const glm::mat4& world);
+    void SetMaterial(const Material& m);
+    void SetAmbient(const ColorValue& c) { ambient_ = c; }
+    const ColorValue& Ambient() const { return ambient_; }
+    void SetLighting(bool on);
+    void SetSpecular(bool on);
+    void SetLights(const PointLight* lights, int count);
+    void SetTexture(const GlTexture* texture);   // null or empty: untextured
+    void SetModulate2x(bool on);
+    void SetAlphaBlend(bool on);
+    // A code without a factor (0) leaves the device's default for that side (ONE, ZERO).
+    void SetBlendFactors(BlendCode source, BlendCode dest);
+    void SetDepthTest(bool on);
+
+    // One mesh with the current world.
+    void Draw(const GlMesh& mesh);
+    // One draw of the mesh for every instance.
+    void DrawInstanced(const GlMesh& mesh, const std::vector<Instance>& instances);
+    // A coverage texture as coloured text: screen rectangles in pixels of a
+    // (width x height) target, colours in the instances' tint; shadow and text are
+    // one draw (two instances). Leaves lighting off and the screen projection set:
+    // the caller sets the camera again before drawing the scene.
+    void DrawCoverage(const GlMesh& cornerQuad, const GlTexture& coverage, const std::vector<Instance>& rects,
+                      int targetWidth, int targetHeight);
+
+    int DrawCalls() const { return drawCalls_; }
+    void ResetDrawCalls() { drawCalls_ = 0; }
+
+private:
+    void BindInstances(const GlMesh& mesh, const std::vector<Instance>& instances);
+    void DefaultInstance();
+    void Issue(const GlMesh& mesh, GLsizei instances);
+
+    GLuint program_ = 0, instanceVbo_ = 0;
+    ColorValue ambient_{1, 1, 1, 1};
+    int drawCalls_ = 0;
+    struct Loc {
+        GLint viewProj, world, eye, lighting, specularOn, numLights, lightPos, lightColor, lightAtten;
+        GLint matDiffuse, matAmbient, matSpecular, matEmissive, matPower;
+        GLint hasTex, tex, texScale, mode;
+    } loc_{};
+};
+
+// The GL blend factor of a device blend code; 0 for a code without one.
+GLenum GlBlendFactor(BlendCode code);
+
+}  // namespace zembrol::render

@@ -1,0 +1,593 @@
+// The renderer: start-up of the device and resources, and m_DrawAll.
+//
+// [SECTION] start-up: d_InitD3D, InitGlobals, skin textures, blending, lights
+// [SECTION] the frame: m_DrawAll and its steps
+// [SECTION] screenshots
+#include "render/renderer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <glm/gtc/matrix_transform.hpp>
+#include <glm/gtx/euler_angles.hpp>
+
+#include "render/meshes.h"
+#include "platform/files.h"
+#include "platform/message_box.h"
+#include "render/scene_tables.h"
+
+namespace zembrol::render {
+
+namespace {
+constexpr int kEnter = 5, kLeave = 10, kPlain = 15;
+// Plain background of the main window around the 3D view.
+constexpr float kWindowBackground[3] = {0.075f, 0.08f, 0.11f};
+// Tops of the centred texts, base view pixels.
+constexpr int kPauseTop = 236, kLevelTitleTop = 40;
+
+int Round(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+Instance At(float x, float y, float z, float scale = 1, const ColorValue& ambient = {1, 1, 1, 1}) {
+    Instance i;
+    i.ox = x;
+    i.oy = y;
+    i.oz = z;
+    i.sx = i.sy = i.sz = scale;
+    i.ambient = ambient;
+    return i;
+}
+
+ColorValue CellColor(const Settings& s) { return FromArgb(255, s.btMRed, s.btMGreen, s.btMBlue); }
+}  // namespace
+
+// [SECTION] start-up ---------------------------------------------------------------------
+
+Renderer::Renderer(RenderLog log, std::string textureFolder, uint64_t cosmeticSeed, bool fixedSeed)
+    : log_(std::move(log)),
+      textureFolder_(std::move(textureFolder)),
+      rng_(fixedSeed ? Rng(cosmeticSeed) : Rng([cosmeticSeed] { return cosmeticSeed; })) {
+    if (!log_) log_ = [](const std::string&, int, bool) {};
+}
+
+Renderer::~Renderer() = default;
+
+bool Renderer::d_InitD3D(const DeviceInfo& info) {
+    log_("Default adapter = " + info.renderer + " (" + info.vendor + ")", kPlain, true);
+    log_("OpenGL version: " + info.version, kPlain, true);
+    // m_EnumerateHardware: what the device can do, in the terms of the old log.
+    log_("Maximum Active Lights: " + std::to_string(kMaxShaderLights), kPlain, true);
+    GLfloat pointRange[2] = {0, 0};
+    glGetFloatv(GL_POINT_SIZE_RANGE, pointRange);
+    log_("Max Point Vertex Size: " + std::to_string(static_cast<int>(pointRange[1])), kPlain, true);
+    log_("Max Texture Size: " + std::to_string(info.maxTextureSize) + "x" + std::to_string(info.maxTextureSize), kPlain,
+         true);
+    GLint maxIndices = 0;
+    glGetIntegerv(GL_MAX_ELEMENTS_INDICES, &maxIndices);
+    log_("Max Primitives In One Call: " + std::to_string(maxIndices / 3), kPlain, true);
+    log_("Device Supports Volume Mapping", kPlain, true);
+    log_("Device Supports Hardware Transform and Lighting", kPlain, true);
+    const bool software = info.renderer.find("llvmpipe") != std::string::npos ||
+                          info.renderer.find("softpipe") != std::string::npos ||
+                          info.renderer.find("swrast") != std::string::npos;
+    if (!software) log_("Device can use Hardware Rasterization", kPlain, true);
+    log_("Device can Render in Windowed Mode", kPlain, true);
+    log_("___", kPlain, true);
+    // GetADSFormat: the depth buffer the window got.
+    log_("GetADSFormat()", kPlain, true);
+    GLint depthBits = 0, stencilBits = 0;
+    glGetFramebufferAttachmentParameteriv(GL_FRAMEBUFFER, GL_DEPTH, GL_FRAMEBUFFER_ATTACHMENT_DEPTH_SIZE, &depthBits);
+    glGetFramebufferAttachmentParameteriv(GL_FRAMEBUFFER, GL_STENCIL, GL_FRAMEBUFFER_ATTACHMENT_STENCIL_SIZE, &stencilBits);
+    glGetError();   // a default framebuffer without one of them reports an error here
+    if (depthBits <= 0) {
+        log_("ADS_Format undefined", kPlain, false);
+        return false;
+    }
+    log_(std::string("ADS_HAL_Format=") +
+             (depthBits >= 24 ? (stencilBits >= 8 ? "D24S8" : "D24X8") : depthBits >= 16 ? "D16" : "D15S1"),
+         kPlain, true);
+    log_(software ? "D3DCREATE_SOFTWARE_VERTEXPROCESSING" : "D3DCREATE_HARDWARE_VERTEXPROCESSING", kPlain, true);
+
+    std::string error;
+    if (!device_.Create(&error)) {
+        log_("d_InitD3D()_Error description: " + error, kPlain, false);
+        return false;
+    }
+    // d_InitCube, d_InitFieldQuad, d_InitUnitQuad and the widget meshes.
+    const bool geometry = cube_.Upload(CubeMesh(), GL_TRIANGLES) && fieldQuad_.Upload(FieldQuadMesh(), GL_TRIANGLES) &&
+                          unitQuad_.Upload(UnitQuadMesh(), GL_TRIANGLES) &&
+                          cornerQuad_.Upload(CornerQuadMesh(), GL_TRIANGLES);
+    if (!geometry) {
+        log_("d_InitCube()", kPlain, false);
+        return false;
+    }
+    // g_NumTexs: the number textures, packed side by side.
+    std::vector<platform::RgbaImage> numbers(kNumTextures);
+    for (int k = 0; k < kNumTextures; ++k) {
+        const std::string path = textureFolder_ + "/num" + std::to_string(k) + ".bmp";
+        if (!LoadTextureImage(path, &numbers[static_cast<size_t>(k)], log_))
+            log_("Загрузка текстуры nt_arTex - " + path, kPlain, false);
+    }
+    const platform::RgbaImage atlas = PackTiles(numbers, 32);
+    numAtlas_.UploadRgba(atlas.width, atlas.height, atlas.pixels.data());
+    for (int k = 0; k < 6; ++k) digits_[static_cast<size_t>(k)].dg_Init(k + 1, nullptr);
+    d_LoadTex32x32(&texChb_, Fixed("chb.bmp"), log_);
+    font_.m_InitLevelFont(log_);
+    // The two shapes: 12 slices and 12 stacks.
+    if (!shape1_.Upload(ShapeSphere(12, 12), GL_TRIANGLES) || !shape2_.Upload(ShapeSphere(12, 12), GL_TRIANGLES)) {
+        log_("sph_CreateShape()", kPlain, false);
+        return false;
+    }
+    deviceReady_ = true;
+    return true;
+}
+
+bool Renderer::InitGlobals(const Settings& settings) {
+    if (!deviceReady_) return false;
+    // cs_Spheres: the ball mesh and texture, the balls' wobble rates.
+    const bool ballMesh = ballMesh_.Upload(BallMesh(0.5f), GL_TRIANGLES);
+    bool ballTex = true;
+    if (!platform::FileExists(Fixed("texsph.bmp"))) {
+        platform::ShowMessageBox({"cs_LoadTexAndSetMat()", "Не найден файл\r\n" + Fixed("texsph.bmp"),
+                                  platform::BoxIcon::Exclamation, platform::BoxButtons::Ok, platform::BoxAnswer::Ok});
+        ballTex = false;
+    } else if (!d_LoadTex32x32(&texSph_, Fixed("texsph.bmp"), log_)) {
+        platform::ShowMessageBox({"cs_LoadTexAndSetMat()", "Не удалось загрузить текстуру для шариков",
+                                  platform::BoxIcon::Exclamation, platform::BoxButtons::Ok, platform::BoxAnswer::Ok});
+        ballTex = false;
+    }
+    log_("cs_Spheres.cs_Init()", kPlain, ballMesh && ballTex);
+    rng_.Randomize();
+    for (auto& rates : ballRates_)
+        for (float& r : rates) r = static_cast<float>(rng_.Rnd() / 250.0);
+    cs_SetWorldSpeed(settings.m_WorldSpeed);
+
+    const bool grid = grid_.Upload(GridLines(16, 33), GL_LINES);
+    log_("g_grid.gr_Init()", kPlain, grid);
+    log_("bt_ProgressBar", kPlain, true);
+    log_("q3_BKG", kPlain, true);
+    if (!d_LoadTex32x32(&texPrb_, Fixed("prb.bmp"), log_))
+        log_("Загрузка текстуры bt_Tex - " + Fixed("prb.bmp"), kPlain, false);
+    const bool small = gridSmall_.Upload(GridLines(5, 5), GL_LINES);
+    log_("g_gridSmall.gr_Init()", kPlain, small);
+
+    // Lights, ambient and materials are set per draw; the lights are made here.
+    lights_ = MakeLights(rng_);
+    lightsMade_ = true;
+    device_.SetAmbient(CellColor(settings));
+    device_.SetMaterial(MatDefault());
+
+    log_("Загрузка текстуры tex_Next", kPlain, d_LoadTex32x32(&texNext_, Fixed("texnext.bmp"), log_));
+    log_("Загрузка текстуры tex_Zemb", kPlain, d_LoadTex32x32(&texZemb_, Fixed("texzemb.bmp"), log_));
+    log_("Загрузка текстуры tex_SZemb", kPlain, d_LoadTex32x32(&texSZemb_, Fixed("texszemb.bmp"), log_));
+    m_ApplyAlpha(settings);   // settings given for this run may have changed it
+    globalsReady_ = grid && small;
+    return globalsReady_;
+}
+
+bool Renderer::m_LoadSkinTextures(const Settings& settings) {
+    if (!deviceReady_) return false;
+    for (size_t i = 0; i < skinTex_.size(); ++i) {
+        if (!d_LoadTex32x32(&skinTex_[i], settings.gr_arTex[i], log_)) {
+            // The rest keep what they had; a cleared slot draws untextured.
+            return false;
+        }
+    }
+    return true;
+}
+
+void Renderer::m_ApplyAlpha(const Settings& settings) {
+    blendOn_ = settings.gr_Alpha != 0;
+    blendSource_ = BlendFactorForIndex(settings.gr_AlphaSource);
+    blendDest_ = BlendFactorForIndex(settings.gr_AlphaDest);
+}
+
+void Renderer::GraphicsLoaded(const Settings& settings) {
+    m_LoadSkinTextures(settings);
+    m_ApplyAlpha(settings);
+    if (lightsMade_) lights_ = MakeLights(rng_);
+}
+
+void Renderer::cs_SetWorldSpeed(int worldSpeed) {
+    worldFactor_ = static_cast<float>(std::pow(2.0, worldSpeed) / 10.0);
+    for (auto& rates : worldRates_)
+        for (float& r : rates) r = static_cast<float>((rng_.Rnd() - 0.5) * 5e-05) * worldFactor_;
+}
+
+void Renderer::ResetLabelSweeps(int gameSpeed) {
+    for (clsHLLabel& l : labels_) l.hll_init(gameSpeed, rng_);
+}
+
+void Renderer::StartDigits(int slot, float x, float y, int32_t amount, const GameState& state,
+                           const Settings& settings) {
+    if (slot < 1 || slot > 6) return;
+    const DigitSources src{state.g_TimeBonusNow, state.g_MiracleMeter, state.g_ColorTime};
+    digits_[static_cast<size_t>(slot - 1)].dg_ReInit(x, y, amount, src, NextPos(settings.g_SkinIndex).x, rng_);
+}
+
+void Renderer::StartAmountDigits(int32_t amount, float x, float y, const GameState& state, const Settings& settings) {
+    int slot = 2;
+    for (int candidate : {2, 5, 6})
+        if (!digits_[static_cast<size_t>(candidate - 1)].Flying()) {
+            slot = candidate;
+            break;
+        }
+    StartDigits(slot, x, y, amount, state, settings);
+}
+
+void Renderer::StartMiracleDigits(int32_t meter, const GameState& state, const Settings& settings) {
+    const Anchor next = NextPos(settings.g_SkinIndex);
+    StartDigits(3, next.x - 1, next.y + 4, meter, state, settings);
+}
+
+void Renderer::SetCamera(const glm::vec3& eye, const glm::vec3& lookAt, const glm::vec3& up, float fov) {
+    eye_ = eye;
+    lookAt_ = lookAt;
+    up_ = up;
+    fov_ = fov;
+}
+
+// [SECTION] the frame -----------------------------------------------------------------------
+
+const GlMesh& Renderer::CellMesh(const Settings& settings) const { return settings.bDetLevel ? cube_ : unitQuad_; }
+
+void Renderer::ApplyCamera() {
+    const glm::mat4 view = glm::lookAtLH(eye_, lookAt_, up_);
+    const glm::mat4 projection = glm::perspectiveLH_NO(fov_, Aspect(view_), 0.1f, 10000.0f);
+    device_.SetViewProjection(view, projection, eye_);
+}
+
+void Renderer::m_DrawAll(const GameState& state, const Settings& settings, int drawableWidth, int drawableHeight) {
+    if (!deviceReady_) return;
+    device_.ResetDrawCalls();
+    // Ghost pulse between 0 and 10.
+    const float speedStep = 1.0f / static_cast<float>(settings.game.g_Speed + 1);
+    if (m_FantomPulse >= 10) m_FantomStep = -speedStep;
+    else if (m_FantomPulse <= 0) m_FantomStep = speedStep;
+    m_FantomPulse += m_FantomStep;
+
+    // The window's plain background, then the view cleared to black.
+    view_ = LayoutView(drawableWidth, drawableHeight);
+    drawableHeight_ = drawableHeight;
+    glDisable(GL_SCISSOR_TEST);
+    glViewport(0, 0, drawableWidth, drawableHeight);
+    glClearColor(kWindowBackground[0], kWindowBackground[1], kWindowBackground[2], 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    const int glY = drawableHeight - (view_.y + view_.height);
+    glViewport(view_.x, glY, view_.width, view_.height);
+    glScissor(view_.x, glY, view_.width, view_.height);
+    glEnable(GL_SCISSOR_TEST);
+    glClearColor(0, 0, 0, 1);
+    glClearDepth(1.0);
+    glDepthMask(GL_TRUE);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+    ApplyCamera();
+    device_.SetWorld(glm::mat4(1.0f));
+    device_.SetSpecular(true);
+    const int numLights = std::clamp<int>(settings.gr_NumLights, 0, kLightSlots);
+    std::array<PointLight, kLightSlots> lit;
+    for (int i = 0; i < numLights; ++i) lit[static_cast<size_t>(i)] = lights_[static_cast<size_t>(i)].light;
+    device_.SetLights(lit.data(), lightsMade_ ? numLights : 0);
+
+    // While a level flight runs the backdrop always goes first (its seam: levelTitleShown_).
+    const bool backdropFirst = levelTitleShown_ || settings.gr_Alpha == 1;
+    if (backdropFirst) DrawBackdropBlock(state, settings);
+    SyncIndicator(state);
+    DrawIndicator();
+
+    device_.SetLighting(true);
+    if (numLights > 0 && lightsMade_) {
+        m_MoveLights(lights_, numLights, settings.gr_LightsSpeed, settings.bHLNew, state.g_FigX, state.g_FigY, rng_);
+        for (int i = 0; i < numLights; ++i) lit[static_cast<size_t>(i)] = lights_[static_cast<size_t>(i)].light;
+        device_.SetLights(lit.data(), numLights);
+    }
+    device_.SetModulate2x(modulate2x_);
+    device_.SetAlphaBlend(blendOn_);
+    device_.SetBlendFactors(blendSource_, blendDest_);
+    DrawCells(state, settings);
+    DrawEffects(state);
+    DrawNextFigures(state, settings);
+    DrawGhost(state, settings);
+    device_.SetModulate2x(false);
+
+    if (settings.m_WorldEnable) cs_DrawWorld(settings);
+    DrawMarkersAndBalls(state, settings);
+    if (!backdropFirst) DrawBackdropBlock(state, settings);
+
+    DrawTexts(state);
+    ApplyCamera();
+    device_.SetDepthTest(false);
+    if (settings.bFlyingBonus) DrawDigits(settings);
+    // The level banner (g_MovingQuads) draws here with the indicator's material.
+    device_.SetDepthTest(true);
+
+    for (size_t k = 0; k < labels_.size(); ++k) {
+        bool changed = false;
+        labels_[k].hll_run(&labelHeights_[k], &changed);
+    }
+    ++frames_;
+}
+
+void Renderer::DrawBackdropBlock(const GameState& state, const Settings& settings) {
+    (void)state;
+    device_.SetMaterial(MatDefault());
+    device_.SetWorld(glm::mat4(1.0f));
+    const int nexts = std::clamp<int>(settings.game.iNumNexts, 0, kQueueSize - 1);
+    const Anchor next = NextPos(settings.g_SkinIndex), nexts0 = NextsPos(settings.g_SkinIndex);
+    if (settings.bDrawSetka) {
+        device_.SetAlphaBlend(false);
+        device_.SetLighting(false);
+        device_.SetTexture(&skinTex_[0]);
+        std::vector<Instance> quads{At(3.5f, -1.5f, -1)};
+        auto panel = [&](float x, float y) {
+            Instance i = At(x, y, -1);
+            i.sx = 0.27f;
+            i.sy = 0.125f;
+            quads.push_back(i);
+        };
+        if (nexts > 0) panel(next.x - 0.5f, next.y - 0.5f);
+        for (int k = 2; k <= nexts; ++k) panel(nexts0.x - 0.5f, nexts0.y + (k - 1) * 6 - 0.5f);
+        device_.DrawInstanced(fieldQuad_, quads);
+        // The deforming backdrop (dq_MakeDeform) moves the quad's texture here.
+    }
+    if (!settings.bHideGrids) {
+        const ColorValue nextColor = FromArgb(255, settings.btMRedNext, settings.btMGreenNext, settings.btMBlueNext);
+        device_.SetAmbient(nextColor);
+        device_.SetLighting(true);
+        device_.SetMaterial(GridMaterial());
+        device_.SetTexture(nullptr);
+        device_.SetAlphaBlend(false);
+        device_.SetWorld(glm::translate(glm::mat4(1.0f), glm::vec3(3.5f, -1.5f, 0)));
+        device_.Draw(grid_);
+        device_.SetWorld(glm::mat4(1.0f));
+        if (nexts > 0) {
+            std::vector<Instance> small{At(next.x - 0.5f, next.y - 0.5f, 0, 1, nextColor)};
+            for (int k = 2; k <= nexts; ++k) small.push_back(At(nexts0.x - 0.5f, nexts0.y + (k - 1) * 6 - 0.5f, 0, 1, nextColor));
+            device_.DrawInstanced(gridSmall_, small);
+            // bt_ProgressBar: the Miracle meter fills the first panel from its left edge.
+            const float width = ProgressBarWidth(state.g_MiracleMeter);
+            if (width > 0) {
+                device_.SetAlphaBlend(true);
+                device_.SetModulate2x(false);
+                device_.SetTexture(&texPrb_);
+                Instance bar = At(next.x - 0.5f, next.y - 0.5f, -1 + 0.5f, 1, FromArgb(0xFFEEEEEEu));
+                bar.sx = width;
+                bar.sy = 4;
+                device_.DrawInstanced(cornerQuad_, {bar});
+            }
+        }
+    }
+}
+
+void Renderer::SyncIndicator(const GameState& state) {
+    // The colour bonus's own state drives the indicator: green while it warns, then
+    // the loss or gain colour, hidden when no bonus runs.
+    const bool on = state.g_ColorState != 0 || state.g_ColorWarn != 0;
+    chb_.chb_Enable(on);
+    if (!on) return;
+    chb_.chb_SetColor(state.g_ColorState < 0 ? 255u : state.g_ColorState > 0 ? 16711680u : 65280u);
+    if (state.g_Running) chb_.chb_SetPos(state.g_ColorTime);
+}
+
+void Renderer::DrawIndicator() {
+    if (!chb_.Enabled() || chb_.Step() <= 0) return;
+    device_.SetMaterial(g_Materials(chb_.MaterialIndex()));
+    device_.SetLighting(true);
+    device_.SetModulate2x(true);
+    device_.SetAlphaBlend(true);
+    device_.SetBlendFactors(kBlendOne, kBlendOne);
+    device_.SetTexture(&texChb_);
+    device_.SetWorld(glm::mat4(1.0f));
+    std::vector<Instance> balls;
+    for (const clsCHB::Ball& b : chb_.Balls()) balls.push_back(At(b.x, b.y, b.z, b.scale, device_.Ambient()));
+    device_.DrawInstanced(shape1_, balls);
+}
+
+void Renderer::DrawCells(const GameState& state, const Settings& settings) {
+    const int level = std::clamp<int>(state.g_Level, 0, kMaxLevel);
+    device_.SetTexture(&skinTex_[static_cast<size_t>(1 + level)]);
+    device_.SetMaterial(MatDefault());
+    device_.SetWorld(glm::mat4(1.0f));
+    const ColorValue cell = CellColor(settings);
+    device_.SetAmbient(cell);
+    std::vector<Instance> cells;
+    cells.reserve(kPlayWidth * 31 + 16);
+    for (int x = kFirstCol; x <= state.RightCol(); ++x)
+        for (int y = 0; y <= state.FloorRow(); ++y) {
+            if (!state.g_Pole[static_cast<size_t>(x)][static_cast<size_t>(y)]) continue;
+            ColorValue amb = cell;
+            if (settings.bColorQuads) {
+                const Color4& c = state.m_PoleColor[static_cast<size_t>(x)][static_cast<size_t>(y)];
+                amb = FromArgb(255, Round(settings.btMRed * c.r), Round(settings.btMGreen * c.g), Round(settings.btMBlue * c.b));
+            }
+            cells.push_back(At(static_cast<float>(x), static_cast<float>(y), 0, 1, amb));
+        }
+    // The falling figure shares the field's texture, material and mesh: one draw.
+    const FigureRec& fig = state.g_Figs[0];
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j)
+            if (fig.Cells[static_cast<size_t>(i)][static_cast<size_t>(j)])
+                cells.push_back(At(static_cast<float>(state.g_FigX + i), static_cast<float>(state.g_FigY + j), 0, 1, cell));
+    device_.DrawInstanced(CellMesh(settings), cells);
+}
+
+void Renderer::DrawEffects(const GameState& state) {
+    // The row-removal and removed-figure effects draw here, with the field's
+    // texture, material and cell mesh still bound.
+    (void)state;
+}
+
+void Renderer::DrawNextFigures(const GameState& state, const Settings& settings) {
+    const int nexts = std::clamp<int>(settings.game.iNumNexts, 0, kQueueSize - 1);
+    if (nexts <= 0) return;
+    const Anchor next = NextPos(settings.g_SkinIndex), column = NextsPos(settings.g_SkinIndex);
+    const ColorValue amb = device_.Ambient();
+    // One instanced draw per texture: plain, special, special Zemb.
+    std::array<std::vector<Instance>, 3> groups;
+    for (int e = 1; e <= nexts; ++e) {
+        const FigureRec& f = state.g_Figs[static_cast<size_t>(e)];
+        const size_t g = !f.IsSpecial ? 0 : f.IsZemb ? 2 : 1;
+        for (int i = 0; i < 4; ++i)
+            for (int j = 0; j < 4; ++j) {
+                if (!f.Cells[static_cast<size_t>(i)][static_cast<size_t>(j)]) continue;
+                if (e == 1) groups[g].push_back(At(next.x + i, next.y + j, 0, 1, amb));
+                else groups[g].push_back(At(column.x + i, column.y + (e - 1) * 6 + j, 0, 0.5f, amb));
+            }
+    }
+    const GlTexture* tex[3] = {&texNext_, &texZemb_, &texSZemb_};
+    for (size_t g = 0; g < groups.size(); ++g) {
+        if (groups[g].empty()) continue;
+        device_.SetTexture(tex[g]);
+        device_.DrawInstanced(CellMesh(settings), groups[g]);
+    }
+}
+
+void Renderer::DrawGhost(const GameState& state, const Settings& settings) {
+    const int mode = settings.game.iFantom;
+    if (mode == 0 || (mode == 1 && !state.g_Figs[0].IsSpecial)) return;
+    device_.SetTexture(&skinTex_[13]);
+    const float scale = m_FantomPulse / 100.0f + 0.87f;
+    std::vector<Instance> cells;
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j)
+            if (state.g_Figs[0].Cells[static_cast<size_t>(i)][static_cast<size_t>(j)])
+                cells.push_back(At(static_cast<float>(state.m_FantomX + i), static_cast<float>(state.m_FantomY + j), 0,
+                                   scale, device_.Ambient()));
+    device_.DrawInstanced(CellMesh(settings), cells);
+}
+
+void Renderer::cs_DrawWorld(const Settings& settings) {
+    if (settings.m_WorldSpeed != 0) {
+        for (size_t s = 0; s < 2; ++s)
+            for (size_t a = 0; a < 3; ++a) {
+                if (rng_.Rnd() > 0.99) worldRates_[s][a] = static_cast<float>(rng_.Rnd() * 5e-05 - 2.5e-05) * worldFactor_;
+                worldAngles_[s][a] += worldRates_[s][a];
+            }
+    }
+    device_.SetTexture(&skinTex_[14]);
+    device_.SetModulate2x(false);
+    device_.SetAlphaBlend(true);
+    device_.SetBlendFactors(kBlendOne, kBlendOne);
+    device_.SetAmbient(FromArgb(0xFFBBBBBBu));
+    const float scales[2] = {350, 300};
+    for (size_t s = 0; s < 2; ++s) {
+        const auto& a = worldAngles_[s];
+        const glm::mat4 world = glm::translate(glm::mat4(1.0f), glm::vec3(11, 15, 0)) *
+                                glm::scale(glm::mat4(1.0f), glm::vec3(scales[s])) * glm::yawPitchRoll(a[0], a[1], a[2]);
+        device_.SetWorld(world);
+        device_.Draw(shape1_);
+    }
+    device_.SetWorld(glm::mat4(1.0f));
+}
+
+void Renderer::DrawMarkersAndBalls(const GameState& state, const Settings& settings) {
+    // cs_BeginBalls.
+    device_.SetTexture(&texSph_);
+    device_.SetAlphaBlend(true);
+    device_.SetBlendFactors(kBlendSrcColor, kBlendInvSrcColor);
+    device_.SetAmbient(FromArgb(0xFF999999u));
+    device_.SetWorld(glm::mat4(1.0f));
+    const int numLights = std::clamp<int>(settings.gr_NumLights, 0, kLightSlots);
+    if (settings.gr_VisibleLights == 1 && numLights >= 1 && lightsMade_) {
+        // Each marker's material is its light's colour: a white material tinted per instance.
+        device_.SetMaterial({{1, 1, 1, 1}, {1, 1, 1, 1}, {0, 0, 0, 0}, {0, 0, 0, 0}, 0});
+        std::vector<Instance> markers;
+        for (int i = settings.bHLNew ? 1 : 0; i < numLights; ++i) {
+            const PointLight& l = lights_[static_cast<size_t>(i)].light;
+            Instance m = At(l.position.x, l.position.y, l.position.z, 1, device_.Ambient());
+            m.tint = l.color;
+            markers.push_back(m);
+        }
+        device_.DrawInstanced(shape1_, markers);
+    }
+    if (settings.iBeSnake == 0) return;
+    // cs_DrawBalls: every ball wobbles within +-0.3 on each axis.
+    for (size_t b = 0; b < ballOffsets_.size(); ++b)
+        for (size_t a = 0; a < 3; ++a) {
+            const float moved = ballOffsets_[b][a] + ballRates_[b][a];
+            if (std::abs(moved) >= 0.3f) ballRates_[b][a] = -ballRates_[b][a];
+            ballOffsets_[b][a] += ballRates_[b][a];
+        }
+    device_.SetMaterial(g_Materials(5));
+    device_.SetBlendFactors(kBlendOne, kBlendOne);
+    const int n = std::min<int>(settings.game.m_DelLinesInLevel - state.g_LinesInLevel, static_cast<int>(ballOffsets_.size()));
+    const Anchor pos = BallPos(settings.g_SkinIndex);
+    std::vector<Instance> balls;
+    for (int i = 1; i <= n; ++i) {
+        const auto& o = ballOffsets_[static_cast<size_t>(i - 1)];
+        // Translation, then a uniform scale 1.5 that scales the position too.
+        balls.push_back(At((pos.x + o[0]) * 1.5f, (pos.y + 2.0f * i + o[1]) * 1.5f, o[2] * 1.5f, 1.5f, device_.Ambient()));
+    }
+    device_.DrawInstanced(shape1_, balls);
+}
+
+void Renderer::DrawTexts(const GameState& state) {
+    if (!state.g_Running) {
+        const ColorValue c = FromArgb(255, Round(rng_.Rnd() * 254), Round(rng_.Rnd() * 254), Round(rng_.Rnd() * 254));
+        font_.m_DrawCenteredText(device_, cornerQuad_, view_, "Pause", kPauseTop, c, FromArgb(250, 55, 55, 55), false);
+    }
+    if (levelTitleShown_) {
+        for (size_t k = 0; k < 3; ++k) {
+            m_TextColor[k] = static_cast<int16_t>(std::clamp(m_TextColor[k] + m_TextStep[k], 10, 255));
+            if (m_TextColor[k] >= 255 || m_TextColor[k] <= 10) m_TextStep[k] = static_cast<int16_t>(-m_TextStep[k]);
+        }
+        const int level = std::clamp<int>(state.g_Level, 0, kMaxLevel);
+        const std::string title = "Level # " + std::to_string(level) + " : " + state.LevelName[static_cast<size_t>(level)];
+        font_.m_DrawCenteredText(device_, cornerQuad_, view_, title, kLevelTitleTop,
+                                 FromArgb(255, m_TextColor[0], m_TextColor[1], m_TextColor[2]),
+                                 FromArgb(255, 255 - m_TextColor[0], 255 - m_TextColor[1], 255 - m_TextColor[2]), false);
+    }
+    device_.SetLighting(true);
+}
+
+void Renderer::DrawDigits(const Settings& settings) {
+    (void)settings;
+    device_.SetAlphaBlend(true);
+    device_.SetLighting(true);
+    device_.SetBlendFactors(kBlendOne, kBlendOne);
+    device_.SetModulate2x(false);
+    device_.SetTexture(&numAtlas_);
+    device_.SetWorld(glm::mat4(1.0f));
+    const ColorValue amb = FromArgb(0xFFEEEEEEu);
+    // g_Button (0.9 x 0.8 at depth 2, drawn at z + 0.5) per character; one draw per colour.
+    std::array<std::vector<Instance>, 4> byColor;
+    for (clsDigit& d : digits_) {
+        const int color = d.ColorIndex();
+        for (const clsDigit::Glyph& g : d.dg_Step()) {
+            const int tile = NumTextureIndex(g.c);
+            if (tile < 0) continue;
+            Instance i = At(g.x, g.y, 2.0f + 0.5f, 1, amb);
+            i.sx = 0.9f;
+            i.sy = 0.8f;
+            i.us = 1.0f / kNumTextures;
+            i.uo = static_cast<float>(tile) / kNumTextures;
+            byColor[static_cast<size_t>(std::clamp(color, 1, 3))].push_back(i);
+        }
+    }
+    for (int c = 1; c <= 3; ++c) {
+        if (byColor[static_cast<size_t>(c)].empty()) continue;
+        device_.SetMaterial(g_Materials(c));
+        device_.DrawInstanced(cornerQuad_, byColor[static_cast<size_t>(c)]);
+    }
+}
+
+// [SECTION] screenshots ---------------------------------------------------------------------
+
+bool Renderer::ReadView(platform::RgbaImage* out) const {
+    if (!deviceReady_ || view_.width <= 0 || view_.height <= 0) return false;
+    out->width = view_.width;
+    out->height = view_.height;
+    out->pixels.assign(static_cast<size_t>(view_.width) * static_cast<size_t>(view_.height) * 4, 0);
+    std::vector<uint8_t> rows(out->pixels.size());
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(view_.x, drawableHeight_ - (view_.y + view_.height), view_.width, view_.height, GL_RGBA,
+                 GL_UNSIGNED_BYTE, rows.data());
+    // GL rows run bottom to top.
+    const size_t stride = static_cast<size_t>(view_.width) * 4;
+    for (int y = 0; y < view_.height; ++y)
+        std::copy_n(rows.data() + static_cast<size_t>(view_.height - 1 - y) * stride, stride,
+                    out->pixels.data() + static_cast<size_t>(y) * stride);
+    for (size_t k = 3; k < out->pixels.size(); k += 4) out->pixels[k] = 255;
+    return glGetError() == GL_NO_ERROR;
+}
+
+}  // namespace zembrol::render

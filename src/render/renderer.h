@@ -1,0 +1,145 @@
+// The renderer: owns the GL device and every scene resource (meshes, textures,
+// lights, widgets, the level font) and draws one complete frame of the 3D view,
+// m_DrawAll, from the game state and the settings. It reads the game and changes
+// none of it.
+//
+// Who calls it (the app): d_InitD3D once the window and its GL context exist;
+// the configuration's graphics steps (m_LoadSkinTextures, GraphicsLoaded,
+// cs_SetWorldSpeed, ResetLabelSweeps); InitGlobals' drawing half; the rules' flying
+// numbers; m_DrawAll once per loop pass, then ReadView for a screenshot, then the
+// window's swap. Destroyed before the window (g_Exit's first step).
+//
+// Seams for the effects that come later: the row and figure removal effects draw
+// at DrawEffects, the deforming backdrop and the level banner have their places in
+// the frame, and the camera scripts set the view through SetCamera and the level
+// title through ShowLevelTitle.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "app/settings.h"
+#include "game/game_state.h"
+#include "game/rng.h"
+#include "platform/image.h"
+#include "render/gl_device.h"
+#include "render/level_font.h"
+#include "render/lights.h"
+#include "render/textures.h"
+#include "render/view_layout.h"
+#include "render/widgets.h"
+
+namespace zembrol::render {
+
+// What the GL context reports, for the start-up log.
+struct DeviceInfo {
+    std::string vendor, renderer, version;
+    int maxTextureSize = 0;
+};
+
+class Renderer {
+public:
+    // `textureFolder` holds the fixed texture files ("…/data/textures").
+    Renderer(RenderLog log, std::string textureFolder, uint64_t cosmeticSeed, bool fixedSeed);
+    Renderer(const Renderer&) = delete;
+    Renderer& operator=(const Renderer&) = delete;
+    ~Renderer();
+
+    // The device part of d_InitD3D: capabilities log, states, shared geometry,
+    // widget objects, the indicator texture and the level font. False on failure.
+    bool d_InitD3D(const DeviceInfo& info);
+    // InitGlobals' drawing half: balls, grids, progress bar, lights, panel textures.
+    bool InitGlobals(const Settings& settings);
+    // The 15 skin textures from gr_arTex0..14; the first failure stops the loading.
+    bool m_LoadSkinTextures(const Settings& settings);
+    // Blending state and factors from gr_Alpha, gr_AlphaSource, gr_AlphaDest.
+    void m_ApplyAlpha(const Settings& settings);
+    // The graphics section was loaded: textures, blending, and the lights again
+    // when they exist.
+    void GraphicsLoaded(const Settings& settings);
+    void cs_SetWorldSpeed(int worldSpeed);
+    void ResetLabelSweeps(int gameSpeed);
+    void SetModulate2x(bool on) { modulate2x_ = on; }
+
+    // Flying numbers started by the rules: slot 1..6 at a field position.
+    void StartDigits(int slot, float x, float y, int32_t amount, const GameState& state, const Settings& settings);
+    // An amount (price, Inversia, colour bonus) in the first free of slots 2, 5, 6.
+    void StartAmountDigits(int32_t amount, float x, float y, const GameState& state, const Settings& settings);
+    // The Miracle meter's number, from under the skin's first next panel.
+    void StartMiracleDigits(int32_t meter, const GameState& state, const Settings& settings);
+
+    // The camera: eye, look-at point, up vector and vertical field of view.
+    void SetCamera(const glm::vec3& eye, const glm::vec3& lookAt, const glm::vec3& up, float fov);
+    void ShowLevelTitle(bool on) { levelTitleShown_ = on; }
+
+    // One frame into a drawable of this size (the window's whole drawable).
+    void m_DrawAll(const GameState& state, const Settings& settings, int drawableWidth, int drawableHeight);
+    // Waits until the GL work of the frame is done (frame timing).
+    void Finish() const { glFinish(); }
+    // The 3D view of the frame just drawn (before the swap).
+    bool ReadView(platform::RgbaImage* out) const;
+
+    const ViewRect& View() const { return view_; }
+    int DrawCalls() const { return device_.DrawCalls(); }
+    int FrameCount() const { return frames_; }
+    // The place labels' heights from the last frame's sweeps.
+    std::array<int, 2> LabelHeights() const { return labelHeights_; }
+
+private:
+    void DrawBackdropBlock(const GameState& state, const Settings& settings);
+    void DrawIndicator();
+    void DrawCells(const GameState& state, const Settings& settings);
+    void DrawNextFigures(const GameState& state, const Settings& settings);
+    void DrawGhost(const GameState& state, const Settings& settings);
+    void DrawEffects(const GameState& state);
+    void cs_DrawWorld(const Settings& settings);
+    void DrawMarkersAndBalls(const GameState& state, const Settings& settings);
+    void DrawTexts(const GameState& state);
+    void DrawDigits(const Settings& settings);
+    void ApplyCamera();
+    void SyncIndicator(const GameState& state);
+    const GlMesh& CellMesh(const Settings& settings) const;
+    std::string Fixed(const char* name) const { return textureFolder_ + "/" + name; }
+
+    RenderLog log_;
+    std::string textureFolder_;
+    Rng rng_;   // cosmetic randomness: never the game's generator
+    Device device_;
+    bool deviceReady_ = false;
+    bool globalsReady_ = false;
+
+    // Shared geometry and the widget meshes.
+    GlMesh cube_, fieldQuad_, unitQuad_, cornerQuad_, shape1_, shape2_, ballMesh_, grid_, gridSmall_;
+    // Textures: skin set (backdrop, 11 level blocks, next, ghost, world), fixed files.
+    std::array<GlTexture, kTextureKeys> skinTex_;
+    GlTexture texNext_, texZemb_, texSZemb_, texChb_, texSph_, texPrb_, numAtlas_;
+    LevelFont font_;
+
+    std::array<LightRecord, kLightSlots> lights_{};
+    bool lightsMade_ = false;
+    std::array<clsDigit, 6> digits_;
+    clsCHB chb_;
+    std::array<clsHLLabel, 2> labels_;
+    std::array<int, 2> labelHeights_{};
+
+    // Ball column and world spheres (clsSphere).
+    std::array<std::array<float, 3>, 7> ballOffsets_{}, ballRates_{};
+    std::array<std::array<float, 3>, 2> worldAngles_{}, worldRates_{};
+    float worldFactor_ = 0;
+
+    bool blendOn_ = false;
+    BlendCode blendSource_ = kBlendOne, blendDest_ = kBlendZero;
+    bool modulate2x_ = false;
+    float m_FantomPulse = 0, m_FantomStep = 0;
+    std::array<int16_t, 3> m_TextColor{100, 100, 100}, m_TextStep{3, 5, 7};
+    bool levelTitleShown_ = false;
+
+    glm::vec3 eye_{11.05f, 14.5f, 127.0f}, lookAt_{11.05f, 14.5f, 0.0f}, up_{0, -1, 0};
+    float fov_ = 3.14159f / 11.0f;
+    ViewRect view_;
+    int drawableHeight_ = 0;
+    int frames_ = 0;
+};
+
+}  // namespace zembrol::render

@@ -1,0 +1,130 @@
+// End to end: the real program plays a script in its window (SDL's offscreen driver,
+// whose frames are the same run to run), takes a screenshot of the 3D view, and the
+// picture must show what the game state holds: cells where the field has them,
+// "Pause" while paused, and a scene rather than a blank view.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <glm/glm.hpp>
+#include <glm/gtc/matrix_transform.hpp>
+#include <string>
+
+#include "platform/image.h"
+#include "render/view_layout.h"
+#include "temp_dir.h"
+
+namespace zembrol::render {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Screenshot : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::copy(ZEMBROL_BUILD_DIR "/data", dir_ / "data", fs::copy_options::recursive);
+        fs::copy_file(ZEMBROL_BUILD_DIR "/lang.txt", dir_ / "lang.txt");
+        for (const auto& e : fs::directory_iterator(dir_ / "data"))
+            if (e.path().filename().string().rfind("Load_", 0) == 0) fs::remove(e.path());
+        fs::remove_all(dir_ / "data/set");
+        fs::copy(ZEMBROL_SOURCE_DIR "/data/set", dir_ / "data/set", fs::copy_options::recursive);
+        fs::create_directories(ZEMBROL_SHOTS_DIR);
+    }
+
+    // Plays the script (settings that keep the check readable first) and loads the
+    // screenshot, kept under the build folder for a person to look at.
+    platform::RgbaImage Shot(const std::string& name, const std::string& script) {
+        dir_.Write("script.txt",
+                   "set iFantom 0\nset gr_VisibleLights 0\nset iBeSnake 0\nset g_SkinIndex 1\n" + script);
+        const std::string png = std::string(ZEMBROL_SHOTS_DIR) + "/" + name + ".png";
+        fs::remove(png);
+        const std::string cmd = "SDL_VIDEODRIVER=offscreen '" ZEMBROL_EXE "' --root '" + dir_.Path() +
+                                "' --seed 5 --dpi 96 --answer ok --script '" + (dir_ / "script.txt") +
+                                "' --screenshot '" + png + "' --frames 3 > '" + (dir_ / "out.txt") + "' 2>&1";
+        EXPECT_EQ(std::system(cmd.c_str()), 0) << dir_.Read("out.txt");
+        platform::RgbaImage img;
+        std::string error;
+        EXPECT_TRUE(platform::LoadImageRgba(png, &img, &error)) << error << "\n" << dir_.Read("out.txt");
+        std::cout << "screenshot: " << png << "\n";
+        return img;
+    }
+
+    // Where the home camera puts the centre of a cell's front face in the view.
+    static glm::ivec2 CellPixel(int column, int row, const platform::RgbaImage& img) {
+        const glm::mat4 view = glm::lookAtLH(glm::vec3(11.05f, 14.5f, 127.0f), glm::vec3(11.05f, 14.5f, 0), glm::vec3(0, -1, 0));
+        const glm::mat4 proj = glm::perspectiveLH_NO(3.14159f / 11, static_cast<float>(img.width) / img.height, 0.1f, 10000.0f);
+        const glm::vec4 clip = proj * view * glm::vec4(column, row, 0.5f, 1);
+        const glm::vec2 ndc = glm::vec2(clip) / clip.w;
+        return {static_cast<int>((ndc.x + 1) / 2 * img.width), static_cast<int>((1 - ndc.y) / 2 * img.height)};
+    }
+
+    // The red channel tells a cell (grey under warm white light) from the blue backdrop.
+    static int Red(const platform::RgbaImage& img, glm::ivec2 p) {
+        return img.pixels[(static_cast<size_t>(p.y) * static_cast<size_t>(img.width) + static_cast<size_t>(p.x)) * 4];
+    }
+
+    // Cells of rows `top`..30 show exactly where the field has them.
+    void ExpectField(const platform::RgbaImage& img, const std::vector<std::string>& rows, int top) {
+        for (int r = top; r <= 30; ++r) {
+            const std::string& pattern = rows[static_cast<size_t>(r - top)];
+            for (int k = 0; k < 15; ++k) {
+                const int red = Red(img, CellPixel(4 + k, r, img));
+                if (pattern[static_cast<size_t>(k)] == '1') EXPECT_GT(red, 100) << "cell " << 4 + k << "," << r;
+                else EXPECT_LT(red, 75) << "empty " << 4 + k << "," << r;
+            }
+        }
+    }
+
+    testing::TempDir dir_;
+};
+
+TEST_F(Screenshot, ViewHasTheBaseSizeAndShowsAScene) {
+    const platform::RgbaImage img = Shot("empty", "");
+    ASSERT_EQ(img.width, kBaseViewWidth);
+    ASSERT_EQ(img.height, kBaseViewHeight);
+    // Not blank: many distinct colours, and both dark and bright parts.
+    int bright = 0, dark = 0;
+    for (size_t k = 0; k < img.pixels.size(); k += 4) {
+        const int m = std::max({img.pixels[k], img.pixels[k + 1], img.pixels[k + 2]});
+        bright += m > 150;
+        dark += m < 40;
+    }
+    EXPECT_GT(bright, 2000) << "grid, figure, next figures";
+    EXPECT_GT(dark, 20000) << "the space around the field";
+    ExpectField(img, std::vector<std::string>(21, std::string(15, '0')), 10);
+}
+
+TEST_F(Screenshot, LandedRowsAppearWhereTheFieldHasThem) {
+    const std::vector<std::string> rows = {"000000000000000", "100000000000001", "110011100111100",
+                                           "111111101111110", "011111111111111"};
+    std::string script;
+    for (size_t k = 0; k < rows.size(); ++k) script += "row " + std::to_string(26 + k) + " " + rows[k] + "\n";
+    const platform::RgbaImage img = Shot("rows", script);
+    ASSERT_EQ(img.width, kBaseViewWidth);
+    ExpectField(img, rows, 26);
+}
+
+TEST_F(Screenshot, PauseIsWrittenOverThePausedGame) {
+    const std::string rows = "row 30 111111111111110\nrow 29 110011100111100\n";
+    const platform::RgbaImage running = Shot("running", rows);
+    const platform::RgbaImage paused = Shot("paused", rows + "set g_Running false\n");
+    ASSERT_EQ(running.width, paused.width);
+    ASSERT_EQ(running.height, paused.height);
+    // The text's band (top 236 base pixels, a 24-pixel line, centred in 343) changes,
+    // and nothing far from it does.
+    int inBand = 0, outside = 0;
+    for (int y = 0; y < paused.height; ++y)
+        for (int x = 0; x < paused.width; ++x) {
+            const size_t k = (static_cast<size_t>(y) * static_cast<size_t>(paused.width) + static_cast<size_t>(x)) * 4;
+            int diff = 0;
+            for (int c = 0; c < 3; ++c) diff = std::max(diff, std::abs(paused.pixels[k + c] - running.pixels[k + c]));
+            if (diff < 40) continue;
+            if (y >= 230 && y <= 270 && x >= 100 && x <= 243) ++inBand;
+            else if (y < 200 || y > 300) ++outside;
+        }
+    EXPECT_GT(inBand, 150) << "the word's ink";
+    EXPECT_EQ(outside, 0);
+}
+
+}  // namespace
+}  // namespace zembrol::render
