@@ -12,6 +12,7 @@
 #include "loop/general_loop.h"
 #include "platform/clock.h"
 #include "platform/image.h"
+#include "platform/memory.h"
 #include "render/renderer.h"
 
 namespace zembrol {
@@ -19,6 +20,7 @@ namespace zembrol {
 App::~App() = default;
 
 bool App::InitRenderer() {
+    platform::KeepFrameMemory();
     const platform::GlInfo gl = mainWindow_.Info();
     auto log = [this](const std::string& message, int kind, bool ok) { log_.f_Log(message, kind, ok); };
     const uint64_t seed = options_.hasSeed ? options_.seed ^ 0x9E3779B97F4A7C15ull

@@ -271,6 +271,7 @@ void Renderer::m_DrawAll(const GameState& state, const Settings& settings, int d
     // While a level flight runs the backdrop always goes first (its seam: levelTitleShown_).
     const bool backdropFirst = levelTitleShown_ || settings.gr_Alpha == 1;
     if (backdropFirst) DrawBackdropBlock(state, settings);
+    else if (settings.bDrawSetka) DrawBackdropDepth(settings);
     SyncIndicator(state);
     DrawIndicator();
 
@@ -307,6 +308,34 @@ void Renderer::m_DrawAll(const GameState& state, const Settings& settings, int d
     ++frames_;
 }
 
+std::vector<Instance> Renderer::BackdropQuads(const Settings& settings) const {
+    const int nexts = std::clamp<int>(settings.game.iNumNexts, 0, kQueueSize - 1);
+    const Anchor next = NextPos(settings.g_SkinIndex), column = NextsPos(settings.g_SkinIndex);
+    // The field, then the panels: the field quad scaled to 4.05 x 4.
+    std::vector<Instance> quads{At(3.5f, -1.5f, -1)};
+    auto panel = [&](float x, float y) {
+        Instance i = At(x, y, -1);
+        i.sx = 0.27f;
+        i.sy = 0.125f;
+        quads.push_back(i);
+    };
+    if (nexts > 0) panel(next.x - 0.5f, next.y - 0.5f);
+    for (int k = 2; k <= nexts; ++k) panel(column.x - 0.5f, column.y + (k - 1) * 6 - 0.5f);
+    return quads;
+}
+
+void Renderer::DrawBackdropDepth(const Settings& settings) {
+    // The opaque backdrop drawn at the end of the frame covers whatever lies behind
+    // it; laying its depth down first spares the rasteriser shading the world
+    // spheres there. The picture is the same.
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    device_.SetWorld(glm::mat4(1.0f));
+    device_.SetTexture(nullptr);
+    device_.SetLighting(false);
+    device_.DrawInstanced(fieldQuad_, BackdropQuads(settings));
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+}
+
 void Renderer::DrawBackdropBlock(const GameState& state, const Settings& settings) {
     (void)state;
     device_.SetMaterial(MatDefault());
@@ -317,16 +346,7 @@ void Renderer::DrawBackdropBlock(const GameState& state, const Settings& setting
         device_.SetAlphaBlend(false);
         device_.SetLighting(false);
         device_.SetTexture(&skinTex_[0]);
-        std::vector<Instance> quads{At(3.5f, -1.5f, -1)};
-        auto panel = [&](float x, float y) {
-            Instance i = At(x, y, -1);
-            i.sx = 0.27f;
-            i.sy = 0.125f;
-            quads.push_back(i);
-        };
-        if (nexts > 0) panel(next.x - 0.5f, next.y - 0.5f);
-        for (int k = 2; k <= nexts; ++k) panel(nexts0.x - 0.5f, nexts0.y + (k - 1) * 6 - 0.5f);
-        device_.DrawInstanced(fieldQuad_, quads);
+        device_.DrawInstanced(fieldQuad_, BackdropQuads(settings));
         // The deforming backdrop (dq_MakeDeform) moves the quad's texture here.
     }
     if (!settings.bHideGrids) {

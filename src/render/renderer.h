@@ -87,6 +87,8 @@ public:
     std::array<int, 2> LabelHeights() const { return labelHeights_; }
 
 private:
+    std::vector<Instance> BackdropQuads(const Settings& settings) const;
+    void DrawBackdropDepth(const Settings& settings);
     void DrawBackdropBlock(const GameState& state, const Settings& settings);
     void DrawIndicator();
     void DrawCells(const GameState& state, const Settings& settings);
