@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -13,24 +14,21 @@
 #include "app/configuration.h"
 #include "app/language.h"
 #include "app/log.h"
+#include "app/main_window_state.h"
 #include "app/settings.h"
 #include "loop/session.h"
 #include "platform/events.h"
 #include "platform/gl_window.h"
+#include "platform/imgui_layer.h"
 #include "platform/single_instance.h"
 #include "platform/splash_window.h"
+#include "ui/dialogs.h"
 
 namespace zembrol {
 
 namespace render {
 class Renderer;
 }
-
-// Camera home view set during start-up; the level flights return to it.
-struct CameraHome {
-    std::array<float, 3> eye{}, lookAt{};
-    float angle = 0;
-};
 
 class App {
 public:
@@ -64,6 +62,17 @@ public:
     Session& GameSession() { return *session_; }
     // The renderer of the 3D view; null in headless runs.
     render::Renderer* GetRenderer();
+    MainWindowState& Window() { return window_; }
+
+    // The main window's controls, by control name ("chkNew", "chkView3", "lblMin0", ...),
+    // from a click, a key or a script. False for a name the window does not have.
+    bool OnControl(const std::string& name);
+    // Esc and the minimise label: pause and minimise, or resume.
+    void EscPause();
+    // F1..F7 and the main-view button: move the camera to preset 1..7.
+    void StartViewPreset(int preset);
+    // The row counter n (1..4) of the last removal blinks.
+    void CountLinesBlink(int n);
 
 private:
     // Applies a loaded configuration to what exists of the application.
@@ -97,6 +106,21 @@ private:
     // --screenshot and --bench-frames runs: draw the frames, write or print, close.
     bool FrameRun() const;
     void RunFrames();
+    // Pressing or releasing the pause button.
+    void SetPause(bool pressed);
+    void ShowConfigWindow(int index);
+    void ShowLanguageWindow();
+    void OpenHelp();
+    // Runs a modal window: `frame` draws it once and returns true when it closed. The
+    // loop is suspended; the 3D view and the main window keep being drawn.
+    void RunModal(const std::function<bool(DialogKey)>& frame);
+    // One frame: camera, 3D view, the main window's controls, an open modal window.
+    void m_DrawFrame();
+    void DrawControls();
+    void TickWindowTimers();
+    void m_ShowFPS();
+    bool Draggable(int x, int y) const;
+    bool InitMainWindowUi();
     int FailStartUp();
 
     CommandLine options_;
@@ -108,8 +132,12 @@ private:
     platform::InstanceLock instance_;
     platform::SplashWindow splash_;
     platform::GlWindow mainWindow_;
-    CameraHome cameraHome_;
     MainCaptions captions_;
+    MainWindowState window_;
+    platform::ImGuiLayer ui_;
+    std::function<bool()> modal_;              // the open modal window, drawn every frame
+    std::function<bool(int, int)> dragTest_;   // where a left-button drag moves the window
+    std::unique_ptr<Rng> looks_;               // cosmetic randomness (camera), apart from the game's
     Targets targets_{*this};
     AppGameEvents events_{*this};
     AppCommands commands_{*this};
@@ -127,6 +155,7 @@ private:
     bool soundSlotsCreated_ = false;
     bool videoReady_ = false;
     uint32_t timerPeriod_ = 0;       // 0: none obtained
+    int desktopDpi_ = 96;
 };
 
 }  // namespace zembrol

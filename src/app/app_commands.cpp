@@ -22,7 +22,30 @@ bool AppCommands::CloseMainWindow() {
     return true;
 }
 
+bool AppCommands::EscPause() {
+    app_.EscPause();
+    return true;
+}
+
+bool AppCommands::CameraPreset(int preset) {
+    app_.StartViewPreset(preset);
+    return true;
+}
+
+bool AppCommands::Click(const std::string& control) { return app_.OnControl(control); }
+
+bool AppCommands::Type(const std::string& text) {
+    app_.Window().typedText = text;
+    return true;
+}
+
 bool AppCommands::Answer(const std::string& word) {
+    // The configuration window takes "load" or "save" (no answer cancels it);
+    // message boxes take the rest.
+    if (word == "load" || word == "save") {
+        app_.Window().dialogAnswers.push_back(word);
+        return true;
+    }
     platform::BoxAnswer answer;
     if (!platform::ParseBoxAnswer(word, &answer)) return false;
     platform::QueueBoxAnswer(answer);

@@ -14,7 +14,11 @@ public:
     bool ReloadConfiguration() override;
     bool SaveConfiguration() override;
     bool CloseMainWindow() override;
+    bool EscPause() override;
+    bool CameraPreset(int preset) override;
+    bool Click(const std::string& control) override;
     bool Answer(const std::string& word) override;
+    bool Type(const std::string& text) override;
     bool Set(const std::string& name, const std::string& value) override;
 
 private:

@@ -49,4 +49,6 @@ void AppGameEvents::LevelFinished(int levelLeft) { results_.LevelFinished(levelL
 void AppGameEvents::BookLevelStat(int level, bool atGameOver) { results_.BookLevelStat(level, atGameOver); }
 void AppGameEvents::RecordDisplayUpdate(bool) { results_.UpdatePlace(); }
 
+void AppGameEvents::CountLinesBlink(int n) { app_.CountLinesBlink(n); }
+
 }  // namespace zembrol

@@ -32,6 +32,7 @@ public:
     void LevelFinished(int levelLeft) override;
     void BookLevelStat(int level, bool atGameOver) override;
     void RecordDisplayUpdate(bool levelChanged) override;
+    void CountLinesBlink(int n) override;
 
 private:
     App& app_;

@@ -21,6 +21,7 @@ std::string UsageText() {
            "  --screenshot FILE draw --frames N frames (default 1), save the picture as PNG and exit\n"
            "  --frames N        frames to draw before the screenshot\n"
            "  --bench-frames N  draw N frames and print the frame times\n"
+           "  --dump-at-exit FILE  write the game state as one JSON line to FILE when the game closes\n"
            "  --version         print the version and exit\n"
            "  --help            print this text and exit\n";
 }
@@ -71,6 +72,8 @@ bool ParseCommandLine(int argc, char** argv, CommandLine* out, std::string* erro
                 return false;
             }
             out->dpi = static_cast<int>(n);
+        } else if (arg == "--dump-at-exit") {
+            if (!value(&out->dumpAtExit)) return false;
         } else if (arg == "--screenshot") {
             if (!value(&out->screenshot)) return false;
         } else if (arg == "--frames" || arg == "--bench-frames" || arg == "--games") {

@@ -22,6 +22,7 @@ struct CommandLine {
     bool demo = false;                // --demo: the computer plays (with --headless: a simulation)
     int games = 1;                    // --games K: games of a headless demo simulation
     std::vector<std::string> sets;    // --set NAME=VALUE: a setting for this run
+    std::string dumpAtExit;           // --dump-at-exit FILE: the game state as JSON when the window closes
 };
 
 // Parses argv; false with a message for the player on a wrong option or value.

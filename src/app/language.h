@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/app_paths.h"
+#include "ui/main_captions.h"
 
 namespace zembrol {
 
@@ -15,10 +16,6 @@ class StartupLog;
 
 inline constexpr const char* kDefaultLanguage = "russian.ini";
 
-// The seven button captions of the main window.
-struct MainCaptions {
-    std::string chkPause, chkSet, chkHelp, chkNew, chkView0, chkDemo, chkExit;
-};
 
 class Language {
 public:

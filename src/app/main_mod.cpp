@@ -33,6 +33,7 @@ App::App(CommandLine options)
     if (options_.headless || !options_.script.empty()) clock_ = std::make_unique<VirtualClock>();
     else clock_ = std::make_unique<SystemLoopClock>();
     session_ = std::make_unique<Session>(settings_.game, *rng_, events_, *clock_);
+    looks_ = std::make_unique<Rng>([] { return static_cast<uint64_t>(platform::timeGetTime()) * 2654435761u; });
     session_->loop.running = false;
     session_->loop.loopAgain = false;
     for (const std::string& word : options_.answers) {
@@ -86,9 +87,8 @@ int App::Main() {
             log_.f_Log("gg_InitDirectX()", kLogLeave, false);
             return FailStartUp();
         }
-        cameraHome_.eye = {11.05f, 14.5f, 127.0f};
-        cameraHome_.lookAt = {11.05f, 14.5f, 0.0f};
-        cameraHome_.angle = 3.14159f / 11.0f;
+        window_.home = HomeView();
+        window_.resting = window_.home;
         soundSlotsCreated_ = true;  // mDown1 .. mInv1: given their files by the configuration
         if (!f_Init()) {
             log_.f_Log("f_Init()", kLogLeave, false);
@@ -98,6 +98,7 @@ int App::Main() {
         log_.SetInitializationComplete(true);
         log_.f_Log("__Initialization is complete!", kLogPlain, true);
         mainWindow_.Show();
+        InitMainWindowUi();
         // The mouse buttons are read from SDL's mouse state, which exists with the window.
         log_.f_Log("DirectInput8 created", kLogPlain, true);
         inStartUp_ = false;
@@ -138,6 +139,7 @@ void App::g_Exit() {
     // Windows in their fixed order: of them only the loading window and the main
     // window exist so far.
     splash_.Close();
+    ui_.Shutdown();
     mainWindow_.Destroy();
     if (videoReady_) platform::VideoQuit();
     videoReady_ = false;
@@ -159,6 +161,7 @@ int App::g_CheckScreenScale() {
         return 3;
     }
     log_.f_Log("XPIXELSPERINCH=" + std::to_string(dpi), kLogPlain, true);
+    desktopDpi_ = dpi;
     return dpi == 96 ? 1 : 2;
 }
 
@@ -190,7 +193,10 @@ bool App::d_InitD3D() {
     if (!videoReady_) return false;
     log_.f_Log("d_InitD3D()", kLogEnter, true);
     std::string error;
-    if (!mainWindow_.Create(kAppTitle, kMainWidth, kMainHeight, &error)) {
+    // The window keeps its base layout at any desktop scale: it grows with the dots per inch.
+    const float scale = desktopDpi_ > 0 ? desktopDpi_ / 96.0f : 1.0f;
+    if (!mainWindow_.Create(kAppTitle, static_cast<int>(std::lround(kMainWidth * scale)),
+                            static_cast<int>(std::lround(kMainHeight * scale)), &error)) {
         log_.f_Log("d_InitD3D() - " + error, kLogPlain, false);
         log_.f_Log("d_InitD3D()", kLogLeave, false);
         return false;

@@ -9,7 +9,11 @@
 #include "game/f_init.h"
 #include "loop/general_loop.h"
 #include "loop/key_commands.h"
+#include "loop/demo_control.h"
 #include "loop/mouse_commands.h"
+#include "loop/state_dump.h"
+#include "platform/files.h"
+#include "render/view_layout.h"
 #include "platform/clock.h"
 #include "platform/events.h"
 
@@ -54,8 +58,21 @@ void App::OnInput(const platform::InputEvent& e) {
         case platform::InputEvent::Type::KeyDown:
             OnKeyDown(*session_, KeyPress{e.vkCode, e.shift, e.ctrl, e.alt}, commands_);
             break;
-        case platform::InputEvent::Type::MouseMove: OnMouseMove(*session_, e.x, e.y); break;
-        case platform::InputEvent::Type::MouseButton: OnMouseButton(*session_, e.right, e.down); break;
+        case platform::InputEvent::Type::MouseMove:
+        case platform::InputEvent::Type::MouseButton: {
+            // The mouse plays only over the 3D view, in the view's own pixels.
+            int w, h;
+            mainWindow_.DrawableSize(&w, &h);
+            const render::ViewRect v = render::LayoutView(w, h);
+            const double x = e.x - v.x, y = e.y - v.y;
+            const bool inView = x >= 0 && y >= 0 && x < v.width && y < v.height;
+            if (e.type == platform::InputEvent::Type::MouseMove) {
+                if (inView) OnMouseMove(*session_, x, y, v.scale);
+            } else if (inView || !e.down) {
+                OnMouseButton(*session_, e.right, e.down);
+            }
+            break;
+        }
     }
 }
 
@@ -68,14 +85,16 @@ void App::WindowLoop() {
     auto pump = [this] {
         platform::PumpResult r =
             platform::PumpEvents(mainWindow_.Id(), [this](const platform::InputEvent& e) { OnInput(e); });
+        // Minimising the window by any means pauses the game.
+        if (r.minimized && !window_.pausePressed) SetPause(true);
         if (r.closeRequested && session_->loop.running) Form_QueryUnload();
+        TickWindowTimers();
+        DemoTimerPump(*session_);
     };
-    auto draw = [this](Session&) {
-        DrawScene();
-        mainWindow_.Swap();
-    };
+    auto draw = [this](Session&) { m_DrawFrame(); };
     while (s.loop.running) {
         if (!WaitForPass(s, pump)) break;
+        m_ShowFPS();
         LoopPass(s, draw);
     }
 }
@@ -105,6 +124,11 @@ void App::Form_QueryUnload() {
     session_->loop.running = false;
     session_->loop.loopAgain = false;
     config_.ini_MainIni(0);
+    if (!options_.dumpAtExit.empty()) {
+        std::string error;
+        if (!platform::WriteFileAtomic(options_.dumpAtExit, DumpState(*session_) + "\n", &error))
+            std::cerr << "zembrol: cannot write " << options_.dumpAtExit << ": " << error << "\n";
+    }
     splash_.Close();
     log_.f_Log("Form_QueryUnload()", kLogLeave, true);
 }

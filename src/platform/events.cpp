@@ -2,6 +2,10 @@
 #include "platform/events.h"
 
 #include <SDL.h>
+#include <imgui.h>
+#include <imgui_impl_sdl.h>
+
+#include "platform/imgui_layer.h"
 
 namespace zembrol::platform {
 
@@ -29,11 +33,21 @@ PumpResult PumpEvents(uint32_t mainWindowId, const std::function<void(const Inpu
     SDL_Event ev;
     while (SDL_PollEvent(&ev)) {
         InputEvent in;
+        // The UI sees every event; what it takes (a click on a button, typing into a
+        // field) does not reach the game.
+        bool uiMouse = false, uiKeys = false;
+        if (ImGuiLayerActive()) {
+            ImGui_ImplSDL2_ProcessEvent(&ev);
+            uiMouse = ImGui::GetIO().WantCaptureMouse;
+            uiKeys = ImGui::GetIO().WantTextInput;
+        }
         switch (ev.type) {
             case SDL_QUIT: result.closeRequested = true; break;
             case SDL_WINDOWEVENT:
                 if (ev.window.windowID == mainWindowId && ev.window.event == SDL_WINDOWEVENT_CLOSE)
                     result.closeRequested = true;
+                if (ev.window.windowID == mainWindowId && ev.window.event == SDL_WINDOWEVENT_MINIMIZED)
+                    result.minimized = true;
                 break;
             case SDL_KEYDOWN: {
                 const Uint16 mod = ev.key.keysym.mod;
@@ -43,7 +57,7 @@ PumpResult PumpEvents(uint32_t mainWindowId, const std::function<void(const Inpu
                     break;
                 }
                 in.vkCode = VirtualKey(ev.key.keysym.sym);
-                if (in.vkCode == 0 || !onInput) break;
+                if (in.vkCode == 0 || !onInput || uiKeys) break;
                 in.shift = mod & KMOD_SHIFT;
                 in.ctrl = mod & KMOD_CTRL;
                 in.alt = mod & KMOD_ALT;
@@ -60,6 +74,7 @@ PumpResult PumpEvents(uint32_t mainWindowId, const std::function<void(const Inpu
             case SDL_MOUSEBUTTONDOWN:
             case SDL_MOUSEBUTTONUP:
                 if (!onInput || ev.button.windowID != mainWindowId) break;
+                if (uiMouse && ev.type == SDL_MOUSEBUTTONDOWN) break;
                 if (ev.button.button != SDL_BUTTON_LEFT && ev.button.button != SDL_BUTTON_RIGHT) break;
                 in.type = InputEvent::Type::MouseButton;
                 in.x = ev.button.x;

@@ -18,6 +18,7 @@ struct InputEvent {
 
 struct PumpResult {
     bool closeRequested = false;  // the window manager, Alt+F4 or the session asked to close
+    bool minimized = false;       // the main window was minimised
 };
 
 // Runs the pending events of the main window: input goes to `onInput`, and what the

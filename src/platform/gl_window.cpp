@@ -74,6 +74,14 @@ void GlWindow::Restore() {
     if (window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED)) SDL_RestoreWindow(window_);
 }
 
+void GlWindow::Minimize() {
+    if (window_) SDL_MinimizeWindow(window_);
+}
+
+void GlWindow::Raise() {
+    if (window_) SDL_RaiseWindow(window_);
+}
+
 void GlWindow::Swap() {
     if (window_) SDL_GL_SwapWindow(window_);
 }

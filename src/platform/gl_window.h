@@ -31,7 +31,9 @@ public:
     void SetPosition(int x, int y);
     void GetPosition(int* x, int* y) const;
     void DrawableSize(int* w, int* h) const;
-    void Restore();  // back to the normal state (not minimised) before the position is read
+    void Restore();  // back to the normal state (not minimised)
+    void Minimize();
+    void Raise();
     void Swap();
     // Fills the whole drawable with one colour (the frame before the scene exists).
     void Clear(float r, float g, float b);

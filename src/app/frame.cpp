@@ -1,0 +1,100 @@
+// One frame of the main window: the camera, the 3D view, the controls around it
+// and an open modal window.
+#include "app/app.h"
+#include "game/game_state.h"
+#include "platform/font.h"
+#include "platform/window_shape.h"
+#include "render/view_layout.h"
+#include "ui/dialogs.h"
+#include "ui/main_window_ui.h"
+
+namespace zembrol {
+
+namespace {
+// The 3D view in the main window's drawable, in window pixels.
+UiRect ViewRectOf(const platform::GlWindow& window) {
+    int w, h;
+    window.DrawableSize(&w, &h);
+    const render::ViewRect v = render::LayoutView(w, h);
+    return UiRect{static_cast<float>(v.x), static_cast<float>(v.y), static_cast<float>(v.width),
+                  static_cast<float>(v.height)};
+}
+}  // namespace
+
+bool App::InitMainWindowUi() {
+    if (!mainWindow_.Exists()) return true;  // headless: no window, no controls to draw
+    int w, h;
+    mainWindow_.DrawableSize(&w, &h);
+    if (w <= 0 || h <= 0) return false;
+    const float scale = static_cast<float>(w) / kUiBaseWidth;
+    std::string error;
+    std::string font = platform::FindFontFile("sans:bold:lang=ru");
+    if (font.empty()) log_.f_Log("ImGui - no sans-serif font with Cyrillic found; using the built-in font", kLogPlain, false);
+    if (!ui_.Init(mainWindow_, font, 15 * scale, &error)) {
+        log_.f_Log("ImGui - " + error, kLogPlain, false);
+        return false;
+    }
+    // The outline: a rounded rectangle, as far as the display can shape windows.
+    platform::SetRoundedShape(mainWindow_, w, h, static_cast<int>(37 * scale));
+    dragTest_ = [this](int x, int y) { return Draggable(x, y); };
+    platform::SetDragArea(mainWindow_, &dragTest_);
+    return true;
+}
+
+bool App::Draggable(int x, int y) const {
+    // A modal window takes every click: none of them may start a window drag.
+    if (modal_) return false;
+    const UiRect view = ViewRectOf(mainWindow_);
+    if (view.Contains(static_cast<float>(x), static_cast<float>(y))) return false;
+    for (const UiRect& r : ControlRects())
+        if (r.Contains(static_cast<float>(x), static_cast<float>(y))) return false;
+    return true;
+}
+
+void App::m_DrawFrame() {
+    GameState& state = session_->state;
+    // The camera move of a view preset advances one step per frame.
+    if (state.g_ViewMoving) {
+        Vec3 eye, at;
+        window_.moveScript.cms_Move(window_.resting, &eye, &at);
+        state.g_ViewMoving = window_.moveScript.Moving();
+    }
+    mainWindow_.Clear(0.02f, 0.02f, 0.05f);
+    DrawScene();
+    DrawControls();
+    mainWindow_.Swap();
+    ++window_.fpsCounter;
+}
+
+void App::DrawControls() {
+    if (!ui_.Active()) return;
+    int w, h;
+    mainWindow_.DrawableSize(&w, &h);
+    const float s = static_cast<float>(w) / kUiBaseWidth;
+    ui_.NewFrame();
+    MainWindowView v;
+    v.state = &session_->state;
+    v.captions = &captions_;
+    v.fpsText = window_.fpsText;
+    v.pausePressed = window_.pausePressed;
+    v.demoPressed = session_->demo.chkDemo;
+    v.viewPressed = window_.viewPressed;
+    v.blinkLabel = window_.blinkHidden ? window_.blinkLine - 1 : -1;
+    v.highlighted = window_.highlighted;
+    v.skin = (settings_.iNumSkin == "2" || settings_.iNumSkin == "3") ? settings_.iNumSkin[0] - '0' : 1;
+    v.controlsColor = settings_.iControlsColor;
+    v.highlightLists = {settings_.bLstBox[0], settings_.bLstBox[1]};
+    v.view = ViewRectOf(mainWindow_);
+    v.scale = s;
+    MainWindowInput in = DrawMainWindow(v);
+    if (modal_ && modal_()) modal_ = nullptr;
+    ui_.Render();
+    // Buttons act after the frame: a modal window they open draws its own frames.
+    if (!in.hovered.empty() && in.hovered != window_.highlighted) {
+        window_.highlighted = in.hovered;
+        window_.highlightEnds = session_->clock.NowMs() + 1000;
+    }
+    for (const std::string& name : in.clicked) OnControl(name);
+}
+
+}  // namespace zembrol

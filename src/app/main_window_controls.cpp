@@ -1,0 +1,199 @@
+// The main window's buttons, labels and timers: what a click, a key or a script
+// does to the game and the windows.
+#include "app/app.h"
+#include "app/messages.h"
+#include "effects/view_presets.h"
+#include "game/f_init.h"
+#include "loop/demo_control.h"
+#include "platform/clock.h"
+#include "platform/events.h"
+#include "platform/files.h"
+#include "platform/shell.h"
+#include "ui/dialogs.h"
+
+namespace zembrol {
+
+bool App::OnControl(const std::string& name) {
+    Session& s = *session_;
+    if (name == "chkNew") {
+        s.state.g_TrialGameNo = 0;  // a new game starts a new series
+        f_Init();
+    } else if (name == "chkPause") {
+        SetPause(!window_.pausePressed);
+    } else if (name == "chkDemo") {
+        chkDemo_Click(s, !s.demo.chkDemo);
+    } else if (name == "chkSet") {
+        // The settings window opens here once it exists; the button pops up again.
+    } else if (name == "chkLang") {
+        ShowLanguageWindow();
+    } else if (name == "chkHelp") {
+        OpenHelp();
+    } else if (name.rfind("chkView", 0) == 0 && name.size() == 8 && name[7] >= '0' && name[7] <= '5') {
+        const int index = name[7] - '0';
+        if (index == 0) StartViewPreset(1);
+        else ShowConfigWindow(index);
+        window_.viewPressed = index;
+    } else if (name == "chkExit" || name == "lblMin1") {
+        s.loop.inStartUp = true;  // no mouse command may run while the window closes
+        Form_QueryUnload();
+    } else if (name == "lblMin0") {
+        EscPause();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void App::EscPause() {
+    window_.escPause = true;
+    SetPause(!window_.pausePressed);
+}
+
+void App::SetPause(bool pressed) {
+    window_.pausePressed = pressed;
+    GameState& state = session_->state;
+    if (pressed) {
+        state.g_Running = false;
+        if (window_.escPause) mainWindow_.Minimize();
+    } else {
+        state.g_Running = true;
+        mainWindow_.Restore();
+        mainWindow_.Raise();
+    }
+    window_.escPause = false;
+}
+
+void App::StartViewPreset(int preset) {
+    GameState& state = session_->state;
+    state.m_EndOfGameDisplay = false;
+    zembrol::StartViewPreset(preset, window_.moveScript, window_.resting, state, settings_.game.iFantom != 0,
+                             window_.home, *looks_);
+    state.g_ViewMoving = true;
+}
+
+void App::CountLinesBlink(int n) {
+    window_.blinkLine = n;
+    if (window_.blinkRunning) return;
+    window_.blinkRunning = true;
+    window_.blinkTicks = 0;
+    window_.blinkNext = session_->clock.NowMs() + 250;
+}
+
+void App::TickWindowTimers() {
+    const int64_t now = session_->clock.NowMs();
+    if (!window_.highlighted.empty() && now >= window_.highlightEnds) window_.highlighted.clear();
+    // Six ticks toggle the label; it is left visible.
+    while (window_.blinkRunning && now >= window_.blinkNext) {
+        window_.blinkHidden = !window_.blinkHidden;
+        window_.blinkNext += 250;
+        if (++window_.blinkTicks >= 6) {
+            window_.blinkRunning = false;
+            window_.blinkHidden = false;
+            window_.blinkTicks = 0;
+        }
+    }
+}
+
+void App::m_ShowFPS() {
+    const int64_t now = session_->clock.NowMs();
+    if (now < window_.fpsTime + 500) return;
+    window_.fpsText = "FPS : " + std::to_string(window_.fpsCounter * 2);
+    window_.fpsCounter = 0;
+    window_.fpsTime = now;
+}
+
+void App::RunModal(const std::function<bool(DialogKey)>& frame) {
+    if (options_.headless || !ui_.Active()) return;
+    bool closed = false;
+    DialogKey key = DialogKey::None;
+    modal_ = [&] {
+        closed = frame(key);
+        key = DialogKey::None;
+        return closed;
+    };
+    // The game does not tick meanwhile; the window keeps drawing about every 20 ms.
+    while (!closed && session_->loop.running) {
+        platform::PumpResult r = platform::PumpEvents(mainWindow_.Id(), [&](const platform::InputEvent& e) {
+            if (e.type != platform::InputEvent::Type::KeyDown) return;
+            if (e.vkCode == 13) key = DialogKey::Enter;
+            if (e.vkCode == 27) key = DialogKey::Escape;
+        });
+        if (r.closeRequested) {
+            modal_ = nullptr;
+            Form_QueryUnload();
+            return;
+        }
+        m_DrawFrame();
+        platform::Sleep(20);
+    }
+    modal_ = nullptr;
+}
+
+void App::ShowConfigWindow(int index) {
+    const std::string number = std::to_string(index);
+    ConfigDialogTexts texts;
+    texts.caption = language_.ini_GetParam("fMain", "frmConCap") + " " + number;
+    texts.load = language_.ini_GetParam("fMain", "fload") + " " + number;
+    texts.save = language_.ini_GetParam("fMain", "fsave") + " " + number;
+    texts.cancel = language_.ini_GetParam("fMain", "fcаncеl");
+    texts.loadEnabled = a_FindFile(log_, config_.ini_ConfigPathFor(number));
+
+    ConfigChoice choice = ConfigChoice::Cancel;
+    if (options_.headless) {
+        // A script answers with "load", "save" or "cancel"; no answer cancels.
+        if (!window_.dialogAnswers.empty()) {
+            const std::string a = window_.dialogAnswers.front();
+            window_.dialogAnswers.pop_front();
+            if (a == "load" && texts.loadEnabled) choice = ConfigChoice::Load;
+            else if (a == "save") choice = ConfigChoice::Save;
+        }
+    } else {
+        RunModal([&](DialogKey key) {
+            choice = DrawConfigDialog(texts, static_cast<float>(desktopDpi_) / 96.0f, key);
+            return choice != ConfigChoice::None;
+        });
+    }
+    if (choice == ConfigChoice::Load) {
+        config_.ini_config = number;
+        config_.ini_MainIni(1);
+        ApplySetOptions();
+    } else if (choice == ConfigChoice::Save) {
+        config_.ini_config = number;
+        config_.ini_MainIni(0);
+    }
+}
+
+void App::ShowLanguageWindow() {
+    LanguageDialog dialog;
+    if (!language_.get_languages(&dialog.files)) {
+        g_InfoBox("Language files not found");
+        language_.set_lang(true);
+        return;
+    }
+    dialog.title = language_.ini_GetParam("fLang", "Title");
+    // Opening the window selects the first file of the folder's listing.
+    language_.SetCurrent(dialog.files.front());
+    if (options_.headless) {
+        for (size_t i = 0; i < dialog.files.size(); ++i)
+            if (dialog.files[i] == window_.typedText) language_.SetCurrent(dialog.files[i]);
+        window_.typedText.clear();
+    } else {
+        RunModal([&](DialogKey key) {
+            const bool closed = DrawLanguageDialog(dialog, static_cast<float>(desktopDpi_) / 96.0f, key);
+            language_.SetCurrent(dialog.files[static_cast<size_t>(dialog.selected)]);
+            return closed;
+        });
+    }
+    // Whenever the window closes the choice is stored and the captions change at once.
+    language_.set_lang(true);
+}
+
+void App::OpenHelp() {
+    const std::string& file = language_.Current();
+    const std::string base = paths_.Data("help/" + (file.size() > 4 ? file.substr(0, file.size() - 4) : file));
+    // Both help files are offered to the desktop; a missing one says nothing.
+    for (const char* ext : {".chm", ".txt"})
+        if (platform::FileExists(base + ext)) platform::OpenWithDesktop(base + ext);
+}
+
+}  // namespace zembrol

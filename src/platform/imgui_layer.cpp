@@ -1,0 +1,91 @@
+// ImGui over SDL2 and OpenGL 3.3 core.
+#include "platform/imgui_layer.h"
+
+#include <SDL.h>
+#include <imgui.h>
+#include <imgui_freetype.h>
+#include <imgui_impl_opengl3.h>
+#include <imgui_impl_sdl.h>
+
+#include "platform/files.h"
+#include "platform/gl_window.h"
+
+namespace zembrol::platform {
+
+namespace {
+bool g_active = false;
+
+// Two sizes of one face: the text of the controls (font 0) and the large figures
+// of the score and the title (font 1).
+void BuildFont(const std::string& file, float size) {
+    ImGuiIO& io = ImGui::GetIO();
+    io.Fonts->Clear();
+    for (float px : {size, size * 1.8f}) {
+        ImFontConfig cfg;
+        cfg.OversampleH = 2;
+        if (!file.empty() && FileExists(file) &&
+            io.Fonts->AddFontFromFileTTF(file.c_str(), px, &cfg, io.Fonts->GetGlyphRangesCyrillic()))
+            continue;
+        cfg.SizePixels = px;
+        io.Fonts->AddFontDefault(&cfg);
+    }
+}
+}  // namespace
+
+bool ImGuiLayerActive() { return g_active; }
+
+bool ImGuiLayer::Init(GlWindow& window, const std::string& fontFile, float pixelSize, std::string* error) {
+    Shutdown();
+    IMGUI_CHECKVERSION();
+    ImGui::CreateContext();
+    ImGuiIO& io = ImGui::GetIO();
+    io.IniFilename = nullptr;  // window placement is the game's, not a file in the working folder
+    io.LogFilename = nullptr;
+    io.Fonts->FontBuilderIO = ImGuiFreeType::GetBuilderForFreeType();
+    fontFile_ = fontFile;
+    fontSize_ = pixelSize;
+    BuildFont(fontFile_, fontSize_);
+    if (!ImGui_ImplSDL2_InitForOpenGL(window.Handle(), SDL_GL_GetCurrentContext()) ||
+        !ImGui_ImplOpenGL3_Init("#version 330 core")) {
+        if (error) *error = "the UI backends did not start";
+        ImGui::DestroyContext();
+        return false;
+    }
+    active_ = g_active = true;
+    return true;
+}
+
+void ImGuiLayer::SetFontSize(float pixelSize) {
+    if (pixelSize != fontSize_) pendingFontSize_ = pixelSize;
+}
+
+void ImGuiLayer::NewFrame() {
+    if (!active_) return;
+    if (pendingFontSize_ > 0) {
+        // Fonts change only between frames: the atlas is in use while one is drawn.
+        fontSize_ = pendingFontSize_;
+        pendingFontSize_ = 0;
+        BuildFont(fontFile_, fontSize_);
+        ImGui_ImplOpenGL3_DestroyFontsTexture();
+        ImGui_ImplOpenGL3_CreateFontsTexture();
+    }
+    ImGui_ImplOpenGL3_NewFrame();
+    ImGui_ImplSDL2_NewFrame();
+    ImGui::NewFrame();
+}
+
+void ImGuiLayer::Render() {
+    if (!active_) return;
+    ImGui::Render();
+    ImGui_ImplOpenGL3_RenderDrawData(ImGui::GetDrawData());
+}
+
+void ImGuiLayer::Shutdown() {
+    if (!active_) return;
+    ImGui_ImplOpenGL3_Shutdown();
+    ImGui_ImplSDL2_Shutdown();
+    ImGui::DestroyContext();
+    active_ = g_active = false;
+}
+
+}  // namespace zembrol::platform

@@ -1,0 +1,228 @@
+// The main window's controls, drawn with ImGui around the 3D view.
+//
+//   [Sections] skin background - labels - buttons - record lists
+#include "ui/main_window_ui.h"
+
+#include <imgui.h>
+
+#include "game/game_state.h"
+#include "ui/main_captions.h"
+
+namespace zembrol {
+
+namespace {
+
+std::vector<UiRect> g_controlRects;
+
+// 0x00BBGGRR window colour to ImGui's packed colour.
+ImU32 FromBgr(uint32_t bgr, int alpha = 255) {
+    return IM_COL32(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF, alpha);
+}
+
+struct SkinColors {
+    ImU32 top, bottom, panel, frame, accent;
+};
+
+SkinColors Skin(int skin) {
+    switch (skin) {
+        case 2: return {IM_COL32(10, 44, 40, 255), IM_COL32(4, 16, 18, 255), IM_COL32(255, 255, 255, 18),
+                        IM_COL32(90, 200, 170, 110), IM_COL32(120, 235, 190, 255)};
+        case 3: return {IM_COL32(52, 40, 30, 255), IM_COL32(16, 14, 14, 255), IM_COL32(255, 240, 220, 16),
+                        IM_COL32(210, 160, 90, 110), IM_COL32(245, 190, 110, 255)};
+        default: return {IM_COL32(30, 30, 74, 255), IM_COL32(8, 10, 26, 255), IM_COL32(255, 255, 255, 16),
+                         IM_COL32(110, 130, 255, 110), IM_COL32(150, 170, 255, 255)};
+    }
+}
+
+// Layout helper: base pixels to window pixels.
+struct Layout {
+    float s;
+    ImVec2 P(float x, float y) const { return ImVec2(x * s, y * s); }
+    float L(float v) const { return v * s; }
+};
+
+// Background of the whole window but the 3D view, which the renderer has drawn.
+void DrawSkin(const MainWindowView& v, const Layout& lay) {
+    ImDrawList* dl = ImGui::GetBackgroundDrawList();
+    const SkinColors c = Skin(v.skin);
+    const ImVec2 size = ImGui::GetIO().DisplaySize;
+    const UiRect& r = v.view;
+    auto band = [&](float x0, float y0, float x1, float y1) {
+        if (x1 <= x0 || y1 <= y0) return;
+        // The vertical gradient runs over the whole window, so the bands meet seamlessly.
+        auto mix = [&](float y) {
+            float t = size.y > 0 ? y / size.y : 0;
+            ImVec4 a = ImGui::ColorConvertU32ToFloat4(c.top), b = ImGui::ColorConvertU32ToFloat4(c.bottom);
+            return ImGui::ColorConvertFloat4ToU32(ImVec4(a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t,
+                                                         a.z + (b.z - a.z) * t, 1));
+        };
+        dl->AddRectFilledMultiColor(ImVec2(x0, y0), ImVec2(x1, y1), mix(y0), mix(y0), mix(y1), mix(y1));
+    };
+    band(0, 0, size.x, r.y);
+    band(0, r.y + r.h, size.x, size.y);
+    band(0, r.y, r.x, r.y + r.h);
+    band(r.x + r.w, r.y, size.x, r.y + r.h);
+    dl->AddRect(ImVec2(r.x - 2, r.y - 2), ImVec2(r.x + r.w + 2, r.y + r.h + 2), c.frame, lay.L(4), 0, lay.L(2));
+    // The panel behind the labels and buttons.
+    dl->AddRectFilled(lay.P(388, 46), lay.P(780, 592), c.panel, lay.L(10));
+    dl->AddRect(lay.P(388, 46), lay.P(780, 592), c.frame, lay.L(10));
+    dl->AddRect(ImVec2(0.5f, 0.5f), ImVec2(size.x - 0.5f, size.y - 0.5f), c.frame, lay.L(18));
+}
+
+void Text(ImFont* font, ImVec2 at, ImU32 color, const std::string& text) {
+    ImGui::GetWindowDrawList()->AddText(font, font->FontSize, at, color, text.c_str());
+}
+
+void Remember(ImVec2 min, ImVec2 size) { g_controlRects.push_back(UiRect{min.x, min.y, size.x, size.y}); }
+
+// A push-like check box drawn as a button; `pressed` shows it held down.
+bool Button(const MainWindowView& v, MainWindowInput& in, const char* name, const std::string& caption, ImVec2 at,
+            ImVec2 size, bool pressed, const SkinColors& c) {
+    const bool lit = v.highlighted == name;
+    ImGui::SetCursorPos(at);
+    ImGui::PushStyleColor(ImGuiCol_Text, lit ? FromBgr(0xFFFFFF) : FromBgr(ControlsColor(v.controlsColor)));
+    ImU32 bg = pressed ? c.accent : IM_COL32(255, 255, 255, 24);
+    if (lit) bg = FromBgr(0xFF0000);  // blue
+    ImGui::PushStyleColor(ImGuiCol_Button, bg);
+    ImGui::PushStyleColor(ImGuiCol_ButtonHovered, lit ? bg : IM_COL32(255, 255, 255, 48));
+    ImGui::PushStyleColor(ImGuiCol_ButtonActive, c.accent);
+    if (pressed) ImGui::PushStyleColor(ImGuiCol_Text, IM_COL32(10, 10, 20, 255));
+    const std::string label = caption + "##" + name;
+    const bool clicked = ImGui::Button(label.c_str(), size);
+    ImGui::PopStyleColor(pressed ? 5 : 4);
+    Remember(ImGui::GetItemRectMin(), ImGui::GetItemRectSize());
+    if (clicked) in.clicked.emplace_back(name);
+    if (ImGui::IsItemHovered() && (ImGui::GetIO().MouseDelta.x != 0 || ImGui::GetIO().MouseDelta.y != 0))
+        in.hovered = name;
+    return clicked;
+}
+
+void RecordList(const char* id, const char* title, const std::vector<std::string>& rows, bool highlight, ImVec2 at,
+                ImVec2 size, const Layout& lay, ImU32 textColor, const SkinColors& c) {
+    ImGui::SetCursorPos(at);
+    ImGui::PushStyleColor(ImGuiCol_ChildBg, IM_COL32(0, 0, 0, 70));
+    ImGui::PushStyleColor(ImGuiCol_Text, textColor);
+    ImGui::BeginChild(id, size, true);
+    ImGui::TextColored(ImGui::ColorConvertU32ToFloat4(c.accent), "%s", title);
+    ImGui::Separator();
+    for (size_t i = 0; i < rows.size(); ++i) {
+        // Alternate rows are lit when the player asked for highlighted tables.
+        if (highlight && i % 2 == 1) {
+            ImVec2 p = ImGui::GetCursorScreenPos();
+            ImGui::GetWindowDrawList()->AddRectFilled(
+                p, ImVec2(p.x + ImGui::GetContentRegionAvail().x, p.y + ImGui::GetTextLineHeight()),
+                IM_COL32(255, 255, 255, 20));
+        }
+        ImGui::TextUnformatted(rows[i].c_str());
+    }
+    if (rows.empty()) ImGui::TextDisabled("-");
+    ImGui::EndChild();
+    ImGui::PopStyleColor(2);
+    Remember(ImGui::GetItemRectMin(), ImGui::GetItemRectSize());
+    (void)lay;
+}
+
+}  // namespace
+
+uint32_t ControlsColor(int16_t index) {
+    static const uint32_t kColors[] = {0xF0F0F0, 0xA0F0FF, 0xA0FFA0, 0xFFF0A0,
+                                       0x80C0FF, 0xE0B0FF, 0xFFC890, 0xC8C8C8};
+    return kColors[(index >= 0 && index < 8) ? index : 0];
+}
+
+const std::vector<UiRect>& ControlRects() { return g_controlRects; }
+
+MainWindowInput DrawMainWindow(const MainWindowView& v) {
+    MainWindowInput in;
+    g_controlRects.clear();
+    const Layout lay{v.scale};
+    const SkinColors c = Skin(v.skin);
+    DrawSkin(v, lay);
+
+    ImGuiIO& io = ImGui::GetIO();
+    ImGui::SetNextWindowPos(ImVec2(0, 0));
+    ImGui::SetNextWindowSize(io.DisplaySize);
+    ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(0, 0));
+    ImGui::PushStyleVar(ImGuiStyleVar_FrameRounding, lay.L(6));
+    ImGui::Begin("##main", nullptr,
+                 ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoBackground | ImGuiWindowFlags_NoMove |
+                     ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoBringToFrontOnFocus |
+                     ImGuiWindowFlags_NoScrollWithMouse);
+    ImFont* font = io.Fonts->Fonts[0];
+    ImFont* big = io.Fonts->Fonts.Size > 1 ? io.Fonts->Fonts[1] : font;
+    const ImU32 text = FromBgr(ControlsColor(v.controlsColor));
+    const ImVec2 origin = ImGui::GetWindowPos();
+    auto at = [&](float x, float y) { return ImVec2(origin.x + x * lay.s, origin.y + y * lay.s); };
+
+    // Title and the two corner labels (minimise = pause, close).
+    Text(big, at(26, 8), c.accent, "ZEMBROL");
+    const bool litMin = v.highlighted == "lblMin0", litClose = v.highlighted == "lblMin1";
+    Button(v, in, "lblMin0", "_", lay.P(720, 12), lay.P(26, 24), false, c);
+    Button(v, in, "lblMin1", "x", lay.P(752, 12), lay.P(26, 24), false, c);
+    if (litMin) Text(font, at(730, 14), FromBgr(0x00FF00), "_");
+    if (litClose) Text(font, at(761, 15), FromBgr(0x0000FF), "x");
+
+    // Score, level and the place labels.
+    if (const GameState* s = v.state) {
+        Text(font, at(402, 54), c.accent, "Score");
+        Text(big, at(402, 70), text, s->lblScore);
+        Text(font, at(402, 108), text, s->lblLevel);
+        Text(font, at(600, 54), c.accent, v.placeText);
+        Text(font, at(600, 74), c.accent, v.levelPlaceText);
+
+        static const char* kCaptions[] = {"Zembrol bonus", "Time bonus", "Change bonus", "Inversia bonus",
+                                          "Color bonus"};
+        const std::string* values[] = {&s->lblDB, &s->lblTB, &s->lblChB, &s->lblInvB, &s->lblCoB};
+        for (int i = 0; i < 5; ++i) {
+            const float y = 134 + 19 * i;
+            Text(font, at(402, y), text, kCaptions[i]);
+            Text(font, at(560, y), c.accent, *values[i]);
+        }
+        for (int i = 0; i < 4; ++i) {
+            if (i == v.blinkLabel) continue;
+            Text(font, at(402 + 186 * (i % 2), 236 + 19 * (i / 2)), text, s->lblCountLines[static_cast<size_t>(i)]);
+        }
+        // Take-back indicators: one lamp per take-back left.
+        ImDrawList* dl = ImGui::GetWindowDrawList();
+        Text(font, at(402, 280), text, "Take back");
+        for (int i = 0; i < 3; ++i) {
+            ImVec2 p0 = at(500 + 24 * i, 282), p1 = at(516 + 24 * i, 298);
+            bool on = s->g_LastFig.Images[static_cast<size_t>(i)];
+            dl->AddRectFilled(p0, p1, on ? c.accent : IM_COL32(255, 255, 255, 30), lay.L(3));
+        }
+    }
+
+    // Buttons.
+    const MainCaptions* cap = v.captions;
+    auto caption = [&](const std::string MainCaptions::*member, const char* fallback) {
+        return cap ? cap->*member : std::string(fallback);
+    };
+    const ImVec2 bs = lay.P(120, 26);
+    Button(v, in, "chkNew", caption(&MainCaptions::chkNew, "New game"), lay.P(402, 312), bs, false, c);
+    Button(v, in, "chkPause", caption(&MainCaptions::chkPause, "Pause"), lay.P(528, 312), bs, v.pausePressed, c);
+    Button(v, in, "chkDemo", caption(&MainCaptions::chkDemo, "Demo"), lay.P(654, 312), bs, v.demoPressed, c);
+    Button(v, in, "chkSet", caption(&MainCaptions::chkSet, "Settings"), lay.P(402, 344), bs, false, c);
+    Button(v, in, "chkLang", "A / Я", lay.P(528, 344), bs, false, c);
+    Button(v, in, "chkHelp", caption(&MainCaptions::chkHelp, "Help"), lay.P(654, 344), bs, false, c);
+    Button(v, in, "chkView0", caption(&MainCaptions::chkView0, "View"), lay.P(402, 376), lay.P(120, 26),
+           v.viewPressed == 0, c);
+    for (int i = 1; i <= 5; ++i) {
+        const std::string name = "chkView" + std::to_string(i);
+        Button(v, in, name.c_str(), std::to_string(i), lay.P(528 + 25.2f * (i - 1), 376), lay.P(22, 26),
+               v.viewPressed == i, c);
+    }
+    Button(v, in, "chkExit", caption(&MainCaptions::chkExit, "Exit"), lay.P(654, 376), bs, false, c);
+
+    // Record tables.
+    RecordList("lstTable", "Top 100", v.recordRows, v.highlightLists[0], lay.P(402, 414), lay.P(182, 170), lay, text,
+               c);
+    RecordList("lstLevel", "Level Top 100", v.levelRows, v.highlightLists[1], lay.P(590, 414), lay.P(182, 170), lay,
+               text, c);
+
+    Text(font, at(26, 566), text, v.fpsText);
+    ImGui::End();
+    ImGui::PopStyleVar(2);
+    return in;
+}
+
+}  // namespace zembrol

@@ -1,0 +1,59 @@
+// The main window's controls around the 3D view: score, level and bonus labels,
+// the row counters, the take-back indicators, the FPS label, the buttons and the
+// record lists, on the skin's background. A thin view: it reads the game and the
+// settings, and reports the buttons pressed; the application acts on them.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zembrol {
+
+struct GameState;
+struct MainCaptions;
+
+// Base layout of the main window (pixels at 96 dots per inch); everything scales.
+inline constexpr float kUiBaseWidth = 800, kUiBaseHeight = 600;
+
+struct UiRect {
+    float x = 0, y = 0, w = 0, h = 0;
+    bool Contains(float px, float py) const { return px >= x && px < x + w && py >= y && py < y + h; }
+};
+
+// What the controls show that is not game state.
+struct MainWindowView {
+    const GameState* state = nullptr;
+    const MainCaptions* captions = nullptr;
+    std::string fpsText;
+    bool pausePressed = false, demoPressed = false;
+    int viewPressed = 0;                   // the chkView item shown pressed (0..5)
+    int blinkLabel = -1;                   // lblCountLines index hidden by the blink, or -1
+    std::string highlighted;               // control under the mouse-over highlight
+    int skin = 1;                          // 1..3
+    int16_t controlsColor = 0;             // iControlsColor
+    std::vector<std::string> recordRows;   // lstTable
+    std::vector<std::string> levelRows;    // lstLevel
+    std::array<bool, 2> highlightLists{true, true};
+    std::string placeText, levelPlaceText; // the record-place labels
+    UiRect view;                           // the 3D view in window pixels
+    float scale = 1;                       // window pixels per base pixel
+};
+
+struct MainWindowInput {
+    std::vector<std::string> clicked;      // control names, e.g. "chkNew", "chkView3", "lblMin0"
+    std::string hovered;                   // control the pointer moved over this frame, or empty
+};
+
+// Draws the controls (between the UI layer's NewFrame and Render).
+MainWindowInput DrawMainWindow(const MainWindowView& v);
+
+// Text colours of the main window's controls, iControlsColor 0..7 (0x00BBGGRR).
+uint32_t ControlsColor(int16_t index);
+
+// Screen rectangles of every control, for the window drag: a drag starts anywhere
+// outside the 3D view and these.
+const std::vector<UiRect>& ControlRects();
+
+}  // namespace zembrol
