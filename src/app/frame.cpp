@@ -4,6 +4,7 @@
 #include "game/game_state.h"
 #include "platform/font.h"
 #include "platform/window_shape.h"
+#include "render/renderer.h"
 #include "render/view_layout.h"
 #include "ui/dialogs.h"
 #include "ui/main_window_ui.h"
@@ -58,6 +59,11 @@ void App::m_DrawFrame() {
         Vec3 eye, at;
         window_.moveScript.cms_Move(window_.resting, &eye, &at);
         state.g_ViewMoving = window_.moveScript.Moving();
+    }
+    if (render::Renderer* r = GetRenderer()) {
+        const CameraView& c = window_.resting;
+        // The camera's up vector points along -y: row 0 of the field is at the top.
+        r->SetCamera({c.eye.x, c.eye.y, c.eye.z}, {c.lookAt.x, c.lookAt.y, c.lookAt.z}, {0, -1, 0}, c.angle);
     }
     mainWindow_.Clear(0.02f, 0.02f, 0.05f);
     DrawScene();
