@@ -82,6 +82,7 @@ private:
         bool GetWindowEdges(float* left, float* top) override;
         void SetWindowEdges(float left, float top) override;
         bool SoundSlotsExist() override { return app_.soundSlotsCreated_; }
+        void SkinLoaded() override { app_.LoadSkinPicture(); }
         void TexturePathLoaded(int index) override;
         void GraphicsLoaded() override;
         void WorldSpeedChanged() override;
@@ -121,6 +122,8 @@ private:
     void m_ShowFPS();
     bool Draggable(int x, int y) const;
     bool InitMainWindowUi();
+    // The main window's background: skin 1..3 from data/skins, or a picture file.
+    void LoadSkinPicture();
     int FailStartUp();
 
     CommandLine options_;
@@ -137,6 +140,7 @@ private:
     platform::ImGuiLayer ui_;
     std::function<bool()> modal_;              // the open modal window, drawn every frame
     std::function<bool(int, int)> dragTest_;   // where a left-button drag moves the window
+    uintptr_t skinPicture_ = 0;                // the skin as a UI texture
     std::unique_ptr<Rng> looks_;               // cosmetic randomness (camera), apart from the game's
     Targets targets_{*this};
     AppGameEvents events_{*this};

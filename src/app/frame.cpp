@@ -1,8 +1,12 @@
 // One frame of the main window: the camera, the 3D view, the controls around it
 // and an open modal window.
+#include <cstdlib>
+
 #include "app/app.h"
 #include "game/game_state.h"
 #include "platform/font.h"
+#include "platform/image.h"
+#include "platform/text_encoding.h"
 #include "platform/window_shape.h"
 #include "render/renderer.h"
 #include "stats/record_book.h"
@@ -54,9 +58,32 @@ bool App::InitMainWindowUi() {
     }
     // The outline: a rounded rectangle, as far as the display can shape windows.
     platform::SetRoundedShape(mainWindow_, w, h, static_cast<int>(37 * scale));
+    LoadSkinPicture();
     dragTest_ = [this](int x, int y) { return Draggable(x, y); };
     platform::SetDragArea(mainWindow_, &dragTest_);
     return true;
+}
+
+void App::LoadSkinPicture() {
+    if (!ui_.Active()) return;  // the configuration is read before the window's controls exist
+    const std::string& skin = settings_.iNumSkin;
+    std::string path;
+    if (platform::Utf8Length(skin) > 2) {
+        path = skin;  // a picture file of the player's
+    } else {
+        const int n = std::atoi(skin.c_str());
+        path = paths_.Data("skins/skin" + std::to_string(n >= 1 && n <= 3 ? n : 1) + ".png");
+    }
+    platform::RgbaImage image;
+    std::string error;
+    platform::DestroyUiTexture(skinPicture_);
+    skinPicture_ = 0;
+    if (!platform::LoadImageRgba(path, &image, &error)) {
+        // Without its picture the skin is painted in its colours.
+        log_.f_Log("m_LoadSkin - " + path + ": " + error, kLogPlain, false);
+        return;
+    }
+    skinPicture_ = platform::CreateUiTexture(image);
 }
 
 bool App::Draggable(int x, int y) const {
@@ -105,6 +132,7 @@ void App::DrawControls() {
     v.blinkLabel = window_.blinkHidden ? window_.blinkLine - 1 : -1;
     v.highlighted = window_.highlighted;
     v.skin = (settings_.iNumSkin == "2" || settings_.iNumSkin == "3") ? settings_.iNumSkin[0] - '0' : 1;
+    v.skinPicture = skinPicture_;
     v.controlsColor = settings_.iControlsColor;
     v.highlightLists = {settings_.bLstBox[0], settings_.bLstBox[1]};
     v.view = ViewRectOf(mainWindow_);

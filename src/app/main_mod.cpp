@@ -139,6 +139,8 @@ void App::g_Exit() {
     // Windows in their fixed order: of them only the loading window and the main
     // window exist so far.
     splash_.Close();
+    platform::DestroyUiTexture(skinPicture_);
+    skinPicture_ = 0;
     ui_.Shutdown();
     mainWindow_.Destroy();
     if (videoReady_) platform::VideoQuit();

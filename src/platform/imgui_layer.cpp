@@ -2,6 +2,7 @@
 #include "platform/imgui_layer.h"
 
 #include <SDL.h>
+#include <epoxy/gl.h>
 #include <imgui.h>
 #include <imgui_freetype.h>
 #include <imgui_impl_opengl3.h>
@@ -9,6 +10,7 @@
 
 #include "platform/files.h"
 #include "platform/gl_window.h"
+#include "platform/image.h"
 
 namespace zembrol::platform {
 
@@ -33,6 +35,26 @@ void BuildFont(const std::string& file, float size) {
 }  // namespace
 
 bool ImGuiLayerActive() { return g_active; }
+
+uintptr_t CreateUiTexture(const RgbaImage& image) {
+    if (image.width <= 0 || image.height <= 0) return 0;
+    GLuint tex = 0;
+    glGenTextures(1, &tex);
+    glBindTexture(GL_TEXTURE_2D, tex);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image.width, image.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 image.pixels.data());
+    return tex;
+}
+
+void DestroyUiTexture(uintptr_t texture) {
+    GLuint tex = static_cast<GLuint>(texture);
+    if (tex) glDeleteTextures(1, &tex);
+}
 
 bool ImGuiLayer::Init(GlWindow& window, const std::string& fontFile, float pixelSize, std::string* error) {
     Shutdown();

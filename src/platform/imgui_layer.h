@@ -3,6 +3,7 @@
 // NewFrame and Render; events reach ImGui through the event pump.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace zembrol::platform {
@@ -32,6 +33,12 @@ private:
     float fontSize_ = 0;
     float pendingFontSize_ = 0;
 };
+
+struct RgbaImage;
+
+// A picture for the UI (a skin): a GL texture as ImGui takes it; 0 on failure.
+uintptr_t CreateUiTexture(const RgbaImage& image);
+void DestroyUiTexture(uintptr_t texture);
 
 // True while the layer is active: the event pump hands it every event.
 bool ImGuiLayerActive();

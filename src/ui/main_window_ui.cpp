@@ -49,6 +49,13 @@ void DrawSkin(const MainWindowView& v, const Layout& lay) {
     const UiRect& r = v.view;
     auto band = [&](float x0, float y0, float x1, float y1) {
         if (x1 <= x0 || y1 <= y0) return;
+        if (v.skinPicture) {
+            // The picture covers the window; each band shows its own part of it.
+            const ImTextureID tex = reinterpret_cast<ImTextureID>(v.skinPicture);
+            dl->AddImage(tex, ImVec2(x0, y0), ImVec2(x1, y1), ImVec2(x0 / size.x, y0 / size.y),
+                         ImVec2(x1 / size.x, y1 / size.y));
+            return;
+        }
         // The vertical gradient runs over the whole window, so the bands meet seamlessly.
         auto mix = [&](float y) {
             float t = size.y > 0 ? y / size.y : 0;

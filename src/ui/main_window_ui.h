@@ -31,7 +31,8 @@ struct MainWindowView {
     int viewPressed = 0;                   // the chkView item shown pressed (0..5)
     int blinkLabel = -1;                   // lblCountLines index hidden by the blink, or -1
     std::string highlighted;               // control under the mouse-over highlight
-    int skin = 1;                          // 1..3
+    int skin = 1;                          // 1..3: the palette of the controls
+    uintptr_t skinPicture = 0;             // the skin's picture (a UI texture), 0 for none
     int16_t controlsColor = 0;             // iControlsColor
     std::vector<std::string> recordRows;   // lstTable
     std::vector<std::string> levelRows;    // lstLevel
