@@ -123,6 +123,10 @@ void App::Form_QueryUnload() {
     log_.f_Log("Form_QueryUnload()", kLogEnter, true);
     session_->loop.running = false;
     session_->loop.loopAgain = false;
+    // The demo timer and the row-counter blink stop before anything is saved.
+    session_->demo.tmrDemo = false;
+    window_.blinkRunning = false;
+    window_.blinkHidden = false;
     config_.ini_MainIni(0);
     if (!options_.dumpAtExit.empty()) {
         std::string error;
