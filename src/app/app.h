@@ -149,6 +149,8 @@ private:
     std::unique_ptr<LoopClock> clock_;
     std::unique_ptr<Session> session_;  // the game, its loop flags (running, loop-again) included
     std::unique_ptr<render::Renderer> renderer_;   // the 3D view; released first at exit
+    std::string viewCapture_;   // screenshot runs: DrawScene writes the view to this file once
+    bool viewCaptured_ = false;
     int exitCode_ = 0;
 
     bool startUp_ = false;           // set at the first step; selects the failure message

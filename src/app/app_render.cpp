@@ -43,6 +43,14 @@ void App::DrawScene() {
     int w = 0, h = 0;
     mainWindow_.DrawableSize(&w, &h);
     renderer_->m_DrawAll(session_->state, settings_, w, h);
+    if (!viewCapture_.empty()) {
+        // The view as drawn, before the window's controls and the swap.
+        platform::RgbaImage image;
+        std::string error = "the view cannot be read";
+        viewCaptured_ = renderer_->ReadView(&image) && platform::SaveImageRgba(viewCapture_, image, &error);
+        if (!viewCaptured_) std::cerr << "zembrol: cannot write the screenshot " << viewCapture_ << ": " << error << "\n";
+        viewCapture_.clear();
+    }
 }
 
 render::Renderer* App::GetRenderer() { return renderer_.get(); }
@@ -71,26 +79,16 @@ void App::RunFrames() {
         }
     }
     const int frames = options_.benchFrames > 0 ? options_.benchFrames : options_.frames;
+    if (renderer_) renderer_->MeasureFrames(options_.benchFrames > 0);
     std::vector<double> times;
     int maxCalls = 0;
-    bool saved = options_.screenshot.empty();
     for (int k = 0; k < frames && s.loop.running && exitCode_ == 0; ++k) {
-        platform::PumpResult r = platform::PumpEvents(mainWindow_.Id());
-        if (r.closeRequested) break;
-        const bool last = k + 1 == frames;
+        if (platform::PumpEvents(mainWindow_.Id()).closeRequested) break;
+        if (k + 1 == frames) viewCapture_ = options_.screenshot;
+        // One whole main-window frame: camera, 3D view, controls, swap.
         auto draw = [&](Session&) {
             const auto t0 = std::chrono::steady_clock::now();
-            DrawScene();
-            if (last && !options_.screenshot.empty() && renderer_) {
-                platform::RgbaImage image;
-                std::string error;
-                if (renderer_->ReadView(&image) && platform::SaveImageRgba(options_.screenshot, image, &error)) {
-                    saved = true;
-                } else {
-                    std::cerr << "zembrol: cannot write the screenshot " << options_.screenshot << ": " << error << "\n";
-                }
-            }
-            mainWindow_.Swap();
+            m_DrawFrame();
             if (renderer_) renderer_->Finish();
             times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
             if (renderer_) maxCalls = std::max(maxCalls, renderer_->DrawCalls());
@@ -104,11 +102,15 @@ void App::RunFrames() {
             LoopPass(s, draw);
         }
     }
-    if (!saved && exitCode_ == 0) exitCode_ = 3;
+    if (!options_.screenshot.empty() && !viewCaptured_ && exitCode_ == 0) exitCode_ = 3;
     if (options_.benchFrames > 0) {
-        std::printf("frames %zu: median %.2f ms, p90 %.2f ms, max %.2f ms, draw calls %d\n", times.size(),
-                    Percentile(times, 0.5), Percentile(times, 0.9), times.empty() ? 0.0 : *std::max_element(times.begin(), times.end()),
-                    maxCalls);
+        auto line = [](const char* what, const std::vector<double>& t) {
+            std::printf("%s: %zu frames, median %.2f ms, p90 %.2f ms, max %.2f ms\n", what, t.size(), Percentile(t, 0.5),
+                        Percentile(t, 0.9), t.empty() ? 0.0 : *std::max_element(t.begin(), t.end()));
+        };
+        line("main window frame", times);
+        if (renderer_) line("3D view (m_DrawAll)", renderer_->MeasuredFrames());
+        std::printf("draw calls of the 3D view per frame: %d at most\n", maxCalls);
         std::fflush(stdout);
     }
     if (s.loop.running) Form_QueryUnload();

@@ -10,21 +10,23 @@
 namespace zembrol::platform {
 
 std::string FindFontFile(const std::string& pattern) {
-    if (!FcInit()) return {};
+    // A configuration of our own, released here, so no library-wide state stays behind.
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    if (!config) return {};
     std::string result;
-    FcPattern* pat = FcNameParse(reinterpret_cast<const FcChar8*>(pattern.c_str()));
-    if (!pat) return {};
-    FcConfigSubstitute(nullptr, pat, FcMatchPattern);
-    FcDefaultSubstitute(pat);
-    FcResult res = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pat, &res);
-    if (match) {
-        FcChar8* file = nullptr;
-        if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file)
-            result = reinterpret_cast<const char*>(file);
-        FcPatternDestroy(match);
+    if (FcPattern* pat = FcNameParse(reinterpret_cast<const FcChar8*>(pattern.c_str()))) {
+        FcConfigSubstitute(config, pat, FcMatchPattern);
+        FcDefaultSubstitute(pat);
+        FcResult res = FcResultNoMatch;
+        if (FcPattern* match = FcFontMatch(config, pat, &res)) {
+            FcChar8* file = nullptr;
+            if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file)
+                result = reinterpret_cast<const char*>(file);
+            FcPatternDestroy(match);
+        }
+        FcPatternDestroy(pat);
     }
-    FcPatternDestroy(pat);
+    FcConfigDestroy(config);
     return result;
 }
 

@@ -6,6 +6,7 @@
 #include "render/renderer.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtx/euler_angles.hpp>
@@ -237,6 +238,7 @@ void Renderer::ApplyCamera() {
 
 void Renderer::m_DrawAll(const GameState& state, const Settings& settings, int drawableWidth, int drawableHeight) {
     if (!deviceReady_) return;
+    const auto started = std::chrono::steady_clock::now();
     device_.ResetDrawCalls();
     // Ghost pulse between 0 and 10.
     const float speedStep = 1.0f / static_cast<float>(settings.game.g_Speed + 1);
@@ -306,6 +308,10 @@ void Renderer::m_DrawAll(const GameState& state, const Settings& settings, int d
         labels_[k].hll_run(&labelHeights_[k], &changed);
     }
     ++frames_;
+    if (measure_) {
+        glFinish();
+        measured_.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count());
+    }
 }
 
 std::vector<Instance> Renderer::BackdropQuads(const Settings& settings) const {

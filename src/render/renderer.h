@@ -16,6 +16,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 #include <memory>
 #include <string>
 
@@ -77,6 +78,9 @@ public:
     void m_DrawAll(const GameState& state, const Settings& settings, int drawableWidth, int drawableHeight);
     // Waits until the GL work of the frame is done (frame timing).
     void Finish() const { glFinish(); }
+    // Benchmarks: each m_DrawAll waits for its GL work and records its time in ms.
+    void MeasureFrames(bool on) { measure_ = on; }
+    const std::vector<double>& MeasuredFrames() const { return measured_; }
     // The 3D view of the frame just drawn (before the swap).
     bool ReadView(platform::RgbaImage* out) const;
 
@@ -142,6 +146,8 @@ private:
     ViewRect view_;
     int drawableHeight_ = 0;
     int frames_ = 0;
+    bool measure_ = false;
+    std::vector<double> measured_;
 };
 
 }  // namespace zembrol::render

@@ -126,5 +126,22 @@ TEST_F(Screenshot, PauseIsWrittenOverThePausedGame) {
     EXPECT_EQ(outside, 0);
 }
 
+TEST_F(Screenshot, BrokenAndMissingTexturesAreLoggedAndDrawnUntextured) {
+    dir_.Write("data/textures/bkg.bmp", "BM this is not a picture");
+    fs::remove(dir_ / "data/textures/chb.bmp");
+    fs::remove(dir_ / "data/textures/num3.bmp");
+    const platform::RgbaImage img = Shot("broken-textures", "row 30 111111111111110\n");
+    ASSERT_EQ(img.width, kBaseViewWidth);
+    std::string log;
+    for (const auto& e : fs::directory_iterator(dir_ / "data"))
+        if (e.path().filename().string().rfind("Load_", 0) == 0) log = dir_.Read("data/" + e.path().filename().string());
+    for (const char* name : {"bkg.bmp", "chb.bmp", "num3.bmp"})
+        EXPECT_NE(log.find("CreateTextureFromFile(" + (dir_ / "data/textures/") + name + ")"), std::string::npos)
+            << name << "\n" << log;
+    EXPECT_NE(log.find("Загрузка текстуры nt_arTex - "), std::string::npos);
+    // The landed cells still stand out, drawn in their light without a texture.
+    for (int k = 0; k < 14; ++k) EXPECT_GT(Red(img, CellPixel(4 + k, 30, img)), 100) << "cell " << 4 + k;
+}
+
 }  // namespace
 }  // namespace zembrol::render
