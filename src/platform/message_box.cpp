@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <strings.h>
 
+#include "platform/box_window.h"
+#include "platform/video.h"
+
 namespace zembrol::platform {
 
 namespace {
@@ -42,7 +45,19 @@ bool ShowSdlBox(const BoxRequest& r, BoxAnswer* answer) {
     SDL_MessageBoxData data{flags, nullptr, r.title.c_str(), r.text.c_str(), static_cast<int>(buttons.size()),
                             buttons.data(), nullptr};
     int pressed = -1;
-    if (SDL_ShowMessageBox(&data, &pressed) != 0 || pressed < 0) return false;
+    if (SDL_ShowMessageBox(&data, &pressed) == 0 && pressed >= 0) {
+        *answer = static_cast<BoxAnswer>(pressed);
+        return true;
+    }
+    // Where the desktop cannot show the system's box, the game draws its own.
+    if (!VideoReady()) return false;
+    std::vector<BoxWindowButton> own;
+    int escape = static_cast<int>(r.defaultAnswer);
+    for (const SDL_MessageBoxButtonData& b : buttons) {
+        own.push_back({b.text, b.buttonid});
+        if (b.flags & SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT) escape = b.buttonid;
+    }
+    if (!ShowBoxWindow(r.title, r.text, own, static_cast<int>(r.defaultAnswer), escape, &pressed)) return false;
     *answer = static_cast<BoxAnswer>(pressed);
     return true;
 }
