@@ -48,7 +48,7 @@ bool App::InitMainWindowUi() {
     int w, h;
     mainWindow_.DrawableSize(&w, &h);
     if (w <= 0 || h <= 0) return false;
-    const float scale = static_cast<float>(w) / kUiBaseWidth;
+    const float scale = render::LayoutView(w, h).scale;
     std::string error;
     std::string font = platform::FindFontFile("sans:bold:lang=ru");
     if (font.empty()) log_.f_Log("ImGui - no sans-serif font with Cyrillic found; using the built-in font", kLogPlain, false);
@@ -120,7 +120,7 @@ void App::DrawControls() {
     if (!ui_.Active()) return;
     int w, h;
     mainWindow_.DrawableSize(&w, &h);
-    const float s = static_cast<float>(w) / kUiBaseWidth;
+    const float s = render::LayoutView(w, h).scale;
     ui_.NewFrame();
     MainWindowView v;
     v.state = &session_->state;

@@ -12,11 +12,11 @@
 #include "platform/message_box.h"
 #include "platform/video.h"
 #include "render/renderer.h"
+#include "render/view_layout.h"
 
 namespace zembrol {
 
 namespace {
-constexpr int kMainWidth = 800, kMainHeight = 600;   // main window at 96 dots per inch
 constexpr int kSplashWidth = 360, kSplashHeight = 150;
 const char* const kVersion = ZEMBROL_VERSION;
 }  // namespace
@@ -197,8 +197,8 @@ bool App::d_InitD3D() {
     std::string error;
     // The window keeps its base layout at any desktop scale: it grows with the dots per inch.
     const float scale = desktopDpi_ > 0 ? desktopDpi_ / 96.0f : 1.0f;
-    if (!mainWindow_.Create(kAppTitle, static_cast<int>(std::lround(kMainWidth * scale)),
-                            static_cast<int>(std::lround(kMainHeight * scale)), &error)) {
+    if (!mainWindow_.Create(kAppTitle, static_cast<int>(std::lround(render::kBaseWindowWidth * scale)),
+                            static_cast<int>(std::lround(render::kBaseWindowHeight * scale)), &error)) {
         log_.f_Log("d_InitD3D() - " + error, kLogPlain, false);
         log_.f_Log("d_InitD3D()", kLogLeave, false);
         return false;

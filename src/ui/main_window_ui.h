@@ -14,9 +14,6 @@ namespace zembrol {
 struct GameState;
 struct MainCaptions;
 
-// Base layout of the main window (pixels at 96 dots per inch); everything scales.
-inline constexpr float kUiBaseWidth = 800, kUiBaseHeight = 600;
-
 struct UiRect {
     float x = 0, y = 0, w = 0, h = 0;
     bool Contains(float px, float py) const { return px >= x && px < x + w && py >= y && py < y + h; }
@@ -39,7 +36,7 @@ struct MainWindowView {
     std::array<bool, 2> highlightLists{true, true};
     std::string placeText, levelPlaceText; // the record-place labels
     UiRect view;                           // the 3D view in window pixels
-    float scale = 1;                       // window pixels per base pixel
+    float scale = 1;                       // window pixels per pixel of the 800 x 600 base layout
 };
 
 struct MainWindowInput {
