@@ -286,10 +286,12 @@ void Renderer::m_DrawAll(const GameState& state, const Settings& settings, int d
     device_.SetModulate2x(modulate2x_);
     device_.SetAlphaBlend(blendOn_);
     device_.SetBlendFactors(blendSource_, blendDest_);
+    CullHiddenCubeFaces(settings, true);
     DrawCells(state, settings);
     DrawEffects(state);
     DrawNextFigures(state, settings);
     DrawGhost(state, settings);
+    CullHiddenCubeFaces(settings, false);
     device_.SetModulate2x(false);
 
     if (settings.m_WorldEnable) cs_DrawWorld(settings);
@@ -408,6 +410,12 @@ void Renderer::DrawIndicator() {
     device_.DrawInstanced(shape1_, balls);
 }
 
+void Renderer::CullHiddenCubeFaces(const Settings& settings, bool on) {
+    // A cube hides its own far faces unless it is see-through: opaque cubes skip them.
+    if (on && settings.bDetLevel && !blendOn_) glEnable(GL_CULL_FACE);
+    else glDisable(GL_CULL_FACE);
+}
+
 void Renderer::DrawCells(const GameState& state, const Settings& settings) {
     const int level = std::clamp<int>(state.g_Level, 0, kMaxLevel);
     device_.SetTexture(&skinTex_[static_cast<size_t>(1 + level)]);
@@ -496,6 +504,10 @@ void Renderer::cs_DrawWorld(const Settings& settings) {
     device_.SetAmbient(FromArgb(0xFFBBBBBBu));
     const float scales[2] = {350, 300};
     for (size_t s = 0; s < 2; ++s) {
+        // The first sphere lies behind everything drawn so far, so wherever it passes
+        // the depth test it adds to the cleared black: writing it unblended gives the
+        // same picture without reading the target back.
+        device_.SetAlphaBlend(s == 1);
         const auto& a = worldAngles_[s];
         const glm::mat4 world = glm::translate(glm::mat4(1.0f), glm::vec3(11, 15, 0)) *
                                 glm::scale(glm::mat4(1.0f), glm::vec3(scales[s])) * glm::yawPitchRoll(a[0], a[1], a[2]);

@@ -95,6 +95,7 @@ private:
     void DrawBackdropDepth(const Settings& settings);
     void DrawBackdropBlock(const GameState& state, const Settings& settings);
     void DrawIndicator();
+    void CullHiddenCubeFaces(const Settings& settings, bool on);
     void DrawCells(const GameState& state, const Settings& settings);
     void DrawNextFigures(const GameState& state, const Settings& settings);
     void DrawGhost(const GameState& state, const Settings& settings);
