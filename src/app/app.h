@@ -10,6 +10,7 @@
 #include "app/app_commands.h"
 #include "app/app_events.h"
 #include "app/app_paths.h"
+#include "app/result_windows.h"
 #include "app/command_line.h"
 #include "app/configuration.h"
 #include "app/language.h"
@@ -73,6 +74,11 @@ public:
     void StartViewPreset(int preset);
     // The row counter n (1..4) of the last removal blinks.
     void CountLinesBlink(int n);
+    // Runs a modal window: `frame` draws it once and returns true when it closed. The
+    // loop is suspended; the 3D view and the main window keep being drawn.
+    void RunModal(const std::function<bool(DialogKey)>& frame);
+    // Window pixels per pixel of the base layout.
+    float UiScale() const { return static_cast<float>(desktopDpi_) / 96.0f; }
 
 private:
     // Applies a loaded configuration to what exists of the application.
@@ -112,9 +118,6 @@ private:
     void ShowConfigWindow(int index);
     void ShowLanguageWindow();
     void OpenHelp();
-    // Runs a modal window: `frame` draws it once and returns true when it closed. The
-    // loop is suspended; the 3D view and the main window keep being drawn.
-    void RunModal(const std::function<bool(DialogKey)>& frame);
     // One frame: camera, 3D view, the main window's controls, an open modal window.
     void m_DrawFrame();
     void DrawControls();
@@ -141,6 +144,7 @@ private:
     std::function<bool()> modal_;              // the open modal window, drawn every frame
     std::function<bool(int, int)> dragTest_;   // where a left-button drag moves the window
     uintptr_t skinPicture_ = 0;                // the skin as a UI texture
+    AppResultWindows resultWindows_{*this};
     std::unique_ptr<Rng> looks_;               // cosmetic randomness (camera), apart from the game's
     Targets targets_{*this};
     AppGameEvents events_{*this};

@@ -59,6 +59,7 @@ bool App::InitMainWindowUi() {
     // The outline: a rounded rectangle, as far as the display can shape windows.
     platform::SetRoundedShape(mainWindow_, w, h, static_cast<int>(37 * scale));
     LoadSkinPicture();
+    events_.Results().SetWindows(&resultWindows_);
     dragTest_ = [this](int x, int y) { return Draggable(x, y); };
     platform::SetDragArea(mainWindow_, &dragTest_);
     return true;

@@ -149,7 +149,7 @@ void App::ShowConfigWindow(int index) {
         }
     } else {
         RunModal([&](DialogKey key) {
-            choice = DrawConfigDialog(texts, static_cast<float>(desktopDpi_) / 96.0f, key);
+            choice = DrawConfigDialog(texts, UiScale(), key);
             return choice != ConfigChoice::None;
         });
     }
@@ -179,7 +179,7 @@ void App::ShowLanguageWindow() {
         window_.typedText.clear();
     } else {
         RunModal([&](DialogKey key) {
-            const bool closed = DrawLanguageDialog(dialog, static_cast<float>(desktopDpi_) / 96.0f, key);
+            const bool closed = DrawLanguageDialog(dialog, UiScale(), key);
             language_.SetCurrent(dialog.files[static_cast<size_t>(dialog.selected)]);
             return closed;
         });

@@ -57,7 +57,8 @@ PumpResult PumpEvents(uint32_t mainWindowId, const std::function<void(const Inpu
                     break;
                 }
                 in.vkCode = VirtualKey(ev.key.keysym.sym);
-                if (in.vkCode == 0 || !onInput || uiKeys) break;
+                // While the UI takes typed text only Enter and Esc (confirm, cancel) go on.
+                if (in.vkCode == 0 || !onInput || (uiKeys && in.vkCode != 13 && in.vkCode != 27)) break;
                 in.shift = mod & KMOD_SHIFT;
                 in.ctrl = mod & KMOD_CTRL;
                 in.alt = mod & KMOD_ALT;

@@ -1,0 +1,39 @@
+// frmEnterName drawn with ImGui.
+#include "ui/record_entry.h"
+
+#include <imgui.h>
+#include <imgui_stdlib.h>
+
+namespace zembrol {
+
+RecordEntryChoice DrawRecordEntry(RecordEntryDialog& d, const std::string& title, float scale, DialogKey key) {
+    const std::string name = title + "###frmEnterName";
+    if (!ImGui::IsPopupOpen(name.c_str())) ImGui::OpenPopup(name.c_str());
+    const ImVec2 size = ImGui::GetIO().DisplaySize;
+    ImGui::SetNextWindowPos(ImVec2(size.x / 2, size.y / 2), ImGuiCond_Always, ImVec2(0.5f, 0.5f));
+    ImGui::SetNextWindowSize(ImVec2(360 * scale, 0));
+    if (!ImGui::BeginPopupModal(name.c_str(), nullptr, ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoMove))
+        return RecordEntryChoice::Cancel;
+    RecordEntryChoice choice = RecordEntryChoice::None;
+    ImGui::TextWrapped("%s", d.cap1.c_str());
+    ImGui::TextUnformatted(d.cap2.c_str());
+    ImGui::SetNextItemWidth(-1);
+    ImGui::BeginDisabled(d.demoPlayed);
+    if (ImGui::IsWindowAppearing()) ImGui::SetKeyboardFocusHere();
+    ImGui::InputText("##txtName", &d.name);
+    ImGui::Checkbox((d.chkSend + "##chkSend").c_str(), &d.send);
+    ImGui::EndDisabled();
+    ImGui::TextDisabled("%s", d.lblGotoRecords.c_str());
+    ImGui::Spacing();
+    const ImVec2 button(96 * scale, 28 * scale);
+    ImGui::SetCursorPosX(ImGui::GetWindowWidth() - 2 * button.x - ImGui::GetStyle().ItemSpacing.x -
+                         ImGui::GetStyle().WindowPadding.x);
+    if (ImGui::Button("OK##cmdOK", button) || key == DialogKey::Enter) choice = RecordEntryChoice::Ok;
+    ImGui::SameLine();
+    if (ImGui::Button("Cancel##cmdCancel", button) || key == DialogKey::Escape) choice = RecordEntryChoice::Cancel;
+    if (choice != RecordEntryChoice::None) ImGui::CloseCurrentPopup();
+    ImGui::EndPopup();
+    return choice;
+}
+
+}  // namespace zembrol

@@ -1,0 +1,23 @@
+// The record entry window (frmEnterName): the player's name for a score that
+// entered the record table, and whether to send the result.
+#pragma once
+
+#include <string>
+
+#include "ui/dialogs.h"
+
+namespace zembrol {
+
+struct RecordEntryDialog {
+    std::string cap1, cap2, chkSend, lblGotoRecords;  // texts of section "fEName"
+    std::string name;                                 // txtName
+    bool send = false;                                // chkSend
+    bool demoPlayed = false;                          // name fixed to "Computer", nothing to send
+};
+
+enum class RecordEntryChoice { None, Ok, Cancel };
+
+// One frame of frmEnterName; None while it stays open. Enter confirms, Escape cancels.
+RecordEntryChoice DrawRecordEntry(RecordEntryDialog& dialog, const std::string& title, float scale, DialogKey key);
+
+}  // namespace zembrol
