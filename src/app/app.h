@@ -23,6 +23,7 @@
 #include "platform/imgui_layer.h"
 #include "platform/single_instance.h"
 #include "platform/splash_window.h"
+#include "render/view_layout.h"
 #include "ui/dialogs.h"
 
 namespace zembrol {
@@ -105,6 +106,8 @@ private:
     void WindowLoop();
     void HeadlessLoop();
     void OnInput(const platform::InputEvent& event);
+    // The pointer at (x, y) pixels of the 3D view chooses the figure's column.
+    void OnViewPointer(double x, double y, const render::ViewRect& view);
     void ShowSplash();
     // The renderer's part of start-up, of InitGlobals and of a pass.
     bool InitRenderer();

@@ -1,5 +1,6 @@
 // The main window's part of the application frame: starting a game, the loop
 // that runs until the window closes (or the script ends), and the close itself.
+#include <cmath>
 #include <fstream>
 #include <iostream>
 
@@ -13,6 +14,7 @@
 #include "loop/mouse_commands.h"
 #include "loop/state_dump.h"
 #include "platform/files.h"
+#include "render/picking.h"
 #include "render/view_layout.h"
 #include "platform/clock.h"
 #include "platform/events.h"
@@ -67,13 +69,29 @@ void App::OnInput(const platform::InputEvent& e) {
             const double x = e.x - v.x, y = e.y - v.y;
             const bool inView = x >= 0 && y >= 0 && x < v.width && y < v.height;
             if (e.type == platform::InputEvent::Type::MouseMove) {
-                if (inView) OnMouseMove(*session_, x, y, v.scale);
+                if (inView) OnViewPointer(x, y, v);
             } else if (inView || !e.down) {
                 OnMouseButton(*session_, e.right, e.down);
             }
             break;
         }
     }
+}
+
+void App::OnViewPointer(double x, double y, const render::ViewRect& view) {
+    // The pointer picks the column drawn under it, whatever the camera: the point of
+    // the field plane under the pointer, its column, and the figure box placed so
+    // that its middle columns lie under the pointer.
+    const CameraView& c = window_.resting;
+    glm::vec2 p;
+    if (!render::FieldPointUnderPointer({c.eye.x, c.eye.y, c.eye.z}, {c.lookAt.x, c.lookAt.y, c.lookAt.z}, {0, -1, 0},
+                                        c.angle, static_cast<float>(view.width), static_cast<float>(view.height),
+                                        static_cast<float>(x), static_cast<float>(y), &p))
+        return;
+    const int column = static_cast<int>(std::lround(p.x));
+    // The loop's column rule reads view pixels at the base size: 250 twips, 15 twips a pixel.
+    const double columnWidth = 250.0 / 15.0;
+    OnMouseMove(*session_, (column - 2) * columnWidth + columnWidth / 2, y / view.scale, 1.0);
 }
 
 void App::WindowLoop() {
