@@ -110,7 +110,8 @@ void App::m_DrawFrame() {
         // The camera's up vector points along -y: row 0 of the field is at the top.
         r->SetCamera({c.eye.x, c.eye.y, c.eye.z}, {c.lookAt.x, c.lookAt.y, c.lookAt.z}, {0, -1, 0}, c.angle);
     }
-    mainWindow_.Clear(0.02f, 0.02f, 0.05f);
+    // The renderer clears the whole window with its frame.
+    if (!GetRenderer()) mainWindow_.Clear(0.02f, 0.02f, 0.05f);
     DrawScene();
     DrawControls();
     mainWindow_.Swap();
