@@ -9,11 +9,17 @@ namespace zembrol::render {
 
 namespace {
 
+// Offset, scale, ambient, tint, texture coordinates, chosen lights: vec4 each,
+// at attribute locations 3 and on.
+constexpr GLuint kInstanceAttributes = sizeof(Instance) / 16;
+
 // Lighting per vertex, as the fixed-function pipeline did: emissive + material
 // ambient x (ambient light + every light's ambient) + diffuse x N.L per light, each
 // light attenuated by 1 / (a0 + a1 d + a2 d^2) inside its range. Flat shading takes
 // the first vertex of each triangle. Material power 0 means full specular wherever
-// a light reaches the front of the face.
+// a light reaches the front of the face. With uChosenLights a vertex adds only its
+// instance's chosen lights (the CPU keeps those that reach the instance), which
+// spares a software vertex stage most of the loop over a full field of cells.
 const char* const kVertexShader = R"(#version 330 core
 layout(location = 0) in vec3 aPos;
 layout(location = 1) in vec3 aNormal;
@@ -23,6 +29,7 @@ layout(location = 4) in vec4 iScale;
 layout(location = 5) in vec4 iAmbient;
 layout(location = 6) in vec4 iTint;
 layout(location = 7) in vec4 iUV;
+layout(location = 8) in vec4 iLights;
 
 uniform mat4 uViewProj;
 uniform mat4 uWorld;
@@ -30,6 +37,7 @@ uniform vec3 uEye;
 uniform int uLighting;
 uniform int uSpecularOn;
 uniform int uNumLights;
+uniform int uChosenLights;
 uniform vec3 uLightPos[16];
 uniform vec3 uLightColor[16];
 uniform vec4 uLightAtten;   // range, constant, linear, quadratic
@@ -42,6 +50,24 @@ uniform float uMatPower;
 flat out vec4 vDiffuse;
 flat out vec3 vSpecular;
 out vec2 vUV;
+
+// One light's ambient, diffuse and specular parts at a vertex.
+void AddLight(int i, vec3 P, vec3 N, vec3 V, bool hasNormal, inout vec3 amb, inout vec3 dif, inout vec3 spe) {
+    vec3 toLight = uLightPos[i] - P;
+    float d = length(toLight);
+    if (d > uLightAtten.x) return;
+    float att = 1.0 / (uLightAtten.y + uLightAtten.z * d + uLightAtten.w * d * d);
+    amb += uLightColor[i] * att;
+    if (!hasNormal || d <= 0.0) return;
+    vec3 L = toLight / d;
+    float ndl = dot(N, L);
+    if (ndl <= 0.0) return;
+    dif += uLightColor[i] * (ndl * att);
+    if (uSpecularOn != 0) {
+        float ndh = max(dot(N, normalize(L + V)), 0.0);
+        spe += uLightColor[i] * (att * (uMatPower > 0.0 ? pow(ndh, uMatPower) : 1.0));
+    }
+}
 
 void main() {
     vec3 local = aPos * iScale.xyz + iOffset.xyz;
@@ -61,21 +87,14 @@ void main() {
     vec3 amb = iAmbient.rgb;
     vec3 dif = vec3(0.0);
     vec3 spe = vec3(0.0);
-    for (int i = 0; i < uNumLights; ++i) {
-        vec3 toLight = uLightPos[i] - P;
-        float d = length(toLight);
-        if (d > uLightAtten.x) continue;
-        float att = 1.0 / (uLightAtten.y + uLightAtten.z * d + uLightAtten.w * d * d);
-        amb += uLightColor[i] * att;
-        if (!hasNormal || d <= 0.0) continue;
-        vec3 L = toLight / d;
-        float ndl = dot(N, L);
-        if (ndl <= 0.0) continue;
-        dif += uLightColor[i] * (ndl * att);
-        if (uSpecularOn != 0) {
-            float ndh = max(dot(N, normalize(L + V)), 0.0);
-            spe += uLightColor[i] * (att * (uMatPower > 0.0 ? pow(ndh, uMatPower) : 1.0));
+    if (uChosenLights != 0) {
+        for (int k = 0; k < 4; ++k) {
+            int i = int(iLights[k]);
+            if (i < 0) break;
+            AddLight(i, P, N, V, hasNormal, amb, dif, spe);
         }
+    } else {
+        for (int i = 0; i < uNumLights; ++i) AddLight(i, P, N, V, hasNormal, amb, dif, spe);
     }
     vec4 matDiffuse = uMatDiffuse * vec4(iTint.rgb, 1.0);
     vec4 matAmbient = uMatAmbient * vec4(iTint.rgb, 1.0);
@@ -288,11 +307,13 @@ bool Device::Create(std::string* error) {
     auto u = [this](const char* name) { return glGetUniformLocation(program_, name); };
     loc_ = {u("uViewProj"),  u("uWorld"),      u("uEye"),        u("uLighting"),   u("uSpecularOn"), u("uNumLights"),
             u("uLightPos"),  u("uLightColor"), u("uLightAtten"), u("uMatDiffuse"), u("uMatAmbient"), u("uMatSpecular"),
-            u("uMatEmissive"), u("uMatPower"), u("uHasTex"),     u("uTex"),        u("uTexScale"),   u("uMode")};
+            u("uMatEmissive"), u("uMatPower"), u("uHasTex"),     u("uTex"),        u("uTexScale"),   u("uMode"),
+            u("uChosenLights")};
     glUniform1i(loc_.tex, 0);
     glUniform1i(loc_.mode, 0);
     glUniform1f(loc_.texScale, 1.0f);
     glUniform1i(loc_.numLights, 0);
+    glUniform1i(loc_.chosenLights, 0);
     glUniform4f(loc_.lightAtten, 4, 0.5f, 1, 0.3f);
     glGenBuffers(1, &instanceVbo_);
     // Fixed states: no culling, z-buffer on with the device's less-or-equal test,
@@ -358,6 +379,8 @@ void Device::SetLights(const PointLight* lights, int count) {
     glUniform1i(loc_.numLights, count);
 }
 
+void Device::SetChosenLights(bool on) { chosenLights_ = on; }
+
 void Device::SetTexture(const GlTexture* texture) {
     const bool has = texture && texture->Id() != 0;
     glActiveTexture(GL_TEXTURE0);
@@ -388,6 +411,7 @@ void Device::DefaultInstance() {
     glVertexAttrib4f(5, ambient_.r, ambient_.g, ambient_.b, ambient_.a);
     glVertexAttrib4f(6, 1, 1, 1, 1);
     glVertexAttrib4f(7, 1, 1, 0, 0);
+    glVertexAttrib4f(8, -1, -1, -1, -1);
 }
 
 void Device::Issue(const GlMesh& mesh, GLsizei instances) {
@@ -417,7 +441,7 @@ void Device::BindInstances(const GlMesh& mesh, const std::vector<Instance>& inst
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(instances.size() * sizeof(Instance)), instances.data(),
                  GL_STREAM_DRAW);
     const auto stride = static_cast<GLsizei>(sizeof(Instance));
-    for (GLuint k = 0; k < 5; ++k) {
+    for (GLuint k = 0; k < kInstanceAttributes; ++k) {
         glEnableVertexAttribArray(3 + k);
         glVertexAttribPointer(3 + k, 4, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(static_cast<size_t>(16 * k)));
         glVertexAttribDivisor(3 + k, 1);
@@ -427,14 +451,16 @@ void Device::BindInstances(const GlMesh& mesh, const std::vector<Instance>& inst
 void Device::DrawInstanced(const GlMesh& mesh, const std::vector<Instance>& instances) {
     if (!mesh.Valid() || instances.empty()) return;
     BindInstances(mesh, instances);
+    if (chosenLights_) glUniform1i(loc_.chosenLights, 1);
     if (mesh.indexed_)
         glDrawElementsInstanced(mesh.mode_, mesh.count_, GL_UNSIGNED_SHORT, nullptr,
                                 static_cast<GLsizei>(instances.size()));
     else
         glDrawArraysInstanced(mesh.mode_, 0, mesh.count_, static_cast<GLsizei>(instances.size()));
     ++drawCalls_;
+    if (chosenLights_) glUniform1i(loc_.chosenLights, 0);
     // The mesh's own draws take the generic per-instance values again.
-    for (GLuint k = 0; k < 5; ++k) glDisableVertexAttribArray(3 + k);
+    for (GLuint k = 0; k < kInstanceAttributes; ++k) glDisableVertexAttribArray(3 + k);
     glBindVertexArray(0);
 }
 

@@ -75,8 +75,11 @@ struct Instance {
     ColorValue ambient{1, 1, 1, 1};            // the ambient light for this instance
     ColorValue tint{1, 1, 1, 1};               // multiplies the material's diffuse and ambient
     float us = 1, vs = 1, uo = 0, vo = 0;      // texture coordinates: uv * (us, vs) + (uo, vo)
+    // The lights this instance's vertices loop over while the device lights by
+    // chosen lights (SetChosenLights): indices into the lights set, -1 for none.
+    float lights[4] = {-1, -1, -1, -1};
 };
-static_assert(sizeof(Instance) == 80);
+static_assert(sizeof(Instance) == 96);
 
 class Device {
 public:
@@ -96,6 +99,9 @@ public:
     void SetLighting(bool on);
     void SetSpecular(bool on);
     void SetLights(const PointLight* lights, int count);
+    // On: instanced draws light each vertex with its instance's chosen lights only
+    // (Instance::lights), not the whole set; plain draws always take the whole set.
+    void SetChosenLights(bool on);
     void SetTexture(const GlTexture* texture);   // null or empty: untextured
     void SetModulate2x(bool on);
     void SetAlphaBlend(bool on);
@@ -125,10 +131,11 @@ private:
     GLuint program_ = 0, instanceVbo_ = 0;
     ColorValue ambient_{1, 1, 1, 1};
     int drawCalls_ = 0;
+    bool chosenLights_ = false;
     struct Loc {
         GLint viewProj, world, eye, lighting, specularOn, numLights, lightPos, lightColor, lightAtten;
         GLint matDiffuse, matAmbient, matSpecular, matEmissive, matPower;
-        GLint hasTex, tex, texScale, mode;
+        GLint hasTex, tex, texScale, mode, chosenLights;
     } loc_{};
 };
 

@@ -92,4 +92,39 @@ void m_MoveLights(std::array<LightRecord, kLightSlots>& lights, int count, int l
     }
 }
 
+std::array<int, kChosenLights> ChooseLights(const PointLight* lights, int count, const Vec3& centre, float radius) {
+    std::array<int, kChosenLights> chosen;
+    chosen.fill(-1);
+    std::array<float, kChosenLights> strength{};
+    int used = 0;
+    count = std::clamp(count, 0, kLightSlots);
+    for (int i = 0; i < count; ++i) {
+        const PointLight& l = lights[i];
+        const float dx = l.position.x - centre.x, dy = l.position.y - centre.y, dz = l.position.z - centre.z;
+        const float d = std::max(0.0f, std::sqrt(dx * dx + dy * dy + dz * dz) - radius);
+        if (d > l.range) continue;
+        const float s = (l.color.r + l.color.g + l.color.b) /
+                        (l.attenuation0 + l.attenuation1 * d + l.attenuation2 * d * d);
+        if (used < kChosenLights) {
+            chosen[static_cast<size_t>(used)] = i;
+            strength[static_cast<size_t>(used)] = s;
+            ++used;
+            continue;
+        }
+        // Full: the new light replaces the weakest (of equals the later one) if it
+        // is stronger.
+        size_t weakest = 0;
+        for (size_t k = 1; k < kChosenLights; ++k)
+            if (strength[k] <= strength[weakest]) weakest = k;
+        if (s <= strength[weakest]) continue;
+        for (size_t k = weakest; k + 1 < kChosenLights; ++k) {
+            chosen[k] = chosen[k + 1];
+            strength[k] = strength[k + 1];
+        }
+        chosen[kChosenLights - 1] = i;
+        strength[kChosenLights - 1] = s;
+    }
+    return chosen;
+}
+
 }  // namespace zembrol::render

@@ -11,6 +11,8 @@
 namespace zembrol::render {
 
 inline constexpr int kLightSlots = 16;
+// How many lights a cell's vertices loop over (the instance's chosen lights).
+inline constexpr int kChosenLights = 4;
 
 // One coordinate's walk on the cosine table.
 struct LightAxis {
@@ -45,5 +47,14 @@ std::array<LightRecord, kLightSlots> MakeLights(Rng& rng);
 // slot 0 sits at (figX + 2, figY + 2, 1) over the falling figure.
 void m_MoveLights(std::array<LightRecord, kLightSlots>& lights, int count, int lightsSpeed, bool followFigure,
                   int figX, int figY, Rng& rng);
+
+// The lights that reach a body within `radius` of `centre`, for the cell draws whose
+// vertices loop over a few chosen lights instead of all of them: up to four indices
+// into `lights`, ascending (the order the full loop adds them in), -1 for the unused
+// places. A light farther than its range from every point of the body adds nothing
+// there and is never chosen. Of more than four, the four strongest at the body's
+// nearest point are kept: colour sum x 1 / (a0 + a1 d + a2 d^2), the shader's
+// attenuation; a tie keeps the lower index.
+std::array<int, kChosenLights> ChooseLights(const PointLight* lights, int count, const Vec3& centre, float radius);
 
 }  // namespace zembrol::render

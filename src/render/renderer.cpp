@@ -230,6 +230,23 @@ void Renderer::SetCamera(const glm::vec3& eye, const glm::vec3& lookAt, const gl
 
 const GlMesh& Renderer::CellMesh(const Settings& settings) const { return settings.bDetLevel ? cube_ : unitQuad_; }
 
+void Renderer::DrawWithChosenLights(const GlMesh& mesh, std::vector<Instance>& instances) {
+    // A full field is most of the frame's vertices, and a cell is reached by only a
+    // few of the lights: each instance names the (at most four) that reach it, so its
+    // vertices loop over those instead of all sixteen. The cell meshes are centred
+    // cubes and squares of side 1 under the identity world, so every vertex lies
+    // within half the cube's diagonal (times the instance's scale) of the offset.
+    constexpr float kCellRadius = 0.867f;
+    for (Instance& i : instances) {
+        const float scale = std::max({std::abs(i.sx), std::abs(i.sy), std::abs(i.sz)});
+        const auto chosen = ChooseLights(frameLights_.data(), frameLightCount_, {i.ox, i.oy, i.oz}, kCellRadius * scale);
+        for (size_t k = 0; k < chosen.size(); ++k) i.lights[k] = static_cast<float>(chosen[k]);
+    }
+    device_.SetChosenLights(true);
+    device_.DrawInstanced(mesh, instances);
+    device_.SetChosenLights(false);
+}
+
 void Renderer::ApplyCamera() {
     const glm::mat4 view = glm::lookAtLH(eye_, lookAt_, up_);
     const glm::mat4 projection = glm::perspectiveLH_NO(fov_, Aspect(view_), 0.1f, 10000.0f);
@@ -283,6 +300,8 @@ void Renderer::m_DrawAll(const GameState& state, const Settings& settings, int d
         for (int i = 0; i < numLights; ++i) lit[static_cast<size_t>(i)] = lights_[static_cast<size_t>(i)].light;
         device_.SetLights(lit.data(), numLights);
     }
+    frameLights_ = lit;
+    frameLightCount_ = numLights > 0 && lightsMade_ ? numLights : 0;
     device_.SetModulate2x(modulate2x_);
     device_.SetAlphaBlend(blendOn_);
     device_.SetBlendFactors(blendSource_, blendDest_);
@@ -441,7 +460,7 @@ void Renderer::DrawCells(const GameState& state, const Settings& settings) {
         for (int j = 0; j < 4; ++j)
             if (fig.Cells[static_cast<size_t>(i)][static_cast<size_t>(j)])
                 cells.push_back(At(static_cast<float>(state.g_FigX + i), static_cast<float>(state.g_FigY + j), 0, 1, cell));
-    device_.DrawInstanced(CellMesh(settings), cells);
+    DrawWithChosenLights(CellMesh(settings), cells);
 }
 
 void Renderer::DrawEffects(const GameState& state) {
@@ -471,7 +490,7 @@ void Renderer::DrawNextFigures(const GameState& state, const Settings& settings)
     for (size_t g = 0; g < groups.size(); ++g) {
         if (groups[g].empty()) continue;
         device_.SetTexture(tex[g]);
-        device_.DrawInstanced(CellMesh(settings), groups[g]);
+        DrawWithChosenLights(CellMesh(settings), groups[g]);
     }
 }
 
@@ -486,7 +505,7 @@ void Renderer::DrawGhost(const GameState& state, const Settings& settings) {
             if (state.g_Figs[0].Cells[static_cast<size_t>(i)][static_cast<size_t>(j)])
                 cells.push_back(At(static_cast<float>(state.m_FantomX + i), static_cast<float>(state.m_FantomY + j), 0,
                                    scale, device_.Ambient()));
-    device_.DrawInstanced(CellMesh(settings), cells);
+    DrawWithChosenLights(CellMesh(settings), cells);
 }
 
 void Renderer::cs_DrawWorld(const Settings& settings) {

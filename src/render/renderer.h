@@ -107,6 +107,7 @@ private:
     void ApplyCamera();
     void SyncIndicator(const GameState& state);
     const GlMesh& CellMesh(const Settings& settings) const;
+    void DrawWithChosenLights(const GlMesh& mesh, std::vector<Instance>& instances);
     std::string Fixed(const char* name) const { return textureFolder_ + "/" + name; }
 
     RenderLog log_;
@@ -125,6 +126,9 @@ private:
 
     std::array<LightRecord, kLightSlots> lights_{};
     bool lightsMade_ = false;
+    // The lights the scene is lit by this frame, after their move (the device's set).
+    std::array<PointLight, kLightSlots> frameLights_{};
+    int frameLightCount_ = 0;
     std::array<clsDigit, 6> digits_;
     clsCHB chb_;
     std::array<clsHLLabel, 2> labels_;

@@ -1,7 +1,9 @@
 // The moving lights: their colours at start and their walk.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <vector>
 
 #include "render/lights.h"
 
@@ -74,6 +76,51 @@ TEST(MoveLights, FirstLightFollowsTheFigureAndCountIsBounded) {
         EXPECT_LE(std::abs(p.y - 15), lights[i].axis[1].amplitude + 16.0f + 1e-4f);
         EXPECT_LE(std::abs(p.z), lights[i].axis[2].amplitude + 2.0f + 1e-4f);
     }
+}
+
+TEST(ChooseLights, KeepsTheStrongestOfTheLightsThatReachTheBody) {
+    // Lights on the x axis from a body at the origin; range 4, the game's attenuation.
+    struct Light {
+        float x, brightness;
+    };
+    struct Case {
+        const char* what;
+        std::vector<Light> lights;
+        float radius;
+        std::array<int, kChosenLights> expected;
+    };
+    const std::vector<Case> cases = {
+        {"no lights", {}, 0.5f, {-1, -1, -1, -1}},
+        {"out of range on both sides of one in range", {{10, 1}, {-1, 1}, {-9, 1}}, 0.5f, {1, -1, -1, -1}},
+        {"reach is range plus the body's radius", {{4.5f, 1}, {4.52f, 1}, {-4.4f, 1}}, 0.5f, {0, 2, -1, -1}},
+        {"the nearest four of six, in index order", {{1, 1}, {2, 1}, {3, 1}, {0.5f, 1}, {3.5f, 1}, {-1.5f, 1}}, 0.5f,
+         {0, 1, 3, 5}},
+        {"a dim light loses to brighter ones as far", {{2, 1}, {2, 1}, {2, 0.1f}, {2, 1}, {2, 1}}, 0.5f, {0, 1, 3, 4}},
+        {"a bright far light beats a dim near one", {{3, 3}, {1, 0.05f}, {1, 1}, {1, 1}, {1, 1}}, 0.5f, {0, 2, 3, 4}},
+        {"of equals the lower indices stay", {{2, 1}, {-2, 1}, {2, 1}, {-2, 1}, {2, 1}, {-2, 1}}, 0.5f, {0, 1, 2, 3}},
+        {"inside the body counts as at its surface", {{0, 1}, {0.2f, 1}, {0.4f, 1}, {0.1f, 1}, {3, 1}}, 0.5f,
+         {0, 1, 2, 3}},
+    };
+    for (const Case& c : cases) {
+        std::vector<PointLight> lights;
+        for (const Light& l : c.lights) {
+            PointLight p;
+            p.position = {l.x, 0, 0};
+            p.color = {l.brightness, l.brightness, l.brightness, 1};
+            lights.push_back(p);
+        }
+        EXPECT_EQ(ChooseLights(lights.data(), static_cast<int>(lights.size()), {0, 0, 0}, c.radius), c.expected)
+            << c.what;
+    }
+}
+
+TEST(ChooseLights, LooksOnlyAtTheLightsInUse) {
+    // The slots past the count hold stale lights that must not be chosen.
+    std::array<PointLight, kLightSlots> lights{};
+    for (size_t i = 0; i < lights.size(); ++i) lights[i].position = {static_cast<float>(i) * 0.1f, 0, 0};
+    const std::array<int, kChosenLights> none{-1, -1, -1, -1}, two{0, 1, -1, -1};
+    EXPECT_EQ(ChooseLights(lights.data(), 0, {0, 0, 0}, 1), none);
+    EXPECT_EQ(ChooseLights(lights.data(), 2, {0, 0, 0}, 1), two);
 }
 
 }  // namespace
