@@ -313,7 +313,7 @@ void Renderer::m_DrawAll(const GameState& state, const Settings& settings, int d
     CullHiddenCubeFaces(settings, false);
     device_.SetModulate2x(false);
 
-    if (settings.m_WorldEnable) cs_DrawWorld(settings);
+    if (settings.m_WorldEnable) cs_DrawWorld(settings, glY);
     DrawMarkersAndBalls(state, settings);
     if (!backdropFirst) DrawBackdropBlock(state, settings);
 
@@ -508,7 +508,7 @@ void Renderer::DrawGhost(const GameState& state, const Settings& settings) {
     DrawWithChosenLights(CellMesh(settings), cells);
 }
 
-void Renderer::cs_DrawWorld(const Settings& settings) {
+void Renderer::AdvanceWorld(const Settings& settings) {
     if (settings.m_WorldSpeed != 0) {
         for (size_t s = 0; s < 2; ++s)
             for (size_t a = 0; a < 3; ++a) {
@@ -516,6 +516,9 @@ void Renderer::cs_DrawWorld(const Settings& settings) {
                 worldAngles_[s][a] += worldRates_[s][a];
             }
     }
+}
+
+void Renderer::DrawWorldSpheres() {
     device_.SetTexture(&skinTex_[14]);
     device_.SetModulate2x(false);
     device_.SetAlphaBlend(true);
@@ -534,6 +537,34 @@ void Renderer::cs_DrawWorld(const Settings& settings) {
         device_.Draw(shape1_);
     }
     device_.SetWorld(glm::mat4(1.0f));
+}
+
+void Renderer::cs_DrawWorld(const Settings& settings, int viewGlY) {
+    AdvanceWorld(settings);
+    // Translucent cells were blended against the black behind them before the world
+    // came: there the world is drawn into the frame as it always was.
+    if (blendOn_ || !worldLayer_.Resize(view_.width, view_.height)) {
+        worldFov_ = -1;
+        DrawWorldSpheres();
+        return;
+    }
+    // The world turns by well under a pixel in a few frames: its picture is drawn
+    // again every fourth frame, and at once when the camera or the view changes.
+    constexpr int kWorldRefreshFrames = 4;
+    const bool cameraMoved = eye_ != worldEye_ || lookAt_ != worldLookAt_ || up_ != worldUp_ || fov_ != worldFov_;
+    if (cameraMoved || ++worldAge_ >= kWorldRefreshFrames) {
+        worldLayer_.Begin();
+        DrawWorldSpheres();
+        worldLayer_.End();
+        glViewport(view_.x, viewGlY, view_.width, view_.height);
+        glEnable(GL_SCISSOR_TEST);
+        worldAge_ = 0;
+        worldEye_ = eye_;
+        worldLookAt_ = lookAt_;
+        worldUp_ = up_;
+        worldFov_ = fov_;
+    }
+    worldLayer_.Composite(view_.x, viewGlY);
 }
 
 void Renderer::DrawMarkersAndBalls(const GameState& state, const Settings& settings) {

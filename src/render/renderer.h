@@ -29,6 +29,7 @@
 #include "render/lights.h"
 #include "render/textures.h"
 #include "render/view_layout.h"
+#include "render/world_layer.h"
 #include "render/widgets.h"
 
 namespace zembrol::render {
@@ -100,7 +101,12 @@ private:
     void DrawNextFigures(const GameState& state, const Settings& settings);
     void DrawGhost(const GameState& state, const Settings& settings);
     void DrawEffects(const GameState& state);
-    void cs_DrawWorld(const Settings& settings);
+    // The world from its picture, drawn again every few frames (or when the camera
+    // or the view changed); straight into the frame where no picture can be made.
+    void cs_DrawWorld(const Settings& settings, int viewGlY);
+    // The world's slow turn, once per frame.
+    void AdvanceWorld(const Settings& settings);
+    void DrawWorldSpheres();
     void DrawMarkersAndBalls(const GameState& state, const Settings& settings);
     void DrawTexts(const GameState& state);
     void DrawDigits(const Settings& settings);
@@ -137,6 +143,10 @@ private:
     // Ball column and world spheres (clsSphere).
     std::array<std::array<float, 3>, 7> ballOffsets_{}, ballRates_{};
     std::array<std::array<float, 3>, 2> worldAngles_{}, worldRates_{};
+    WorldLayer worldLayer_;
+    int worldAge_ = 0;                       // frames since the world picture was drawn
+    glm::vec3 worldEye_{}, worldLookAt_{}, worldUp_{};
+    float worldFov_ = -1;                    // camera of the picture; -1: none yet
     float worldFactor_ = 0;
 
     bool blendOn_ = false;
