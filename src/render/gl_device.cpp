@@ -274,6 +274,32 @@ void GlTexture::Release() {
     width_ = height_ = 0;
 }
 
+GLuint LinkProgram(const char* vertexSource, const char* fragmentSource, std::string* error) {
+    GLuint vs = Compile(GL_VERTEX_SHADER, vertexSource, error);
+    if (!vs) return 0;
+    GLuint fs = Compile(GL_FRAGMENT_SHADER, fragmentSource, error);
+    if (!fs) {
+        glDeleteShader(vs);
+        return 0;
+    }
+    GLuint program = glCreateProgram();
+    glAttachShader(program, vs);
+    glAttachShader(program, fs);
+    glLinkProgram(program);
+    glDeleteShader(vs);
+    glDeleteShader(fs);
+    GLint ok = 0;
+    glGetProgramiv(program, GL_LINK_STATUS, &ok);
+    if (!ok) {
+        char log[2048] = {};
+        glGetProgramInfoLog(program, sizeof log, nullptr, log);
+        if (error) *error = std::string("shader link: ") + log;
+        glDeleteProgram(program);
+        return 0;
+    }
+    return program;
+}
+
 // --- Device -------------------------------------------------------------------------
 
 Device::~Device() {
@@ -282,27 +308,8 @@ Device::~Device() {
 }
 
 bool Device::Create(std::string* error) {
-    GLuint vs = Compile(GL_VERTEX_SHADER, kVertexShader, error);
-    if (!vs) return false;
-    GLuint fs = Compile(GL_FRAGMENT_SHADER, kFragmentShader, error);
-    if (!fs) {
-        glDeleteShader(vs);
-        return false;
-    }
-    program_ = glCreateProgram();
-    glAttachShader(program_, vs);
-    glAttachShader(program_, fs);
-    glLinkProgram(program_);
-    glDeleteShader(vs);
-    glDeleteShader(fs);
-    GLint ok = 0;
-    glGetProgramiv(program_, GL_LINK_STATUS, &ok);
-    if (!ok) {
-        char log[2048] = {};
-        glGetProgramInfoLog(program_, sizeof log, nullptr, log);
-        if (error) *error = std::string("shader link: ") + log;
-        return false;
-    }
+    program_ = LinkProgram(kVertexShader, kFragmentShader, error);
+    if (!program_) return false;
     glUseProgram(program_);
     auto u = [this](const char* name) { return glGetUniformLocation(program_, name); };
     loc_ = {u("uViewProj"),  u("uWorld"),      u("uEye"),        u("uLighting"),   u("uSpecularOn"), u("uNumLights"),

@@ -17,6 +17,9 @@
 
 namespace zembrol::render {
 
+// Compiles and links a vertex and fragment shader pair; 0 with the reason on failure.
+GLuint LinkProgram(const char* vertexSource, const char* fragmentSource, std::string* error);
+
 inline constexpr int kMaxShaderLights = 16;
 
 // A mesh in GL buffers.

@@ -2,6 +2,8 @@
 // lays it into the frame.
 #include "render/world_layer.h"
 
+#include "render/gl_device.h"
+
 namespace zembrol::render {
 
 namespace {
@@ -20,18 +22,6 @@ out vec4 color;
 void main() { color = texelFetch(uWorld, ivec2(gl_FragCoord.xy) - uOffset, 0); }
 )";
 
-GLuint Compile(GLenum type, const char* source) {
-    GLuint s = glCreateShader(type);
-    glShaderSource(s, 1, &source, nullptr);
-    glCompileShader(s);
-    GLint ok = 0;
-    glGetShaderiv(s, GL_COMPILE_STATUS, &ok);
-    if (!ok) {
-        glDeleteShader(s);
-        return 0;
-    }
-    return s;
-}
 }  // namespace
 
 WorldLayer::~WorldLayer() {
@@ -42,25 +32,8 @@ WorldLayer::~WorldLayer() {
 
 bool WorldLayer::MakeProgram() {
     if (program_) return true;
-    GLuint vs = Compile(GL_VERTEX_SHADER, kVertex), fs = Compile(GL_FRAGMENT_SHADER, kFragment);
-    if (!vs || !fs) {
-        if (vs) glDeleteShader(vs);
-        if (fs) glDeleteShader(fs);
-        return false;
-    }
-    program_ = glCreateProgram();
-    glAttachShader(program_, vs);
-    glAttachShader(program_, fs);
-    glLinkProgram(program_);
-    glDeleteShader(vs);
-    glDeleteShader(fs);
-    GLint ok = 0;
-    glGetProgramiv(program_, GL_LINK_STATUS, &ok);
-    if (!ok) {
-        glDeleteProgram(program_);
-        program_ = 0;
-        return false;
-    }
+    program_ = LinkProgram(kVertex, kFragment, nullptr);
+    if (!program_) return false;
     offsetLoc_ = glGetUniformLocation(program_, "uOffset");
     GLint previous = 0;
     glGetIntegerv(GL_CURRENT_PROGRAM, &previous);
