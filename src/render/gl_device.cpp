@@ -115,13 +115,12 @@ uniform float uTexScale;
 uniform int uMode;
 out vec4 fragColor;
 void main() {
-    if (uMode == 1) {
-        fragColor = vec4(vDiffuse.rgb, vDiffuse.a * texture(uTex, vUV).r);
-        return;
-    }
-    vec4 t = uHasTex != 0 ? texture(uTex, vUV) : vec4(1.0);
+    // One texture read serves both modes: a software rasteriser runs both sides of
+    // a branch, so a read in each would be paid twice on every pixel.
+    vec4 sampled = texture(uTex, vUV);
+    vec4 t = uHasTex != 0 ? sampled : vec4(1.0);
     vec3 c = min(t.rgb * vDiffuse.rgb * uTexScale, vec3(1.0)) + vSpecular;
-    fragColor = vec4(c, uHasTex != 0 ? t.a : vDiffuse.a);
+    fragColor = uMode == 1 ? vec4(vDiffuse.rgb, vDiffuse.a * sampled.r) : vec4(c, uHasTex != 0 ? t.a : vDiffuse.a);
 }
 )";
 

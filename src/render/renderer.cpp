@@ -24,6 +24,9 @@ constexpr int kEnter = 5, kLeave = 10, kPlain = 15;
 constexpr float kWindowBackground[3] = {0.075f, 0.08f, 0.11f};
 // Tops of the centred texts, base view pixels.
 constexpr int kPauseTop = 236, kLevelTitleTop = 40;
+// How far a mesh's vertices reach from its centre: the cell meshes are cubes and
+// squares of side 1 (half the cube's diagonal), the shapes spheres of radius 0.5.
+constexpr float kCellRadius = 0.867f, kShapeRadius = 0.5f;
 
 int Round(double v) { return static_cast<int>(std::nearbyint(v)); }
 
@@ -230,16 +233,15 @@ void Renderer::SetCamera(const glm::vec3& eye, const glm::vec3& lookAt, const gl
 
 const GlMesh& Renderer::CellMesh(const Settings& settings) const { return settings.bDetLevel ? cube_ : unitQuad_; }
 
-void Renderer::DrawWithChosenLights(const GlMesh& mesh, std::vector<Instance>& instances) {
-    // A full field is most of the frame's vertices, and a cell is reached by only a
-    // few of the lights: each instance names the (at most four) that reach it, so its
-    // vertices loop over those instead of all sixteen. The cell meshes are centred
-    // cubes and squares of side 1 under the identity world, so every vertex lies
-    // within half the cube's diagonal (times the instance's scale) of the offset.
-    constexpr float kCellRadius = 0.867f;
+void Renderer::DrawWithChosenLights(const GlMesh& mesh, std::vector<Instance>& instances, float meshRadius) {
+    // A body is reached by only a few of the lights: each instance names the (at most
+    // four) that reach it, so its vertices loop over those instead of all sixteen -
+    // on a software vertex stage that loop is most of a full field's cost. The mesh
+    // is centred on the instance's offset under the identity world, every vertex
+    // within `meshRadius` (times the instance's scale) of it.
     for (Instance& i : instances) {
         const float scale = std::max({std::abs(i.sx), std::abs(i.sy), std::abs(i.sz)});
-        const auto chosen = ChooseLights(frameLights_.data(), frameLightCount_, {i.ox, i.oy, i.oz}, kCellRadius * scale);
+        const auto chosen = ChooseLights(frameLights_.data(), frameLightCount_, {i.ox, i.oy, i.oz}, meshRadius * scale);
         for (size_t k = 0; k < chosen.size(); ++k) i.lights[k] = static_cast<float>(chosen[k]);
     }
     device_.SetChosenLights(true);
@@ -426,7 +428,7 @@ void Renderer::DrawIndicator() {
     device_.SetWorld(glm::mat4(1.0f));
     std::vector<Instance> balls;
     for (const clsCHB::Ball& b : chb_.Balls()) balls.push_back(At(b.x, b.y, b.z, b.scale, device_.Ambient()));
-    device_.DrawInstanced(shape1_, balls);
+    DrawWithChosenLights(shape1_, balls, kShapeRadius);
 }
 
 void Renderer::CullHiddenCubeFaces(const Settings& settings, bool on) {
@@ -460,7 +462,7 @@ void Renderer::DrawCells(const GameState& state, const Settings& settings) {
         for (int j = 0; j < 4; ++j)
             if (fig.Cells[static_cast<size_t>(i)][static_cast<size_t>(j)])
                 cells.push_back(At(static_cast<float>(state.g_FigX + i), static_cast<float>(state.g_FigY + j), 0, 1, cell));
-    DrawWithChosenLights(CellMesh(settings), cells);
+    DrawWithChosenLights(CellMesh(settings), cells, kCellRadius);
 }
 
 void Renderer::DrawEffects(const GameState& state) {
@@ -490,7 +492,7 @@ void Renderer::DrawNextFigures(const GameState& state, const Settings& settings)
     for (size_t g = 0; g < groups.size(); ++g) {
         if (groups[g].empty()) continue;
         device_.SetTexture(tex[g]);
-        DrawWithChosenLights(CellMesh(settings), groups[g]);
+        DrawWithChosenLights(CellMesh(settings), groups[g], kCellRadius);
     }
 }
 
@@ -505,7 +507,7 @@ void Renderer::DrawGhost(const GameState& state, const Settings& settings) {
             if (state.g_Figs[0].Cells[static_cast<size_t>(i)][static_cast<size_t>(j)])
                 cells.push_back(At(static_cast<float>(state.m_FantomX + i), static_cast<float>(state.m_FantomY + j), 0,
                                    scale, device_.Ambient()));
-    DrawWithChosenLights(CellMesh(settings), cells);
+    DrawWithChosenLights(CellMesh(settings), cells, kCellRadius);
 }
 
 void Renderer::AdvanceWorld(const Settings& settings) {
@@ -585,7 +587,7 @@ void Renderer::DrawMarkersAndBalls(const GameState& state, const Settings& setti
             m.tint = l.color;
             markers.push_back(m);
         }
-        device_.DrawInstanced(shape1_, markers);
+        DrawWithChosenLights(shape1_, markers, kShapeRadius);
     }
     if (settings.iBeSnake == 0) return;
     // cs_DrawBalls: every ball wobbles within +-0.3 on each axis.
@@ -605,7 +607,7 @@ void Renderer::DrawMarkersAndBalls(const GameState& state, const Settings& setti
         // Translation, then a uniform scale 1.5 that scales the position too.
         balls.push_back(At((pos.x + o[0]) * 1.5f, (pos.y + 2.0f * i + o[1]) * 1.5f, o[2] * 1.5f, 1.5f, device_.Ambient()));
     }
-    device_.DrawInstanced(shape1_, balls);
+    DrawWithChosenLights(shape1_, balls, kShapeRadius);
 }
 
 void Renderer::DrawTexts(const GameState& state) {

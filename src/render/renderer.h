@@ -113,7 +113,7 @@ private:
     void ApplyCamera();
     void SyncIndicator(const GameState& state);
     const GlMesh& CellMesh(const Settings& settings) const;
-    void DrawWithChosenLights(const GlMesh& mesh, std::vector<Instance>& instances);
+    void DrawWithChosenLights(const GlMesh& mesh, std::vector<Instance>& instances, float meshRadius);
     std::string Fixed(const char* name) const { return textureFolder_ + "/" + name; }
 
     RenderLog log_;
