@@ -39,6 +39,9 @@ void App::ApplySetOptions() {
         if (FindSetting(settings_, set.substr(0, eq), &ref)) AssignSetting(set.substr(eq + 1), ref);
     }
     settings_.game.g_TickMs = TickMsForSpeed(settings_.game.g_Speed, settings_.game.g_TickMs);
+    // The renderer took the graphics section while it was loaded: it takes it again
+    // with the values given here (blending, skin textures).
+    if (!options_.sets.empty()) targets_.GraphicsLoaded();
 }
 
 bool App::f_Init() {

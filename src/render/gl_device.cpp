@@ -46,6 +46,9 @@ uniform vec4 uMatAmbient;
 uniform vec4 uMatSpecular;
 uniform vec4 uMatEmissive;
 uniform float uMatPower;
+uniform vec3 uFaceNormal[6];   // the cube's faces, for instances that name one
+uniform vec3 uFaceS[6];
+uniform vec3 uFaceT[6];
 
 flat out vec4 vDiffuse;
 flat out vec3 vSpecular;
@@ -70,7 +73,12 @@ void AddLight(int i, vec3 P, vec3 N, vec3 V, bool hasNormal, inout vec3 amb, ino
 }
 
 void main() {
-    vec3 local = aPos * iScale.xyz + iOffset.xyz;
+    // An instance naming a cube face lays the unit quad onto it.
+    int face = int(iOffset.w) - 1;
+    int f = max(face, 0);
+    vec3 meshPos = face >= 0 ? uFaceNormal[f] * 0.5 + uFaceS[f] * aPos.x + uFaceT[f] * aPos.y : aPos;
+    vec3 meshNormal = face >= 0 ? uFaceNormal[f] : aNormal;
+    vec3 local = meshPos * iScale.xyz + iOffset.xyz;
     vec3 P = (uWorld * vec4(local, 1.0)).xyz;
     gl_Position = uViewProj * vec4(P, 1.0);
     vUV = aUV * iUV.xy + iUV.zw;
@@ -79,7 +87,7 @@ void main() {
         vSpecular = vec3(0.0);
         return;
     }
-    vec3 N = mat3(uWorld) * aNormal;
+    vec3 N = mat3(uWorld) * meshNormal;
     float nlen = length(N);
     bool hasNormal = nlen > 1e-6;
     N = hasNormal ? N / nlen : vec3(0.0);
@@ -314,7 +322,20 @@ bool Device::Create(std::string* error) {
     loc_ = {u("uViewProj"),  u("uWorld"),      u("uEye"),        u("uLighting"),   u("uSpecularOn"), u("uNumLights"),
             u("uLightPos"),  u("uLightColor"), u("uLightAtten"), u("uMatDiffuse"), u("uMatAmbient"), u("uMatSpecular"),
             u("uMatEmissive"), u("uMatPower"), u("uHasTex"),     u("uTex"),        u("uTexScale"),   u("uMode"),
-            u("uChosenLights")};
+            u("uChosenLights"), u("uFaceNormal"), u("uFaceS"),   u("uFaceT")};
+    float faceAxes[3][3 * 6];
+    for (size_t f = 0; f < CubeFaces().size(); ++f) {
+        const CubeFace& c = CubeFaces()[f];
+        const Vec3* axes[3] = {&c.n, &c.s, &c.t};
+        for (size_t a = 0; a < 3; ++a) {
+            faceAxes[a][3 * f] = axes[a]->x;
+            faceAxes[a][3 * f + 1] = axes[a]->y;
+            faceAxes[a][3 * f + 2] = axes[a]->z;
+        }
+    }
+    glUniform3fv(loc_.faceNormal, 6, faceAxes[0]);
+    glUniform3fv(loc_.faceS, 6, faceAxes[1]);
+    glUniform3fv(loc_.faceT, 6, faceAxes[2]);
     glUniform1i(loc_.tex, 0);
     glUniform1i(loc_.mode, 0);
     glUniform1f(loc_.texScale, 1.0f);

@@ -73,7 +73,10 @@ private:
 // Per-instance values of an instanced draw. The world applies to every instance
 // after the instance's own scale and offset.
 struct Instance {
-    float ox = 0, oy = 0, oz = 0, pad0 = 0;    // translation
+    float ox = 0, oy = 0, oz = 0;              // translation
+    // 0: the mesh as it is. 1..6: face (face - 1) of the edge-1 cube (CubeFaces),
+    // drawn with the unit quad, which the device lays onto that face.
+    float face = 0;
     float sx = 1, sy = 1, sz = 1, pad1 = 0;    // scale (applied first)
     ColorValue ambient{1, 1, 1, 1};            // the ambient light for this instance
     ColorValue tint{1, 1, 1, 1};               // multiplies the material's diffuse and ambient
@@ -138,7 +141,7 @@ private:
     struct Loc {
         GLint viewProj, world, eye, lighting, specularOn, numLights, lightPos, lightColor, lightAtten;
         GLint matDiffuse, matAmbient, matSpecular, matEmissive, matPower;
-        GLint hasTex, tex, texScale, mode, chosenLights;
+        GLint hasTex, tex, texScale, mode, chosenLights, faceNormal, faceS, faceT;
     } loc_{};
 };
 

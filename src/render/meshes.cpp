@@ -24,20 +24,20 @@ MeshData Quad(float x0, float y0, float x1, float y1) {
 }
 }  // namespace
 
-MeshData CubeMesh() {
-    MeshData m;
-    // Each face: its normal and two in-plane axes (s, t); corners at centre +- s/2 +- t/2.
-    struct Face {
-        Vec3 n, s, t;
-    };
+const std::array<CubeFace, 6>& CubeFaces() {
     // The face toward the camera's home side (+z) comes first, the one away from it
     // last: later faces of a cell then fail the depth test instead of being shaded.
-    const Face faces[6] = {
+    static const std::array<CubeFace, 6> faces = {{
         {{0, 0, 1}, {-1, 0, 0}, {0, 1, 0}}, {{-1, 0, 0}, {0, 0, -1}, {0, 1, 0}}, {{1, 0, 0}, {0, 0, 1}, {0, 1, 0}},
         {{0, -1, 0}, {1, 0, 0}, {0, 0, -1}}, {{0, 1, 0}, {1, 0, 0}, {0, 0, 1}},  {{0, 0, -1}, {1, 0, 0}, {0, 1, 0}},
-    };
+    }};
+    return faces;
+}
+
+MeshData CubeMesh() {
+    MeshData m;
     for (int f = 0; f < 6; ++f) {
-        const Face& fc = faces[f];
+        const CubeFace& fc = CubeFaces()[static_cast<size_t>(f)];
         for (int k = 0; k < 4; ++k) {
             const float u = (k & 2) ? 1.0f : 0.0f, v = (k & 1) ? 1.0f : 0.0f;
             const float a = u - 0.5f, b = v - 0.5f;

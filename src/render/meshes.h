@@ -3,6 +3,7 @@
 // normal-derived texture coordinates. The GL side uploads these once.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -14,6 +15,16 @@ struct MeshData {
     std::vector<RenderVertex> vertices;
     std::vector<uint16_t> indices;   // triangle list; empty for a line list
 };
+
+// One face of the edge-1 cube: its outward normal and two in-plane axes (s, t);
+// its corners lie at normal / 2 + s a + t b for a, b in +-1/2, in the unit quad's
+// vertex order, so a unit quad placed by the table is exactly the cube's face.
+struct CubeFace {
+    Vec3 n, s, t;
+};
+// The cube's faces in its mesh order: +z (toward the camera's home side), -x, +x,
+// -y, +y, -z.
+const std::array<CubeFace, 6>& CubeFaces();
 
 // Edge 1, centred on the origin; 24 vertices, 36 indices.
 MeshData CubeMesh();

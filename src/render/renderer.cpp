@@ -11,6 +11,7 @@
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtx/euler_angles.hpp>
 
+#include "render/cell_faces.h"
 #include "render/meshes.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
@@ -29,6 +30,8 @@ constexpr int kPauseTop = 236, kLevelTitleTop = 40;
 constexpr float kCellRadius = 0.867f, kShapeRadius = 0.5f;
 
 int Round(double v) { return static_cast<int>(std::nearbyint(v)); }
+// A cell's whole-numbered place in its block (cells sit on whole or half numbers).
+int Place(float v) { return static_cast<int>(std::floor(v + 0.5f)); }
 
 Instance At(float x, float y, float z, float scale = 1, const ColorValue& ambient = {1, 1, 1, 1}) {
     Instance i;
@@ -233,7 +236,7 @@ void Renderer::SetCamera(const glm::vec3& eye, const glm::vec3& lookAt, const gl
 
 const GlMesh& Renderer::CellMesh(const Settings& settings) const { return settings.bDetLevel ? cube_ : unitQuad_; }
 
-void Renderer::DrawWithChosenLights(const GlMesh& mesh, std::vector<Instance>& instances, float meshRadius) {
+void Renderer::ChooseInstanceLights(std::vector<Instance>& instances, float meshRadius) const {
     // A body is reached by only a few of the lights: each instance names the (at most
     // four) that reach it, so its vertices loop over those instead of all sixteen -
     // on a software vertex stage that loop is most of a full field's cost. The mesh
@@ -244,9 +247,39 @@ void Renderer::DrawWithChosenLights(const GlMesh& mesh, std::vector<Instance>& i
         const auto chosen = ChooseLights(frameLights_.data(), frameLightCount_, {i.ox, i.oy, i.oz}, meshRadius * scale);
         for (size_t k = 0; k < chosen.size(); ++k) i.lights[k] = static_cast<float>(chosen[k]);
     }
+}
+
+void Renderer::DrawChosen(const GlMesh& mesh, const std::vector<Instance>& instances) {
     device_.SetChosenLights(true);
     device_.DrawInstanced(mesh, instances);
     device_.SetChosenLights(false);
+}
+
+void Renderer::DrawWithChosenLights(const GlMesh& mesh, std::vector<Instance>& instances, float meshRadius) {
+    ChooseInstanceLights(instances, meshRadius);
+    DrawChosen(mesh, instances);
+}
+
+void Renderer::DrawCellBatch(const Settings& settings, std::vector<Instance>& cells, const CellSet* solid) {
+    ChooseInstanceLights(cells, kCellRadius);
+    if (!settings.bDetLevel || blendOn_ || getenv("ZNOFACES")) {
+        DrawChosen(CellMesh(settings), cells);
+        return;
+    }
+    // Opaque cubes: of each only the faces turned toward the eye and not pressed
+    // against a neighbour of the same block, each a unit quad laid onto its face.
+    const Vec3 eye{eye_.x, eye_.y, eye_.z};
+    faces_.clear();
+    for (const Instance& c : cells) {
+        FaceMask mask = FacesTowardEye({c.ox, c.oy, c.oz}, c.sx, eye);
+        if (solid) mask = static_cast<FaceMask>(mask & ~solid->CoveredAt(Place(c.ox), Place(c.oy)));
+        for (int f = 0; f < 6; ++f)
+            if (mask & (1u << f)) {
+                faces_.push_back(c);
+                faces_.back().face = static_cast<float>(f + 1);
+            }
+    }
+    DrawChosen(unitQuad_, faces_);
 }
 
 void Renderer::ApplyCamera() {
@@ -273,15 +306,18 @@ void Renderer::m_DrawAll(const GameState& state, const Settings& settings, int d
     glClearColor(kWindowBackground[0], kWindowBackground[1], kWindowBackground[2], 1);
     glClear(GL_COLOR_BUFFER_BIT);
     const int glY = drawableHeight - (view_.y + view_.height);
+    ApplyCamera();
+    // The world lies behind everything: where its picture can be used it takes the
+    // place of the view's black, before anything else is drawn.
+    const bool worldLaid = settings.m_WorldEnable && LayWorld(settings, glY);
     glViewport(view_.x, glY, view_.width, view_.height);
     glScissor(view_.x, glY, view_.width, view_.height);
     glEnable(GL_SCISSOR_TEST);
     glClearColor(0, 0, 0, 1);
     glClearDepth(1.0);
     glDepthMask(GL_TRUE);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glClear(worldLaid ? GL_DEPTH_BUFFER_BIT : GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
-    ApplyCamera();
     device_.SetWorld(glm::mat4(1.0f));
     device_.SetSpecular(true);
     const int numLights = std::clamp<int>(settings.gr_NumLights, 0, kLightSlots);
@@ -292,7 +328,7 @@ void Renderer::m_DrawAll(const GameState& state, const Settings& settings, int d
     // While a level flight runs the backdrop always goes first (its seam: levelTitleShown_).
     const bool backdropFirst = levelTitleShown_ || settings.gr_Alpha == 1;
     if (backdropFirst) DrawBackdropBlock(state, settings);
-    else if (settings.bDrawSetka) DrawBackdropDepth(settings);
+    else if (settings.bDrawSetka && settings.m_WorldEnable && !worldLaid) DrawBackdropDepth(settings);
     SyncIndicator(state);
     DrawIndicator();
 
@@ -315,7 +351,7 @@ void Renderer::m_DrawAll(const GameState& state, const Settings& settings, int d
     CullHiddenCubeFaces(settings, false);
     device_.SetModulate2x(false);
 
-    if (settings.m_WorldEnable) cs_DrawWorld(settings, glY);
+    if (settings.m_WorldEnable && !worldLaid) cs_DrawWorld(settings);
     DrawMarkersAndBalls(state, settings);
     if (!backdropFirst) DrawBackdropBlock(state, settings);
 
@@ -446,9 +482,11 @@ void Renderer::DrawCells(const GameState& state, const Settings& settings) {
     device_.SetAmbient(cell);
     std::vector<Instance> cells;
     cells.reserve(kPlayWidth * 31 + 16);
+    CellSet solid;
     for (int x = kFirstCol; x <= state.RightCol(); ++x)
         for (int y = 0; y <= state.FloorRow(); ++y) {
             if (!state.g_Pole[static_cast<size_t>(x)][static_cast<size_t>(y)]) continue;
+            solid.Add(x, y);
             ColorValue amb = cell;
             if (settings.bColorQuads) {
                 const Color4& c = state.m_PoleColor[static_cast<size_t>(x)][static_cast<size_t>(y)];
@@ -460,9 +498,11 @@ void Renderer::DrawCells(const GameState& state, const Settings& settings) {
     const FigureRec& fig = state.g_Figs[0];
     for (int i = 0; i < 4; ++i)
         for (int j = 0; j < 4; ++j)
-            if (fig.Cells[static_cast<size_t>(i)][static_cast<size_t>(j)])
+            if (fig.Cells[static_cast<size_t>(i)][static_cast<size_t>(j)]) {
+                solid.Add(state.g_FigX + i, state.g_FigY + j);
                 cells.push_back(At(static_cast<float>(state.g_FigX + i), static_cast<float>(state.g_FigY + j), 0, 1, cell));
-    DrawWithChosenLights(CellMesh(settings), cells, kCellRadius);
+            }
+    DrawCellBatch(settings, cells, &solid);
 }
 
 void Renderer::DrawEffects(const GameState& state) {
@@ -476,23 +516,30 @@ void Renderer::DrawNextFigures(const GameState& state, const Settings& settings)
     if (nexts <= 0) return;
     const Anchor next = NextPos(settings.g_SkinIndex), column = NextsPos(settings.g_SkinIndex);
     const ColorValue amb = device_.Ambient();
-    // One instanced draw per texture: plain, special, special Zemb.
+    // One instanced draw per texture: plain, special, special Zemb. Only the first
+    // figure's cubes touch (the others are half size on whole-numbered places).
     std::array<std::vector<Instance>, 3> groups;
+    CellSet firstSolid;
     for (int e = 1; e <= nexts; ++e) {
         const FigureRec& f = state.g_Figs[static_cast<size_t>(e)];
         const size_t g = !f.IsSpecial ? 0 : f.IsZemb ? 2 : 1;
         for (int i = 0; i < 4; ++i)
             for (int j = 0; j < 4; ++j) {
                 if (!f.Cells[static_cast<size_t>(i)][static_cast<size_t>(j)]) continue;
-                if (e == 1) groups[g].push_back(At(next.x + i, next.y + j, 0, 1, amb));
-                else groups[g].push_back(At(column.x + i, column.y + (e - 1) * 6 + j, 0, 0.5f, amb));
+                if (e == 1) {
+                    groups[g].push_back(At(next.x + i, next.y + j, 0, 1, amb));
+                    firstSolid.Add(Place(groups[g].back().ox), Place(groups[g].back().oy));
+                } else {
+                    groups[g].push_back(At(column.x + i, column.y + (e - 1) * 6 + j, 0, 0.5f, amb));
+                }
             }
     }
     const GlTexture* tex[3] = {&texNext_, &texZemb_, &texSZemb_};
+    const size_t firstGroup = !state.g_Figs[1].IsSpecial ? 0 : state.g_Figs[1].IsZemb ? 2 : 1;
     for (size_t g = 0; g < groups.size(); ++g) {
         if (groups[g].empty()) continue;
         device_.SetTexture(tex[g]);
-        DrawWithChosenLights(CellMesh(settings), groups[g], kCellRadius);
+        DrawCellBatch(settings, groups[g], g == firstGroup ? &firstSolid : nullptr);
     }
 }
 
@@ -507,7 +554,7 @@ void Renderer::DrawGhost(const GameState& state, const Settings& settings) {
             if (state.g_Figs[0].Cells[static_cast<size_t>(i)][static_cast<size_t>(j)])
                 cells.push_back(At(static_cast<float>(state.m_FantomX + i), static_cast<float>(state.m_FantomY + j), 0,
                                    scale, device_.Ambient()));
-    DrawWithChosenLights(CellMesh(settings), cells, kCellRadius);
+    DrawCellBatch(settings, cells, nullptr);
 }
 
 void Renderer::AdvanceWorld(const Settings& settings) {
@@ -521,6 +568,9 @@ void Renderer::AdvanceWorld(const Settings& settings) {
 }
 
 void Renderer::DrawWorldSpheres() {
+    // The cells' material under the lights; none of the lights reaches this far.
+    device_.SetMaterial(MatDefault());
+    device_.SetLighting(true);
     device_.SetTexture(&skinTex_[14]);
     device_.SetModulate2x(false);
     device_.SetAlphaBlend(true);
@@ -541,32 +591,36 @@ void Renderer::DrawWorldSpheres() {
     device_.SetWorld(glm::mat4(1.0f));
 }
 
-void Renderer::cs_DrawWorld(const Settings& settings, int viewGlY) {
-    AdvanceWorld(settings);
+void Renderer::cs_DrawWorld(const Settings& settings) {
     // Translucent cells were blended against the black behind them before the world
-    // came: there the world is drawn into the frame as it always was.
-    if (blendOn_ || !worldLayer_.Resize(view_.width, view_.height)) {
-        worldFov_ = -1;
-        DrawWorldSpheres();
-        return;
-    }
+    // came: there the world is drawn into the frame at its place, as it always was.
+    AdvanceWorld(settings);
+    worldFov_ = -1;
+    DrawWorldSpheres();
+}
+
+bool Renderer::LayWorld(const Settings& settings, int viewGlY) {
+    if (blendOn_ || !worldLayer_.Resize(view_.width, view_.height)) return false;
+    AdvanceWorld(settings);
     // The world turns by well under a pixel in a few frames: its picture is drawn
     // again every fourth frame, and at once when the camera or the view changes.
     constexpr int kWorldRefreshFrames = 4;
-    const bool cameraMoved = eye_ != worldEye_ || lookAt_ != worldLookAt_ || up_ != worldUp_ || fov_ != worldFov_;
+    const bool cameraMoved = eye_ != worldEye_ || lookAt_ != worldLookAt_ || up_ != worldUp_ || fov_ != worldFov_ ||
+                             view_.width != worldViewWidth_ || view_.height != worldViewHeight_;
     if (cameraMoved || ++worldAge_ >= kWorldRefreshFrames) {
         worldLayer_.Begin();
         DrawWorldSpheres();
         worldLayer_.End();
-        glViewport(view_.x, viewGlY, view_.width, view_.height);
-        glEnable(GL_SCISSOR_TEST);
         worldAge_ = 0;
         worldEye_ = eye_;
         worldLookAt_ = lookAt_;
         worldUp_ = up_;
         worldFov_ = fov_;
+        worldViewWidth_ = view_.width;
+        worldViewHeight_ = view_.height;
     }
-    worldLayer_.Composite(view_.x, viewGlY);
+    worldLayer_.Lay(view_.x, viewGlY);
+    return true;
 }
 
 void Renderer::DrawMarkersAndBalls(const GameState& state, const Settings& settings) {

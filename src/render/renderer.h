@@ -24,6 +24,7 @@
 #include "game/game_state.h"
 #include "game/rng.h"
 #include "platform/image.h"
+#include "render/cell_faces.h"
 #include "render/gl_device.h"
 #include "render/level_font.h"
 #include "render/lights.h"
@@ -101,9 +102,12 @@ private:
     void DrawNextFigures(const GameState& state, const Settings& settings);
     void DrawGhost(const GameState& state, const Settings& settings);
     void DrawEffects(const GameState& state);
-    // The world from its picture, drawn again every few frames (or when the camera
-    // or the view changed); straight into the frame where no picture can be made.
-    void cs_DrawWorld(const Settings& settings, int viewGlY);
+    // The world drawn straight into the frame at its place in the frame: where
+    // cells are see-through or no picture can be made.
+    void cs_DrawWorld(const Settings& settings);
+    // The world's picture (drawn again every few frames, or when the camera or the
+    // view changed) copied into the view as its background; false when it cannot be.
+    bool LayWorld(const Settings& settings, int viewGlY);
     // The world's slow turn, once per frame.
     void AdvanceWorld(const Settings& settings);
     void DrawWorldSpheres();
@@ -113,7 +117,12 @@ private:
     void ApplyCamera();
     void SyncIndicator(const GameState& state);
     const GlMesh& CellMesh(const Settings& settings) const;
+    void ChooseInstanceLights(std::vector<Instance>& instances, float meshRadius) const;
+    void DrawChosen(const GlMesh& mesh, const std::vector<Instance>& instances);
     void DrawWithChosenLights(const GlMesh& mesh, std::vector<Instance>& instances, float meshRadius);
+    // Cells of one texture: opaque cubes draw only the faces that can show; `solid`
+    // (may be null) holds the batch's touching edge-1 cubes.
+    void DrawCellBatch(const Settings& settings, std::vector<Instance>& cells, const CellSet* solid);
     std::string Fixed(const char* name) const { return textureFolder_ + "/" + name; }
 
     RenderLog log_;
@@ -138,6 +147,7 @@ private:
     std::array<clsDigit, 6> digits_;
     clsCHB chb_;
     std::array<clsHLLabel, 2> labels_;
+    std::vector<Instance> faces_;   // the cube faces of one cell batch, reused
     std::array<int, 2> labelHeights_{};
 
     // Ball column and world spheres (clsSphere).
@@ -147,6 +157,7 @@ private:
     int worldAge_ = 0;                       // frames since the world picture was drawn
     glm::vec3 worldEye_{}, worldLookAt_{}, worldUp_{};
     float worldFov_ = -1;                    // camera of the picture; -1: none yet
+    int worldViewWidth_ = 0, worldViewHeight_ = 0;
     float worldFactor_ = 0;
 
     bool blendOn_ = false;

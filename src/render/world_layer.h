@@ -1,6 +1,12 @@
-// The world spheres kept as a picture of the 3D view's size: the slowly turning
-// world is drawn into it every few frames and laid into each frame behind
-// everything else, where nothing nearer was drawn.
+// The world spheres kept as a picture: the slowly turning world is drawn into it
+// every few frames and copied into each frame before anything else is drawn, in
+// place of the cleared black (the world lies behind everything, so whatever the
+// frame draws later covers it where it would have covered the spheres).
+//
+// The world is a texture magnified many times over: the spheres are drawn at half
+// the view's size on each axis (a quarter of the pixels) and filtered up once per
+// redraw into a picture of the view's size, in the window's own pixel layout, so
+// each frame takes it with a plain copy instead of shading every pixel of the view.
 #pragma once
 
 #include <epoxy/gl.h>
@@ -14,25 +20,25 @@ public:
     WorldLayer& operator=(const WorldLayer&) = delete;
     ~WorldLayer();
 
-    // Makes the picture (and its depth) width x height; false when the GL lacks it.
-    bool Resize(int width, int height);
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    // Drawing goes into the picture until End (which restores the window's framebuffer).
+    // Makes the pictures for a view of this size; false when the GL lacks them.
+    bool Resize(int viewWidth, int viewHeight);
+    // Drawing goes into the half-size picture (same projection as the view) until
+    // End, which filters it up into the view-size picture and returns to the
+    // window's framebuffer with the viewport and scissor test left off.
     void Begin();
     void End();
-    // Lays the picture into the current view at the far end of the depth range:
-    // only pixels that nothing has covered yet take it. (viewX, viewY) is the
-    // view's lower-left corner in window pixels.
-    void Composite(int viewX, int viewY);
+    // Copies the view-size picture into the window's framebuffer at the view, whose
+    // lower-left corner is (viewX, viewY) in window pixels. Leaves the scissor off.
+    void Lay(int viewX, int viewY);
     void Release();
 
 private:
     bool MakeProgram();
 
-    GLuint fbo_ = 0, color_ = 0, depth_ = 0, program_ = 0, vao_ = 0;
-    GLint offsetLoc_ = -1;
-    int width_ = 0, height_ = 0;
+    GLuint halfFbo_ = 0, halfColor_ = 0, halfDepth_ = 0;   // the spheres, half size
+    GLuint fullFbo_ = 0, fullColor_ = 0;                    // filtered up to the view's size
+    GLuint program_ = 0, vao_ = 0;
+    int viewWidth_ = 0, viewHeight_ = 0;
 };
 
 }  // namespace zembrol::render
