@@ -130,6 +130,7 @@ private:
     bool InitMainWindowUi();
     // The main window's background: skin 1..3 from data/skins, or a picture file.
     void LoadSkinPicture();
+    std::string BackdropKey() const;
     int FailStartUp();
 
     CommandLine options_;
@@ -147,6 +148,7 @@ private:
     std::function<bool()> modal_;              // the open modal window, drawn every frame
     std::function<bool(int, int)> dragTest_;   // where a left-button drag moves the window
     uintptr_t skinPicture_ = 0;                // the skin as a UI texture
+    int skinGeneration_ = 0;                   // counts the skin loads: the backdrop's key
     AppResultWindows resultWindows_{*this};
     std::unique_ptr<Rng> looks_;               // cosmetic randomness (camera), apart from the game's
     Targets targets_{*this};

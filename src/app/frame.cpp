@@ -65,8 +65,14 @@ bool App::InitMainWindowUi() {
     return true;
 }
 
+std::string App::BackdropKey() const {
+    // The drawable's size (and with it the layout) is the layer's own part of the key.
+    return settings_.iNumSkin + "\n" + std::to_string(skinGeneration_);
+}
+
 void App::LoadSkinPicture() {
     if (!ui_.Active()) return;  // the configuration is read before the window's controls exist
+    ++skinGeneration_;
     const std::string& skin = settings_.iNumSkin;
     std::string path;
     if (platform::Utf8Length(skin) > 2) {
@@ -110,8 +116,11 @@ void App::m_DrawFrame() {
         // The camera's up vector points along -y: row 0 of the field is at the top.
         r->SetCamera({c.eye.x, c.eye.y, c.eye.z}, {c.lookAt.x, c.lookAt.y, c.lookAt.z}, {0, -1, 0}, c.angle);
     }
-    // The renderer clears the whole window with its frame.
-    if (!GetRenderer()) mainWindow_.Clear(0.02f, 0.02f, 0.05f);
+    // The window's still backdrop from its kept picture, or the plain background
+    // under a backdrop drawn again this frame; the 3D view draws its own part.
+    int w = 0, h = 0;
+    mainWindow_.DrawableSize(&w, &h);
+    if (!ui_.LayBackdrop(BackdropKey(), w, h)) mainWindow_.Clear(0.075f, 0.08f, 0.11f);
     DrawScene();
     DrawControls();
     mainWindow_.Swap();
@@ -135,6 +144,7 @@ void App::DrawControls() {
     v.highlighted = window_.highlighted;
     v.skin = (settings_.iNumSkin == "2" || settings_.iNumSkin == "3") ? settings_.iNumSkin[0] - '0' : 1;
     v.skinPicture = skinPicture_;
+    v.drawBackdrop = ui_.BackdropWanted();
     v.controlsColor = settings_.iControlsColor;
     v.highlightLists = {settings_.bLstBox[0], settings_.bLstBox[1]};
     v.view = ViewRectOf(mainWindow_);

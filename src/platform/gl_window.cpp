@@ -91,6 +91,7 @@ void GlWindow::Clear(float r, float g, float b) {
     SDL_GL_MakeCurrent(window_, static_cast<SDL_GLContext>(context_));
     int w, h;
     DrawableSize(&w, &h);
+    glDisable(GL_SCISSOR_TEST);
     glViewport(0, 0, w, h);
     glClearColor(r, g, b, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

@@ -100,10 +100,50 @@ void ImGuiLayer::Render() {
     if (!active_) return;
     ImGui::Render();
     ImGui_ImplOpenGL3_RenderDrawData(ImGui::GetDrawData());
+    if (backdropWanted_) KeepBackdrop();
+}
+
+bool ImGuiLayer::LayBackdrop(const std::string& key, int drawableWidth, int drawableHeight) {
+    backdropWanted_ = true;
+    if (!active_) return false;
+    const bool current = backdrop_.Valid() && key == backdropKey_ && backdrop_.Width() == drawableWidth &&
+                         backdrop_.Height() == drawableHeight;
+    if (!current) {
+        // The picture is remade from this frame's background list.
+        wantedKey_ = key;
+        backdropKey_.clear();
+        backdrop_.Resize(drawableWidth, drawableHeight);
+        return false;
+    }
+    backdrop_.CopyToWindow(0, 0);
+    backdropWanted_ = false;
+    return true;
+}
+
+void ImGuiLayer::KeepBackdrop() {
+    if (!backdrop_.Valid()) return;
+    // The background list alone, drawn as the frame drew it, onto black.
+    ImDrawData* frame = ImGui::GetDrawData();
+    ImDrawList* background = ImGui::GetBackgroundDrawList();
+    if (!frame || !background) return;
+    ImDrawData only = *frame;
+    only.CmdLists = &background;
+    only.CmdListsCount = 1;
+    only.TotalVtxCount = background->VtxBuffer.Size;
+    only.TotalIdxCount = background->IdxBuffer.Size;
+    backdrop_.BindForDrawing();
+    glDisable(GL_SCISSOR_TEST);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    ImGui_ImplOpenGL3_RenderDrawData(&only);
+    backdrop_.Seal();
+    backdropKey_ = wantedKey_;
 }
 
 void ImGuiLayer::Shutdown() {
     if (!active_) return;
+    backdrop_.Release();
+    backdropKey_.clear();
     ImGui_ImplOpenGL3_Shutdown();
     ImGui_ImplSDL2_Shutdown();
     ImGui::DestroyContext();

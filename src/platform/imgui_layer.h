@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/gl_picture.h"
+
 namespace zembrol::platform {
 
 class GlWindow;
@@ -27,11 +29,26 @@ public:
     void Shutdown();
     bool Active() const { return active_; }
 
+    // The window's still backdrop: what the UI draws into ImGui's background list
+    // is kept as a picture of the whole drawable, made for a key that names all it
+    // shows, and copied into later frames instead of being drawn again - on a
+    // software rasteriser it is most of the window's pixels.
+    // At the start of a frame: copies the picture into the window when it was made
+    // for `key` at this drawable size and returns true; otherwise the frame draws
+    // the backdrop (BackdropWanted) and Render keeps it for the frames after.
+    bool LayBackdrop(const std::string& key, int drawableWidth, int drawableHeight);
+    bool BackdropWanted() const { return backdropWanted_; }
+
 private:
+    void KeepBackdrop();
+
     bool active_ = false;
     std::string fontFile_;
     float fontSize_ = 0;
     float pendingFontSize_ = 0;
+    GlPicture backdrop_;
+    std::string backdropKey_, wantedKey_;
+    bool backdropWanted_ = true;
 };
 
 struct RgbaImage;

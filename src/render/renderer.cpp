@@ -21,8 +21,6 @@ namespace zembrol::render {
 
 namespace {
 constexpr int kEnter = 5, kLeave = 10, kPlain = 15;
-// Plain background of the main window around the 3D view.
-constexpr float kWindowBackground[3] = {0.075f, 0.08f, 0.11f};
 // Tops of the centred texts, base view pixels.
 constexpr int kPauseTop = 236, kLevelTitleTop = 40;
 // How far a mesh's vertices reach from its centre: the cell meshes are cubes and
@@ -298,13 +296,10 @@ void Renderer::m_DrawAll(const GameState& state, const Settings& settings, int d
     else if (m_FantomPulse <= 0) m_FantomStep = speedStep;
     m_FantomPulse += m_FantomStep;
 
-    // The window's plain background, then the view cleared to black.
+    // The view cleared to black (or laid with the world); the window around it is
+    // the caller's.
     view_ = LayoutView(drawableWidth, drawableHeight);
     drawableHeight_ = drawableHeight;
-    glDisable(GL_SCISSOR_TEST);
-    glViewport(0, 0, drawableWidth, drawableHeight);
-    glClearColor(kWindowBackground[0], kWindowBackground[1], kWindowBackground[2], 1);
-    glClear(GL_COLOR_BUFFER_BIT);
     const int glY = drawableHeight - (view_.y + view_.height);
     ApplyCamera();
     // The world lies behind everything: where its picture can be used it takes the

@@ -76,7 +76,8 @@ public:
     void SetCamera(const glm::vec3& eye, const glm::vec3& lookAt, const glm::vec3& up, float fov);
     void ShowLevelTitle(bool on) { levelTitleShown_ = on; }
 
-    // One frame into a drawable of this size (the window's whole drawable).
+    // One frame of the 3D view, laid out in a drawable of this size (the window's
+    // whole drawable); the window around the view is left to the caller.
     void m_DrawAll(const GameState& state, const Settings& settings, int drawableWidth, int drawableHeight);
     // Waits until the GL work of the frame is done (frame timing).
     void Finish() const { glFinish(); }

@@ -5,11 +5,13 @@
 //
 // The world is a texture magnified many times over: the spheres are drawn at half
 // the view's size on each axis (a quarter of the pixels) and filtered up once per
-// redraw into a picture of the view's size, in the window's own pixel layout, so
-// each frame takes it with a plain copy instead of shading every pixel of the view.
+// redraw into a picture of the view's size (platform::GlPicture), which each frame
+// takes with a plain copy instead of shading every pixel of the view.
 #pragma once
 
 #include <epoxy/gl.h>
+
+#include "platform/gl_picture.h"
 
 namespace zembrol::render {
 
@@ -36,7 +38,7 @@ private:
     bool MakeProgram();
 
     GLuint halfFbo_ = 0, halfColor_ = 0, halfDepth_ = 0;   // the spheres, half size
-    GLuint fullFbo_ = 0, fullColor_ = 0;                    // filtered up to the view's size
+    platform::GlPicture full_;                               // filtered up to the view's size
     GLuint program_ = 0, vao_ = 0;
     int viewWidth_ = 0, viewHeight_ = 0;
 };

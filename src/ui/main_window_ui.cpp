@@ -144,7 +144,7 @@ MainWindowInput DrawMainWindow(const MainWindowView& v) {
     g_controlRects.clear();
     const Layout lay{v.scale};
     const SkinColors c = Skin(v.skin);
-    DrawSkin(v, lay);
+    if (v.drawBackdrop) DrawSkin(v, lay);
 
     ImGuiIO& io = ImGui::GetIO();
     ImGui::SetNextWindowPos(ImVec2(0, 0));

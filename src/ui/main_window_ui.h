@@ -30,6 +30,9 @@ struct MainWindowView {
     std::string highlighted;               // control under the mouse-over highlight
     int skin = 1;                          // 1..3: the palette of the controls
     uintptr_t skinPicture = 0;             // the skin's picture (a UI texture), 0 for none
+    // The still backdrop (skin, frames, panel) is drawn into the UI's background
+    // list only when its kept picture is missing or stale.
+    bool drawBackdrop = true;
     int16_t controlsColor = 0;             // iControlsColor
     std::vector<std::string> recordRows;   // lstTable
     std::vector<std::string> levelRows;    // lstLevel
