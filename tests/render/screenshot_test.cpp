@@ -33,14 +33,14 @@ protected:
 
     // Plays the script (settings that keep the check readable first) and loads the
     // screenshot, kept under the build folder for a person to look at.
-    platform::RgbaImage Shot(const std::string& name, const std::string& script) {
+    platform::RgbaImage Shot(const std::string& name, const std::string& script, const std::string& options = "") {
         dir_.Write("script.txt",
                    "set iFantom 0\nset gr_VisibleLights 0\nset iBeSnake 0\nset g_SkinIndex 1\n" + script);
         const std::string png = std::string(ZEMBROL_SHOTS_DIR) + "/" + name + ".png";
         fs::remove(png);
         const std::string cmd = "SDL_VIDEODRIVER=offscreen '" ZEMBROL_EXE "' --root '" + dir_.Path() +
                                 "' --seed 5 --dpi 96 --answer ok --script '" + (dir_ / "script.txt") +
-                                "' --screenshot '" + png + "' --frames 3 > '" + (dir_ / "out.txt") + "' 2>&1";
+                                "' --screenshot '" + png + "' --frames 3 " + options + " > '" + (dir_ / "out.txt") + "' 2>&1";
         EXPECT_EQ(std::system(cmd.c_str()), 0) << dir_.Read("out.txt");
         platform::RgbaImage img;
         std::string error;
@@ -141,6 +141,18 @@ TEST_F(Screenshot, BrokenAndMissingTexturesAreLoggedAndDrawnUntextured) {
     EXPECT_NE(log.find("Загрузка текстуры nt_arTex - "), std::string::npos);
     // The landed cells still stand out, drawn in their light without a texture.
     for (int k = 0; k < 14; ++k) EXPECT_GT(Red(img, CellPixel(4 + k, 30, img)), 100) << "cell " << 4 + k;
+}
+
+TEST_F(Screenshot, GraphicsGivenOnTheCommandLineReachTheRenderer) {
+    // The skin's textures load with the graphics section; a value given with --set
+    // must be loaded again, not only stored.
+    const std::string missing = dir_ / "no-such-block.bmp";
+    const platform::RgbaImage img = Shot("set-texture", "row 30 111111111111110\n", "--set 'gr_arTex1=" + missing + "'");
+    ASSERT_EQ(img.width, kBaseViewWidth);
+    std::string log;
+    for (const auto& e : fs::directory_iterator(dir_ / "data"))
+        if (e.path().filename().string().rfind("Load_", 0) == 0) log = dir_.Read("data/" + e.path().filename().string());
+    EXPECT_NE(log.find("CreateTextureFromFile(" + missing + ")"), std::string::npos) << log;
 }
 
 }  // namespace
