@@ -100,7 +100,6 @@ private:
     };
 
     // The --set options of the command line, over the loaded configuration.
-    void ApplySetOptions();
     bool d_InitD3D();
     void m_GeneralLoop();
     void WindowLoop();

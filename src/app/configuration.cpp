@@ -2,6 +2,8 @@
 // walk that loads and applies, or saves, every key.
 #include "app/configuration.h"
 
+#include <strings.h>
+
 #include <cmath>
 
 #include "app/log.h"
@@ -66,8 +68,8 @@ namespace {
 class MainIniWalk : public SettingVisitor {
 public:
     MainIniWalk(Configuration& config, platform::ProfileFile& file, Settings& settings, ConfigTargets& targets,
-                const AppPaths& paths, bool load)
-        : config_(config), file_(file), s_(settings), t_(targets), paths_(paths), load_(load) {}
+                const AppPaths& paths, const std::vector<std::string>& runValues, bool load)
+        : config_(config), file_(file), s_(settings), t_(targets), paths_(paths), runValues_(runValues), load_(load) {}
 
     bool Section(const char* section) override {
         // The music keys belong to the sound slots: without them the section is skipped.
@@ -76,6 +78,11 @@ public:
 
     void Key(const char* section, const std::string& key, SettingRef ref) override {
         config_.ini_LoadSaveParam(file_, section, key, ref, load_);
+        if (!load_) return;
+        for (const std::string& value : runValues_) {
+            const size_t eq = value.find('=');
+            if (strcasecmp(value.substr(0, eq).c_str(), key.c_str()) == 0) AssignSetting(value.substr(eq + 1), ref);
+        }
     }
 
     void Step(SettingStep step, int index) override {
@@ -182,6 +189,7 @@ private:
     Settings& s_;
     ConfigTargets& t_;
     const AppPaths& paths_;
+    const std::vector<std::string>& runValues_;
     bool load_;
 };
 
@@ -216,7 +224,7 @@ bool Configuration::ini_MainIni(int eLoad) {
     targets_->ResetLabelSweeps();
 
     platform::ProfileFile file(currentPath);
-    MainIniWalk walk(*this, file, settings_, *targets_, paths_, load);
+    MainIniWalk walk(*this, file, settings_, *targets_, paths_, runValues_, load);
     VisitSettingKeys(settings_, walk);
     if (load) return true;
     std::string error;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/app_paths.h"
 #include "app/config_targets.h"
@@ -20,6 +21,10 @@ public:
     Configuration(const AppPaths& paths, StartupLog& log, Settings& settings);
 
     void SetTargets(ConfigTargets* targets) { targets_ = targets ? targets : &noTargets_; }
+    // Values given for this run ("NAME=VALUE", names as the key list spells them in
+    // any case): every load takes them in place of the file's, before the steps that
+    // apply the loaded values act, so whatever a key drives sees the given value.
+    void SetRunValues(std::vector<std::string> values) { runValues_ = std::move(values); }
 
     // cfg.ini: load returns the value (default "..."), save writes it and returns "...".
     std::string ini_LoadSaveCfg(const std::string& section, const std::string& key, bool load,
@@ -44,6 +49,7 @@ private:
     Settings& settings_;
     ConfigTargets noTargets_;
     ConfigTargets* targets_ = &noTargets_;
+    std::vector<std::string> runValues_;
 };
 
 // True when the path names an existing file (wildcards allowed); otherwise logs

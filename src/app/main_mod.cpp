@@ -24,6 +24,7 @@ const char* const kVersion = ZEMBROL_VERSION;
 App::App(CommandLine options)
     : options_(std::move(options)), config_(paths_, log_, settings_), language_(paths_, log_) {
     config_.SetTargets(&targets_);
+    config_.SetRunValues(options_.sets);
     language_.SetCaptionSink([this](const MainCaptions& c) { captions_ = c; });
     if (options_.dpi > 0) platform::OverrideDesktopDpi(options_.dpi);
     if (options_.headless || !options_.answers.empty()) platform::SetBoxPolicy(platform::BoxPolicy::Scripted);

@@ -5,7 +5,6 @@
 #include <iostream>
 
 #include "app/app.h"
-#include "app/setting_keys.h"
 #include "app/simulation.h"
 #include "game/f_init.h"
 #include "loop/general_loop.h"
@@ -25,23 +24,9 @@ bool App::InitGlobals() {
     if (initGlobalsDone_) return true;
     if (!config_.ini_MainIni(1)) return false;
     log_.f_Log("ini_MainIni eLoad - complete", kLogPlain, true);
-    ApplySetOptions();
     if (!InitRenderGlobals()) return false;
     initGlobalsDone_ = true;
     return true;
-}
-
-void App::ApplySetOptions() {
-    // Checked when the command line was read: every name and value is known to fit.
-    for (const std::string& set : options_.sets) {
-        SettingRef ref;
-        const size_t eq = set.find('=');
-        if (FindSetting(settings_, set.substr(0, eq), &ref)) AssignSetting(set.substr(eq + 1), ref);
-    }
-    settings_.game.g_TickMs = TickMsForSpeed(settings_.game.g_Speed, settings_.game.g_TickMs);
-    // The renderer took the graphics section while it was loaded: it takes it again
-    // with the values given here (blending, skin textures).
-    if (!options_.sets.empty()) targets_.GraphicsLoaded();
 }
 
 bool App::f_Init() {

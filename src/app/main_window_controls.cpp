@@ -156,7 +156,6 @@ void App::ShowConfigWindow(int index) {
     if (choice == ConfigChoice::Load) {
         config_.ini_config = number;
         config_.ini_MainIni(1);
-        ApplySetOptions();
     } else if (choice == ConfigChoice::Save) {
         config_.ini_config = number;
         config_.ini_MainIni(0);

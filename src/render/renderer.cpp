@@ -163,7 +163,6 @@ bool Renderer::InitGlobals(const Settings& settings) {
     log_("Загрузка текстуры tex_Next", kPlain, d_LoadTex32x32(&texNext_, Fixed("texnext.bmp"), log_));
     log_("Загрузка текстуры tex_Zemb", kPlain, d_LoadTex32x32(&texZemb_, Fixed("texzemb.bmp"), log_));
     log_("Загрузка текстуры tex_SZemb", kPlain, d_LoadTex32x32(&texSZemb_, Fixed("texszemb.bmp"), log_));
-    m_ApplyAlpha(settings);   // settings given for this run may have changed it
     globalsReady_ = grid && small;
     return globalsReady_;
 }

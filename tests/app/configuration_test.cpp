@@ -17,6 +17,15 @@ struct SoundOn : ConfigTargets {
     bool SoundSlotsExist() override { return true; }
     int graphicsApplied = 0;
     void GraphicsLoaded() override { ++graphicsApplied; }
+    Settings* seen = nullptr;      // when set, the hooks note what they were given
+    int worldSpeedSeen = -1;
+    std::string textureSeen;
+    void WorldSpeedChanged() override {
+        if (seen) worldSpeedSeen = seen->m_WorldSpeed;
+    }
+    void TexturePathLoaded(int index) override {
+        if (seen && index == 1) textureSeen = seen->gr_arTex[1];
+    }
 };
 
 // Every key with its current text, in file order.
@@ -127,6 +136,24 @@ TEST(Configuration, MissingSequenceItemRepeatsThePreviousOne) {
     ASSERT_EQ(seq.GetCount(), 4);
     EXPECT_EQ(std::vector<int>({seq.GetValueItem(1), seq.GetValueItem(2), seq.GetValueItem(3), seq.GetValueItem(4)}),
               std::vector<int>({0, 4, 4, 4}));
+}
+
+TEST(Configuration, RunValuesReplaceTheFilesBeforeTheirStepsOnEveryLoad) {
+    ConfigFixture f;
+    f.targets.seen = &f.settings;
+    f.config.SetRunValues({"G_SPEED=0", "m_WorldSpeed=3", "gr_arTex1=my-block.bmp"});
+    f.dir.Write("data/set/PLAYER1.ini", "[MAIN]\ng_Speed=2\nm_WorldSpeed=7\n[GRAPH]\ngr_arTex1=other.bmp\n");
+    for (int load = 0; load < 2; ++load) {
+        ASSERT_TRUE(f.config.ini_MainIni(1));
+        EXPECT_EQ(f.settings.game.g_Speed, 0);
+        EXPECT_EQ(f.settings.game.g_TickMs, TickMsForSpeed(0, 0)) << "the tick follows the given speed";
+        EXPECT_EQ(f.targets.worldSpeedSeen, 3);
+        EXPECT_EQ(f.targets.textureSeen, "my-block.bmp");
+        f.settings.game.g_Speed = 1;
+    }
+    // A save writes what the run uses.
+    ASSERT_TRUE(f.config.ini_MainIni(0));
+    EXPECT_NE(f.dir.Read("data/set/PLAYER1.ini").find("m_WorldSpeed=3"), std::string::npos);
 }
 
 TEST(Configuration, PathDefaultsReplaceOnlyShortValues) {
