@@ -343,13 +343,10 @@ bool Device::Create(std::string* error) {
     glUniform1i(loc_.chosenLights, 0);
     glUniform4f(loc_.lightAtten, 4, 0.5f, 1, 0.3f);
     glGenBuffers(1, &instanceVbo_);
-    // Fixed states: no culling, z-buffer on with the device's less-or-equal test,
-    // flat shading from each triangle's first vertex, additive blend operation.
+    // Fixed states: no culling (the cells choose their visible faces themselves),
+    // z-buffer on with the device's less-or-equal test, flat shading from each
+    // triangle's first vertex, additive blend operation.
     glDisable(GL_CULL_FACE);
-    // The camera looks down -z with y pointing down the screen: seen through it the
-    // outside of the cube's faces turns clockwise.
-    glFrontFace(GL_CW);
-    glCullFace(GL_BACK);
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LEQUAL);
     glProvokingVertex(GL_FIRST_VERTEX_CONVENTION);

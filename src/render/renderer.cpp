@@ -116,8 +116,9 @@ bool Renderer::d_InitD3D(const DeviceInfo& info) {
     for (int k = 0; k < 6; ++k) digits_[static_cast<size_t>(k)].dg_Init(k + 1, nullptr);
     d_LoadTex32x32(&texChb_, Fixed("chb.bmp"), log_);
     font_.m_InitLevelFont(log_);
-    // The two shapes: 12 slices and 12 stacks.
-    if (!shape1_.Upload(ShapeSphere(12, 12), GL_TRIANGLES) || !shape2_.Upload(ShapeSphere(12, 12), GL_TRIANGLES)) {
+    // The shape of 12 slices and 12 stacks that draws the balls, the light markers
+    // and the world (the second shape the old program made drew nothing).
+    if (!shape1_.Upload(ShapeSphere(12, 12), GL_TRIANGLES)) {
         log_("sph_CreateShape()", kPlain, false);
         return false;
     }
@@ -127,7 +128,8 @@ bool Renderer::d_InitD3D(const DeviceInfo& info) {
 
 bool Renderer::InitGlobals(const Settings& settings) {
     if (!deviceReady_) return false;
-    // cs_Spheres: the ball mesh and texture, the balls' wobble rates.
+    // cs_Spheres: the ball mesh and texture, the balls' wobble rates. (The column is
+    // drawn with the shape, as it always was; the mesh is the ball object's own.)
     const bool ballMesh = ballMesh_.Upload(BallMesh(0.5f), GL_TRIANGLES);
     bool ballTex = true;
     if (!platform::FileExists(Fixed("texsph.bmp"))) {
@@ -337,12 +339,10 @@ void Renderer::m_DrawAll(const GameState& state, const Settings& settings, int d
     device_.SetModulate2x(modulate2x_);
     device_.SetAlphaBlend(blendOn_);
     device_.SetBlendFactors(blendSource_, blendDest_);
-    CullHiddenCubeFaces(settings, true);
     DrawCells(state, settings);
     DrawEffects(state);
     DrawNextFigures(state, settings);
     DrawGhost(state, settings);
-    CullHiddenCubeFaces(settings, false);
     device_.SetModulate2x(false);
 
     if (settings.m_WorldEnable && !worldLaid) cs_DrawWorld(settings);
@@ -459,12 +459,6 @@ void Renderer::DrawIndicator() {
     std::vector<Instance> balls;
     for (const clsCHB::Ball& b : chb_.Balls()) balls.push_back(At(b.x, b.y, b.z, b.scale, device_.Ambient()));
     DrawWithChosenLights(shape1_, balls, kShapeRadius);
-}
-
-void Renderer::CullHiddenCubeFaces(const Settings& settings, bool on) {
-    // A cube hides its own far faces unless it is see-through: opaque cubes skip them.
-    if (on && settings.bDetLevel && !blendOn_) glEnable(GL_CULL_FACE);
-    else glDisable(GL_CULL_FACE);
 }
 
 void Renderer::DrawCells(const GameState& state, const Settings& settings) {
@@ -589,7 +583,7 @@ void Renderer::cs_DrawWorld(const Settings& settings) {
     // Translucent cells were blended against the black behind them before the world
     // came: there the world is drawn into the frame at its place, as it always was.
     AdvanceWorld(settings);
-    worldFov_ = -1;
+    worldLayer_.Invalidate();   // it turns on meanwhile
     DrawWorldSpheres();
 }
 
@@ -597,11 +591,11 @@ bool Renderer::LayWorld(const Settings& settings, int viewGlY) {
     if (blendOn_ || !worldLayer_.Resize(view_.width, view_.height)) return false;
     AdvanceWorld(settings);
     // The world turns by well under a pixel in a few frames: its picture is drawn
-    // again every fourth frame, and at once when the camera or the view changes.
+    // again every fourth frame, and at once when the camera moved or the picture
+    // was made anew.
     constexpr int kWorldRefreshFrames = 4;
-    const bool cameraMoved = eye_ != worldEye_ || lookAt_ != worldLookAt_ || up_ != worldUp_ || fov_ != worldFov_ ||
-                             view_.width != worldViewWidth_ || view_.height != worldViewHeight_;
-    if (cameraMoved || ++worldAge_ >= kWorldRefreshFrames) {
+    const bool cameraMoved = eye_ != worldEye_ || lookAt_ != worldLookAt_ || up_ != worldUp_ || fov_ != worldFov_;
+    if (!worldLayer_.Current() || cameraMoved || ++worldAge_ >= kWorldRefreshFrames) {
         worldLayer_.Begin();
         DrawWorldSpheres();
         worldLayer_.End();
@@ -610,8 +604,6 @@ bool Renderer::LayWorld(const Settings& settings, int viewGlY) {
         worldLookAt_ = lookAt_;
         worldUp_ = up_;
         worldFov_ = fov_;
-        worldViewWidth_ = view_.width;
-        worldViewHeight_ = view_.height;
     }
     worldLayer_.Lay(view_.x, viewGlY);
     return true;

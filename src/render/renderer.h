@@ -98,7 +98,6 @@ private:
     void DrawBackdropDepth(const Settings& settings);
     void DrawBackdropBlock(const GameState& state, const Settings& settings);
     void DrawIndicator();
-    void CullHiddenCubeFaces(const Settings& settings, bool on);
     void DrawCells(const GameState& state, const Settings& settings);
     void DrawNextFigures(const GameState& state, const Settings& settings);
     void DrawGhost(const GameState& state, const Settings& settings);
@@ -134,7 +133,7 @@ private:
     bool globalsReady_ = false;
 
     // Shared geometry and the widget meshes.
-    GlMesh cube_, fieldQuad_, unitQuad_, cornerQuad_, shape1_, shape2_, ballMesh_, grid_, gridSmall_;
+    GlMesh cube_, fieldQuad_, unitQuad_, cornerQuad_, shape1_, ballMesh_, grid_, gridSmall_;
     // Textures: skin set (backdrop, 11 level blocks, next, ghost, world), fixed files.
     std::array<GlTexture, kTextureKeys> skinTex_;
     GlTexture texNext_, texZemb_, texSZemb_, texChb_, texSph_, texPrb_, numAtlas_;
@@ -157,8 +156,7 @@ private:
     WorldLayer worldLayer_;
     int worldAge_ = 0;                       // frames since the world picture was drawn
     glm::vec3 worldEye_{}, worldLookAt_{}, worldUp_{};
-    float worldFov_ = -1;                    // camera of the picture; -1: none yet
-    int worldViewWidth_ = 0, worldViewHeight_ = 0;
+    float worldFov_ = 0;                     // the camera the picture was drawn from
     float worldFactor_ = 0;
 
     bool blendOn_ = false;

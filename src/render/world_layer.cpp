@@ -42,6 +42,7 @@ bool WorldLayer::MakeProgram() {
     glGetIntegerv(GL_CURRENT_PROGRAM, &previous);
     glUseProgram(program_);
     glUniform1i(glGetUniformLocation(program_, "uWorld"), 0);
+    invSizeLoc_ = glGetUniformLocation(program_, "uInvSize");
     glUseProgram(static_cast<GLuint>(previous));
     glGenVertexArrays(1, &vao_);
     return true;
@@ -99,8 +100,7 @@ void WorldLayer::End() {
     glDisable(GL_DEPTH_TEST);
     full_.BindRowsTopDown();
     glUseProgram(program_);
-    glUniform2f(glGetUniformLocation(program_, "uInvSize"), 1.0f / static_cast<float>(viewWidth_),
-                1.0f / static_cast<float>(viewHeight_));
+    glUniform2f(invSizeLoc_, 1.0f / static_cast<float>(viewWidth_), 1.0f / static_cast<float>(viewHeight_));
     glBindTexture(GL_TEXTURE_2D, halfColor_);
     glBindVertexArray(vao_);
     glDrawArrays(GL_TRIANGLES, 0, 3);
@@ -110,6 +110,7 @@ void WorldLayer::End() {
     glUseProgram(static_cast<GLuint>(program));
     if (blend) glEnable(GL_BLEND);
     if (depth) glEnable(GL_DEPTH_TEST);
+    current_ = true;
 }
 
 void WorldLayer::Lay(int viewX, int viewY) { full_.CopyToWindow(viewX, viewY); }
@@ -121,6 +122,7 @@ void WorldLayer::Release() {
     full_.Release();
     halfFbo_ = halfColor_ = halfDepth_ = 0;
     viewWidth_ = viewHeight_ = 0;
+    current_ = false;
 }
 
 }  // namespace zembrol::render

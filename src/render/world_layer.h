@@ -32,6 +32,9 @@ public:
     // Copies the view-size picture into the window's framebuffer at the view, whose
     // lower-left corner is (viewX, viewY) in window pixels. Leaves the scissor off.
     void Lay(int viewX, int viewY);
+    // Whether the picture holds a drawing made since it was (re)made or invalidated.
+    bool Current() const { return current_; }
+    void Invalidate() { current_ = false; }
     void Release();
 
 private:
@@ -40,7 +43,9 @@ private:
     GLuint halfFbo_ = 0, halfColor_ = 0, halfDepth_ = 0;   // the spheres, half size
     platform::GlPicture full_;                               // filtered up to the view's size
     GLuint program_ = 0, vao_ = 0;
+    GLint invSizeLoc_ = -1;
     int viewWidth_ = 0, viewHeight_ = 0;
+    bool current_ = false;
 };
 
 }  // namespace zembrol::render
