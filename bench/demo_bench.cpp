@@ -46,13 +46,9 @@ void BM_SimulationPasses(benchmark::State& state) {
     cfg.g_Speed = 2;
     cfg.g_TickMs = 10;
     Rng rng(1);
-    struct Events : GameEvents {
+    struct Events : ForwardDemoEvents<GameEvents> {
         Session* s = nullptr;
-        void DemoStop() override { DemoOnFreshGame(*s); }
-        void DemoResume() override { DemoOnGameStart(*s); }
-        bool DemoRunning() override { return DemoTimerRunning(*s); }
-        void DemoPlanFigure() override { DemoOnNewFigure(*s); }
-        void DemoTimerOff() override { DemoOnGameOver(*s); }
+        Session& DemoSession() override { return *s; }
     } ev;
     VirtualClock clock;
     Session session(cfg, rng, ev, clock);

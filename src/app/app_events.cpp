@@ -38,11 +38,7 @@ void AppGameEvents::ErrorReport(const std::string& function, const std::string& 
     g_ErrorReport(message, function, ErrorInfo{});
 }
 
-void AppGameEvents::DemoStop() { DemoOnFreshGame(app_.GameSession()); }
-void AppGameEvents::DemoResume() { DemoOnGameStart(app_.GameSession()); }
-bool AppGameEvents::DemoRunning() { return DemoTimerRunning(app_.GameSession()); }
-void AppGameEvents::DemoPlanFigure() { DemoOnNewFigure(app_.GameSession()); }
-void AppGameEvents::DemoTimerOff() { DemoOnGameOver(app_.GameSession()); }
+Session& AppGameEvents::DemoSession() { return app_.GameSession(); }
 
 void AppGameEvents::RecordsNewGame() { results_.NewGame(); }
 void AppGameEvents::LevelFinished(int levelLeft) { results_.LevelFinished(levelLeft); }

@@ -5,12 +5,13 @@
 
 #include "app/app_results.h"
 #include "game/game_events.h"
+#include "loop/demo_control.h"
 
 namespace zembrol {
 
 class App;
 
-class AppGameEvents final : public GameEvents {
+class AppGameEvents final : public ForwardDemoEvents<GameEvents> {
 public:
     explicit AppGameEvents(App& app) : app_(app), results_(app) {}
     // The records and result windows behind the end of a game.
@@ -21,12 +22,6 @@ public:
     void TimeBonusDigits(int32_t value, double column, double row) override;
     void MiracleDigits(int32_t meter) override;
     void ErrorReport(const std::string& function, const std::string& message) override;
-    // The demo player of the session.
-    void DemoStop() override;
-    void DemoResume() override;
-    bool DemoRunning() override;
-    void DemoPlanFigure() override;
-    void DemoTimerOff() override;
     // Records.
     void RecordsNewGame() override;
     void LevelFinished(int levelLeft) override;
@@ -35,6 +30,7 @@ public:
     void CountLinesBlink(int n) override;
 
 private:
+    Session& DemoSession() override;   // the demo player is the session's
     App& app_;
     AppResults results_;
 };

@@ -42,4 +42,19 @@ bool DemoTimerRunning(const Session& s);   // DemoRunning
 void DemoOnNewFigure(Session& s);     // DemoPlanFigure
 void DemoOnGameOver(Session& s);      // DemoTimerOff
 
+// Any GameEvents implementation (the application's, a test's) with the demo's
+// hooks forwarded to the session it names.
+template <class Events>
+class ForwardDemoEvents : public Events {
+public:
+    void DemoStop() override { DemoOnFreshGame(DemoSession()); }
+    void DemoResume() override { DemoOnGameStart(DemoSession()); }
+    bool DemoRunning() override { return DemoTimerRunning(DemoSession()); }
+    void DemoPlanFigure() override { DemoOnNewFigure(DemoSession()); }
+    void DemoTimerOff() override { DemoOnGameOver(DemoSession()); }
+
+protected:
+    virtual Session& DemoSession() = 0;
+};
+
 }  // namespace zembrol

@@ -16,14 +16,12 @@ namespace {
 constexpr std::string_view kSquare = "0000011001100000";   // box columns 1..2, rows 1..2
 
 // Forwards the demo's events to the session, as the application does.
-class DemoEvents : public RecordingEvents {
+class DemoEvents : public ForwardDemoEvents<RecordingEvents> {
 public:
     Session* s = nullptr;
-    void DemoStop() override { DemoOnFreshGame(*s); }
-    void DemoResume() override { DemoOnGameStart(*s); }
-    bool DemoRunning() override { return DemoTimerRunning(*s); }
-    void DemoPlanFigure() override { DemoOnNewFigure(*s); }
-    void DemoTimerOff() override { DemoOnGameOver(*s); }
+
+protected:
+    Session& DemoSession() override { return *s; }
 };
 
 class DemoTest : public ::testing::Test {
