@@ -7,28 +7,22 @@
 #include <random>
 #include <string>
 
-#include "platform/image.h"
+#include "paint/canvas.h"
 
 namespace {
 
 constexpr int kWidth = 800, kHeight = 600;
 
-struct Rgb {
-    float r, g, b;
-};
-
-Rgb Mix(Rgb a, Rgb b, float t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
+using paint::Canvas;
+using paint::Mix;
+using paint::Rgb;
 
 struct Palette {
     Rgb top, bottom, glow, figure;
 };
 
-zembrol::platform::RgbaImage Paint(const Palette& p, unsigned seed) {
-    zembrol::platform::RgbaImage img;
-    img.width = kWidth;
-    img.height = kHeight;
-    img.pixels.assign(static_cast<size_t>(kWidth * kHeight * 4), 255);
-    std::vector<Rgb> px(static_cast<size_t>(kWidth * kHeight));
+Canvas Paint(const Palette& p, unsigned seed) {
+    Canvas img(kWidth, kHeight);
     // Gradient, a soft glow from the upper right and a vignette.
     for (int y = 0; y < kHeight; ++y)
         for (int x = 0; x < kWidth; ++x) {
@@ -39,7 +33,7 @@ zembrol::platform::RgbaImage Paint(const Palette& p, unsigned seed) {
             c = Mix(c, p.glow, 0.35f * glow);
             float vx = (x - 400.0f) / 400.0f, vy = (y - 300.0f) / 300.0f;
             float vignette = 1.0f - 0.35f * std::min(1.0f, (vx * vx + vy * vy) * 0.6f);
-            px[static_cast<size_t>(y * kWidth + x)] = {c.r * vignette, c.g * vignette, c.b * vignette};
+            img.at(x, y) = c * vignette;
         }
     // Faint figures of four cells drifting down the window.
     std::mt19937 rng(seed);
@@ -60,15 +54,9 @@ zembrol::platform::RgbaImage Paint(const Palette& p, unsigned seed) {
                     if (X < 0 || Y < 0 || X >= kWidth || Y >= kHeight) continue;
                     // A lit edge on top and left, as a block catching the light.
                     const float edge = (x < 3 || y < 3) ? 1.6f : 1.0f;
-                    Rgb& d = px[static_cast<size_t>(Y * kWidth + X)];
+                    Rgb& d = img.at(X, Y);
                     d = Mix(d, p.figure, std::min(1.0f, alpha * edge));
                 }
-    }
-    for (size_t i = 0; i < px.size(); ++i) {
-        auto to8 = [](float v) { return static_cast<uint8_t>(std::clamp(v, 0.0f, 1.0f) * 255.0f + 0.5f); };
-        img.pixels[i * 4 + 0] = to8(px[i].r);
-        img.pixels[i * 4 + 1] = to8(px[i].g);
-        img.pixels[i * 4 + 2] = to8(px[i].b);
     }
     return img;
 }
@@ -86,13 +74,8 @@ int main(int argc, char** argv) {
         {{0.22f, 0.16f, 0.12f}, {0.06f, 0.05f, 0.05f}, {0.95f, 0.65f, 0.35f}, {1.00f, 0.80f, 0.50f}},
     };
     bool ok = true;
-    for (int k = 0; k < 3; ++k) {
-        std::string error;
-        const std::string path = std::string(argv[1]) + "/skin" + std::to_string(k + 1) + ".png";
-        if (!zembrol::platform::SaveImageRgba(path, Paint(palettes[k], 1000u + static_cast<unsigned>(k)), &error)) {
-            std::fprintf(stderr, "skingen: %s: %s\n", path.c_str(), error.c_str());
-            ok = false;
-        }
-    }
+    for (int k = 0; k < 3; ++k)
+        ok &= paint::Write("skingen", argv[1], "skin" + std::to_string(k + 1) + ".png",
+                           Paint(palettes[k], 1000u + static_cast<unsigned>(k)));
     return ok ? 0 : 1;
 }

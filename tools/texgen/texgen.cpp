@@ -8,53 +8,22 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <functional>
 #include <string>
-#include <vector>
 
+#include "paint/canvas.h"
 #include "platform/font.h"
-#include "platform/image.h"
 
 namespace {
 
-using zembrol::platform::RgbaImage;
+using paint::Canvas;
+using paint::Clamp01;
+using paint::Mix;
+using paint::Rgb;
 
-struct Rgb {
-    float r = 0, g = 0, b = 0;
-};
-Rgb operator*(Rgb c, float k) { return {c.r * k, c.g * k, c.b * k}; }
-Rgb operator+(Rgb a, Rgb b) { return {a.r + b.r, a.g + b.g, a.b + b.b}; }
-Rgb Mix(Rgb a, Rgb b, float t) { return a * (1 - t) + b * t; }
-float Clamp01(float v) { return std::clamp(v, 0.0f, 1.0f); }
 float Smooth(float e0, float e1, float x) {
     float t = Clamp01((x - e0) / (e1 - e0));
     return t * t * (3 - 2 * t);
 }
-
-// Floating-point canvas; written out as 8-bit RGBA (opaque unless painted otherwise).
-struct Canvas {
-    int w, h;
-    std::vector<Rgb> px;
-    Canvas(int w_, int h_, Rgb fill = {}) : w(w_), h(h_), px(static_cast<size_t>(w_ * h_), fill) {}
-    Rgb& at(int x, int y) { return px[static_cast<size_t>(y * w + x)]; }
-    void Each(const std::function<Rgb(float u, float v, int x, int y)>& f) {
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) at(x, y) = f((x + 0.5f) / w, (y + 0.5f) / h, x, y);
-    }
-    RgbaImage Image() const {
-        RgbaImage img;
-        img.width = w;
-        img.height = h;
-        img.pixels.resize(static_cast<size_t>(w * h * 4));
-        for (size_t k = 0; k < px.size(); ++k) {
-            img.pixels[k * 4 + 0] = static_cast<uint8_t>(std::lround(Clamp01(px[k].r) * 255));
-            img.pixels[k * 4 + 1] = static_cast<uint8_t>(std::lround(Clamp01(px[k].g) * 255));
-            img.pixels[k * 4 + 2] = static_cast<uint8_t>(std::lround(Clamp01(px[k].b) * 255));
-            img.pixels[k * 4 + 3] = 255;
-        }
-        return img;
-    }
-};
 
 // Deterministic lattice noise, tileable with period `period` cells.
 float Hash(int x, int y, int seed) {
@@ -252,12 +221,7 @@ Canvas GlyphPlate(const zembrol::platform::Font& font, const std::string& text, 
 }
 
 bool Write(const std::string& folder, const std::string& name, const Canvas& c) {
-    std::string error;
-    if (!zembrol::platform::SaveImageRgba(folder + "/" + name, c.Image(), &error)) {
-        std::fprintf(stderr, "texgen: %s: %s\n", name.c_str(), error.c_str());
-        return false;
-    }
-    return true;
+    return paint::Write("texgen", folder, name, c);
 }
 
 }  // namespace
