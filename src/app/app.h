@@ -14,6 +14,7 @@
 #include "app/command_line.h"
 #include "app/configuration.h"
 #include "app/language.h"
+#include "app/list_lines.h"
 #include "app/log.h"
 #include "app/main_window_state.h"
 #include "app/settings.h"
@@ -148,6 +149,8 @@ private:
     std::function<bool(int, int)> dragTest_;   // where a left-button drag moves the window
     uintptr_t skinPicture_ = 0;                // the skin as a UI texture
     int skinGeneration_ = 0;                   // counts the skin loads: the backdrop's key
+    ListLines<RecordTable> recordLines_;       // lstTable's lines
+    ListLines<std::vector<LevelRow>> levelLines_;   // lstLevel's lines
     AppResultWindows resultWindows_{*this};
     std::unique_ptr<Rng> looks_;               // cosmetic randomness (camera), apart from the game's
     Targets targets_{*this};

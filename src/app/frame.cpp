@@ -17,22 +17,6 @@
 namespace zembrol {
 
 namespace {
-// One line per entry: place, name, score.
-std::vector<std::string> TableRows(const RecordTable& t) {
-    std::vector<std::string> rows;
-    for (int i = 0; i < t.Count(); ++i)
-        rows.push_back(std::to_string(i + 1) + ". " + t.names[static_cast<size_t>(i)] + "  " +
-                       std::to_string(t.scores[static_cast<size_t>(i)]));
-    return rows;
-}
-
-std::vector<std::string> LevelRows(const std::vector<LevelRow>& table) {
-    std::vector<std::string> rows;
-    for (size_t i = 0; i < table.size(); ++i)
-        rows.push_back(std::to_string(i + 1) + ". " + table[i].name + "  " + std::to_string(table[i].score));
-    return rows;
-}
-
 // The 3D view in the main window's drawable, in window pixels.
 UiRect ViewRectOf(const platform::GlWindow& window) {
     int w, h;
@@ -149,8 +133,8 @@ void App::DrawControls() {
     v.highlightLists = {settings_.bLstBox[0], settings_.bLstBox[1]};
     v.view = ViewRectOf(mainWindow_);
     RecordBook& book = events_.Results().Book();
-    v.recordRows = TableRows(book.g_Records);
-    v.levelRows = LevelRows(book.g_LevelTable);
+    v.recordRows = recordLines_.Of(book.g_Records);
+    v.levelRows = levelLines_.Of(book.g_LevelTable);
     if (book.Place() > 0) v.placeText = "Place " + std::to_string(book.Place());
     v.scale = s;
     MainWindowInput in = DrawMainWindow(v);

@@ -22,6 +22,7 @@ namespace zembrol {
 struct LevelRow {
     std::string name;   // 11 characters
     int32_t score = 0;
+    bool operator==(const LevelRow&) const = default;
 };
 
 // What g_UpdateLevelRecords needs of the finished game.

@@ -18,6 +18,7 @@ struct RecordTable {
     std::vector<std::string> names;
     std::vector<int32_t> scores;
     int Count() const { return static_cast<int>(scores.size()); }
+    bool operator==(const RecordTable&) const = default;
 };
 
 // The value of a number as far as it reads: leading blanks, a sign, digits and a

@@ -104,7 +104,7 @@ bool Button(const MainWindowView& v, MainWindowInput& in, const char* name, cons
     return clicked;
 }
 
-void RecordList(const char* id, const char* title, const std::vector<std::string>& rows, bool highlight, ImVec2 at,
+void RecordList(const char* id, const char* title, std::span<const std::string> rows, bool highlight, ImVec2 at,
                 ImVec2 size, const Layout& lay, ImU32 textColor, const SkinColors& c) {
     ImGui::SetCursorPos(at);
     ImGui::PushStyleColor(ImGuiCol_ChildBg, IM_COL32(0, 0, 0, 70));

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -34,8 +35,8 @@ struct MainWindowView {
     // list only when its kept picture is missing or stale.
     bool drawBackdrop = true;
     int16_t controlsColor = 0;             // iControlsColor
-    std::vector<std::string> recordRows;   // lstTable
-    std::vector<std::string> levelRows;    // lstLevel
+    std::span<const std::string> recordRows;   // lstTable
+    std::span<const std::string> levelRows;    // lstLevel
     std::array<bool, 2> highlightLists{true, true};
     std::string placeText, levelPlaceText; // the record-place labels
     UiRect view;                           // the 3D view in window pixels
