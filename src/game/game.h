@@ -9,6 +9,7 @@
 #include "game/game_settings.h"
 #include "game/game_state.h"
 #include "game/rng.h"
+#include "game/rounding.h"
 
 namespace zembrol {
 
@@ -18,8 +19,5 @@ struct Game {
     Rng& rng;
     GameEvents& ev;
 };
-
-// Round half to even, as every "round" of the rules (default rounding mode).
-inline int32_t RoundEven(double v) { return static_cast<int32_t>(std::nearbyint(v)); }
 
 }  // namespace zembrol

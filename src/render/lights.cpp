@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "game/rounding.h"
+
 namespace zembrol::render {
 
 namespace {
@@ -21,7 +23,6 @@ const Table& Tab() {
     return t;
 }
 size_t Wrap(int d) { return static_cast<size_t>(((d % 360) + 360) % 360); }
-int Round(double v) { return static_cast<int>(std::nearbyint(v)); }
 }  // namespace
 
 float CosDeg(int degrees) { return Tab().cosv[Wrap(degrees)]; }
@@ -49,7 +50,7 @@ std::array<LightRecord, kLightSlots> MakeLights(Rng& rng) {
     std::array<LightRecord, kLightSlots> lights{};
     rng.Randomize();
     for (LightRecord& rec : lights) {
-        const int k = Round(rng.Rnd() * 2);
+        const int k = RoundEven(rng.Rnd() * 2);
         const float a = static_cast<float>(rng.Rnd()), b = static_cast<float>(rng.Rnd());
         ColorValue c{0, 0, 0, 1};
         if (k == 0) c = {0.88f, a, b, 1};
@@ -61,13 +62,13 @@ std::array<LightRecord, kLightSlots> MakeLights(Rng& rng) {
         rec.light.attenuation1 = 1;
         rec.light.attenuation2 = 0.3f;
         // The start position's whole numbers become the walk's amplitudes.
-        rec.axis[0].amplitude = static_cast<int16_t>(Round(rng.Rnd() * 4 + 1));
-        rec.axis[1].amplitude = static_cast<int16_t>(Round(rng.Rnd() * 4 + 1));
-        rec.axis[2].amplitude = static_cast<int16_t>(Round(rng.Rnd() * 2 + 2));
+        rec.axis[0].amplitude = static_cast<int16_t>(RoundEven(rng.Rnd() * 4 + 1));
+        rec.axis[1].amplitude = static_cast<int16_t>(RoundEven(rng.Rnd() * 4 + 1));
+        rec.axis[2].amplitude = static_cast<int16_t>(RoundEven(rng.Rnd() * 2 + 2));
         rec.light.position = {static_cast<float>(rec.axis[0].amplitude), static_cast<float>(rec.axis[1].amplitude),
                               static_cast<float>(rec.axis[2].amplitude)};
         for (LightAxis& ax : rec.axis) {
-            ax.angle = static_cast<int16_t>(Round(rng.Rnd() * 359));
+            ax.angle = static_cast<int16_t>(RoundEven(rng.Rnd() * 359));
             ax.previous = ax.angle;
             ax.direction = rng.Rnd() > 0.5 ? 1 : -1;
         }

@@ -11,6 +11,7 @@
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtx/euler_angles.hpp>
 
+#include "game/rounding.h"
 #include "render/cell_faces.h"
 #include "render/meshes.h"
 #include "platform/files.h"
@@ -27,7 +28,6 @@ constexpr int kPauseTop = 236, kLevelTitleTop = 40;
 // squares of side 1 (half the cube's diagonal), the shapes spheres of radius 0.5.
 constexpr float kCellRadius = 0.867f, kShapeRadius = 0.5f;
 
-int Round(double v) { return static_cast<int>(std::nearbyint(v)); }
 // A cell's whole-numbered place in its block (cells sit on whole or half numbers).
 int Place(float v) { return static_cast<int>(std::floor(v + 0.5f)); }
 
@@ -478,7 +478,7 @@ void Renderer::DrawCells(const GameState& state, const Settings& settings) {
             ColorValue amb = cell;
             if (settings.bColorQuads) {
                 const Color4& c = state.m_PoleColor[static_cast<size_t>(x)][static_cast<size_t>(y)];
-                amb = FromArgb(255, Round(settings.btMRed * c.r), Round(settings.btMGreen * c.g), Round(settings.btMBlue * c.b));
+                amb = FromArgb(255, RoundEven(settings.btMRed * c.r), RoundEven(settings.btMGreen * c.g), RoundEven(settings.btMBlue * c.b));
             }
             cells.push_back(At(static_cast<float>(x), static_cast<float>(y), 0, 1, amb));
         }
@@ -652,7 +652,7 @@ void Renderer::DrawMarkersAndBalls(const GameState& state, const Settings& setti
 
 void Renderer::DrawTexts(const GameState& state) {
     if (!state.g_Running) {
-        const ColorValue c = FromArgb(255, Round(rng_.Rnd() * 254), Round(rng_.Rnd() * 254), Round(rng_.Rnd() * 254));
+        const ColorValue c = FromArgb(255, RoundEven(rng_.Rnd() * 254), RoundEven(rng_.Rnd() * 254), RoundEven(rng_.Rnd() * 254));
         font_.m_DrawCenteredText(device_, cornerQuad_, view_, "Pause", kPauseTop, c, FromArgb(250, 55, 55, 55), false);
     }
     if (levelTitleShown_) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "game/rounding.h"
 #include "render/lights.h"
 
 namespace zembrol::render {
@@ -72,7 +73,7 @@ void clsCHB::chb_SetColor(uint32_t bgr) {
 }
 
 void clsCHB::chb_SetPos(int32_t colorTime) {
-    step_ = static_cast<int>(std::nearbyint(std::abs(static_cast<double>(colorTime)) / 653.0 * 15.0));
+    step_ = RoundEven(std::abs(static_cast<double>(colorTime)) / 653.0 * 15.0);
     if (step_ != previousStep_) {
         pulseCounter_ = 0;
         previousStep_ = step_;
@@ -90,7 +91,7 @@ std::vector<clsCHB::Ball> clsCHB::Balls() const {
 void clsHLLabel::hll_init(int gameSpeed, Rng& rng) {
     position_ = place_ = 0;
     running_ = false;
-    speed_ = static_cast<int>(std::nearbyint((6 - gameSpeed) * (rng.Rnd() * 4 + 1)));
+    speed_ = RoundEven((6 - gameSpeed) * (rng.Rnd() * 4 + 1));
 }
 
 void clsHLLabel::hhl_setPlace(int place) {
