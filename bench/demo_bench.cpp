@@ -7,22 +7,15 @@
 #include "game/figures.h"
 #include "loop/demo_control.h"
 #include "loop/general_loop.h"
+#include "rules_fixture.h"
 
 using namespace zembrol;
 
 namespace {
 
-struct Demo {
-    GameSettings cfg;
-    Rng rng{1};
-    GameEvents ev;
-    GameState s;
-    Game g{s, cfg, rng, ev};
+struct Demo : bench::Rules {
     clsDemo3 demo;
-    Demo() {
-        f_Init(g);
-        SetQueueEntry(s.g_Figs[0], FigureChoice{kFigureMasks[1], 0, false});
-    }
+    Demo() { SetQueueEntry(s.g_Figs[0], FigureChoice{kFigureMasks[1], 0, false}); }
 };
 
 void BM_DemMainEmptyField(benchmark::State& state) {

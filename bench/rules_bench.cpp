@@ -11,19 +11,13 @@
 #include "game/tick.h"
 #include "loop/general_loop.h"
 #include "loop/script_runner.h"
+#include "rules_fixture.h"
 
 using namespace zembrol;
 
 namespace {
 
-struct Rules {
-    GameSettings cfg;
-    Rng rng{1};
-    GameEvents ev;
-    GameState s;
-    Game g{s, cfg, rng, ev};
-    Rules() { f_Init(g); }
-};
+using bench::Rules;
 
 void BM_TickWithoutLanding(benchmark::State& state) {
     Rules r;
