@@ -17,6 +17,8 @@
 namespace zembrol {
 
 namespace {
+// The window's plain background, under a backdrop drawn again (or without one).
+constexpr float kWindowBackground[3] = {0.075f, 0.08f, 0.11f};
 // The 3D view in the main window's drawable, in window pixels.
 UiRect ViewRectOf(const platform::GlWindow& window) {
     int w, h;
@@ -104,7 +106,8 @@ void App::m_DrawFrame() {
     // under a backdrop drawn again this frame; the 3D view draws its own part.
     int w = 0, h = 0;
     mainWindow_.DrawableSize(&w, &h);
-    if (!ui_.LayBackdrop(BackdropKey(), w, h)) mainWindow_.Clear(0.075f, 0.08f, 0.11f);
+    if (!ui_.LayBackdrop(BackdropKey(), w, h))
+        mainWindow_.Clear(kWindowBackground[0], kWindowBackground[1], kWindowBackground[2]);
     DrawScene();
     DrawControls();
     mainWindow_.Swap();
