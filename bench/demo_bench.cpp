@@ -39,13 +39,10 @@ void BM_SimulationPasses(benchmark::State& state) {
     cfg.g_Speed = 2;
     cfg.g_TickMs = 10;
     Rng rng(1);
-    struct Events : ForwardDemoEvents<GameEvents> {
-        Session* s = nullptr;
-        Session& DemoSession() override { return *s; }
-    } ev;
+    WithDemoEvents<bench::IgnoredEvents> ev;
     VirtualClock clock;
     Session session(cfg, rng, ev, clock);
-    ev.s = &session;
+    ev.demoSession = &session;
     f_Init(session.game);
     int64_t passes = 0;
     for (auto _ : state) {

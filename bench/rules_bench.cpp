@@ -47,7 +47,10 @@ BENCHMARK(BM_LandingFourRows);
 
 void BM_FInit(benchmark::State& state) {
     Rules r;
-    for (auto _ : state) benchmark::DoNotOptimize(f_Init(r.g));
+    for (auto _ : state) {
+        f_Init(r.g);
+        benchmark::DoNotOptimize(r.s);
+    }
 }
 BENCHMARK(BM_FInit);
 
@@ -56,7 +59,7 @@ void BM_HeadlessScript100kPasses(benchmark::State& state) {
         state.PauseTiming();
         GameSettings cfg;
         Rng rng(1);
-        GameEvents ev;
+        bench::IgnoredEvents ev;
         VirtualClock clock;
         Session session(cfg, rng, ev, clock);
         f_Init(session.game);

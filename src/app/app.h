@@ -8,23 +8,27 @@
 #include <string>
 
 #include "app/app_commands.h"
-#include "app/app_events.h"
+#include "app/app_results.h"
 #include "app/app_paths.h"
 #include "app/result_windows.h"
 #include "app/command_line.h"
+#include "app/event_router.h"
 #include "app/configuration.h"
 #include "app/language.h"
 #include "app/list_lines.h"
 #include "app/log.h"
 #include "app/main_window_state.h"
-#include "app/settings.h"
+#include "effects/effects.h"
 #include "loop/session.h"
 #include "platform/events.h"
 #include "platform/gl_window.h"
 #include "platform/imgui_layer.h"
 #include "platform/single_instance.h"
 #include "platform/splash_window.h"
+#include "render/view_events.h"
 #include "render/view_layout.h"
+#include "settings/settings.h"
+#include "sound/sound_events.h"
 #include "ui/dialogs.h"
 
 namespace zembrol {
@@ -48,7 +52,8 @@ public:
     int g_CheckScreenScale();
     // Creates the 3D device on the main window; false when it cannot.
     bool gg_InitDirectX();
-    // Starts a game; false when the one-time initialisation failed.
+    // Starts a game; the first start runs the one-time initialisation between its
+    // two halves. False when that failed: the loop stops and the application exits.
     bool f_Init();
     // The main window is closing: save the configuration, end the loop.
     void Form_QueryUnload();
@@ -66,6 +71,11 @@ public:
     // The renderer of the 3D view; null in headless runs.
     render::Renderer* GetRenderer();
     MainWindowState& Window() { return window_; }
+    // The one path of the rules' events to their owners.
+    EventRouter& Router() { return router_; }
+    Effects& GetEffects() { return effects_; }
+    const SoundEvents& Sound() const { return sound_; }
+    AppResults& Results() { return results_; }
 
     // The main window's controls, by control name ("chkNew", "chkView3", "lblMin0", ...),
     // from a click, a key or a script. False for a name the window does not have.
@@ -100,8 +110,11 @@ private:
         App& app_;
     };
 
-    // The --set options of the command line, over the loaded configuration.
     bool d_InitD3D();
+    // The rules' events: every owner's handler, and the two kinds the frame owns.
+    void WireEvents();
+    bool OnFrameEvent(const GameEvent& e);
+    bool OnMainWindowEvent(const GameEvent& e);
     void m_GeneralLoop();
     void WindowLoop();
     void HeadlessLoop();
@@ -132,6 +145,7 @@ private:
     void LoadSkinPicture();
     std::string BackdropKey() const;
     int FailStartUp();
+    static std::unique_ptr<Rng> LooksGenerator();
 
     CommandLine options_;
     AppPaths paths_;
@@ -154,19 +168,21 @@ private:
     AppResultWindows resultWindows_{*this};
     std::unique_ptr<Rng> looks_;               // cosmetic randomness (camera), apart from the game's
     Targets targets_{*this};
-    AppGameEvents events_{*this};
     AppCommands commands_{*this};
     std::unique_ptr<Rng> rng_;
     std::unique_ptr<LoopClock> clock_;
+    EventRouter router_;
     std::unique_ptr<Session> session_;  // the game, its loop flags (running, loop-again) included
+    AppResults results_{*this};                // the records behind the rules' record events and the game's end
+    Effects effects_;                          // camera and scene effects, one step per pass
+    SoundEvents sound_{settings_};
+    render::ViewEvents view_{settings_};
     std::unique_ptr<render::Renderer> renderer_;   // the 3D view; released first at exit
     std::string viewCapture_;   // screenshot runs: DrawScene writes the view to this file once
     bool viewCaptured_ = false;
     int exitCode_ = 0;
 
     bool startUp_ = false;           // set at the first step; selects the failure message
-    bool inStartUp_ = false;         // until the mouse device exists
-    bool g_Exiting = false;
     bool exitStarted_ = false;
     bool initGlobalsDone_ = false;
     bool soundSlotsCreated_ = false;

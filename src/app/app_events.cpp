@@ -1,50 +1,42 @@
-// Game events served by the application.
-#include "app/app_events.h"
+// The application's wiring of the rules' events: each owner of EventRouter gets
+// its subsystem's handler, and the two kinds the application frame owns itself
+// (the log and the error report, the main window's blink) are handled here.
+#include <cstdio>
 
 #include "app/app.h"
-#include "render/renderer.h"
 #include "app/messages.h"
 #include "loop/demo_control.h"
+#include "render/renderer.h"
 
 namespace zembrol {
 
-bool AppGameEvents::InitGlobals() {
-    // The end of every game works with the application's records from the first game on.
-    app_.GameSession().results = &results_;
-    return app_.InitGlobals();
+void App::WireEvents() {
+    router_.SetOwner(EventOwner::Log, [this](const GameEvent& e) { return OnFrameEvent(e); });
+    router_.SetOwner(EventOwner::Sound, [this](const GameEvent& e) { return sound_.OnGameEvent(e); });
+    router_.SetOwner(EventOwner::Effects, [this](const GameEvent& e) { return effects_.OnGameEvent(e); });
+    router_.SetOwner(EventOwner::View, [this](const GameEvent& e) { return view_.OnGameEvent(e); });
+    router_.SetOwner(EventOwner::MainWindow, [this](const GameEvent& e) { return OnMainWindowEvent(e); });
+    router_.SetOwner(EventOwner::Demo, [this](const GameEvent& e) { return DemoOnGameEvent(*session_, e); });
+    router_.SetOwner(EventOwner::Records, [this](const GameEvent& e) { return results_.OnGameEvent(e); });
+    router_.unhandled = [this](const GameEvent& e) {
+        log_.f_Log(std::string("event ") + EventKindName(e.kind) + " not handled by " + EventOwnerName(OwnerOf(e.kind)),
+                   kLogPlain, false);
+    };
 }
 
-void AppGameEvents::Log(const std::string& message, int kind, bool ok) { app_.Log().f_Log(message, kind, ok); }
-
-// Flying numbers: the amounts of prices, Inversia and the colour bonus take turns in
-// slots 2, 5 and 6, so one flight does not cut another short.
-void AppGameEvents::FlyingDigits(int32_t value, double column, double row) {
-    if (render::Renderer* r = app_.GetRenderer())
-        r->StartAmountDigits(value, static_cast<float>(column), static_cast<float>(row), app_.GameSession().state,
-                             app_.GetSettings());
+bool App::OnFrameEvent(const GameEvent& e) {
+    switch (e.kind) {
+        case EventKind::Log: log_.f_Log(e.text, e.value, e.flag); return true;
+        case EventKind::ErrorReport: g_ErrorReport(e.text2, e.text, ErrorInfo{}); return true;
+        default: return false;
+    }
 }
 
-void AppGameEvents::TimeBonusDigits(int32_t value, double column, double row) {
-    if (render::Renderer* r = app_.GetRenderer())
-        r->StartDigits(1, static_cast<float>(column), static_cast<float>(row), value, app_.GameSession().state,
-                       app_.GetSettings());
+bool App::OnMainWindowEvent(const GameEvent& e) {
+    switch (e.kind) {
+        case EventKind::CountLinesBlink: CountLinesBlink(e.value); return true;
+        default: return false;
+    }
 }
-
-void AppGameEvents::MiracleDigits(int32_t meter) {
-    if (render::Renderer* r = app_.GetRenderer()) r->StartMiracleDigits(meter, app_.GameSession().state, app_.GetSettings());
-}
-
-void AppGameEvents::ErrorReport(const std::string& function, const std::string& message) {
-    g_ErrorReport(message, function, ErrorInfo{});
-}
-
-Session& AppGameEvents::DemoSession() { return app_.GameSession(); }
-
-void AppGameEvents::RecordsNewGame() { results_.NewGame(); }
-void AppGameEvents::LevelFinished(int levelLeft) { results_.LevelFinished(levelLeft); }
-void AppGameEvents::BookLevelStat(int level, bool atGameOver) { results_.BookLevelStat(level, atGameOver); }
-void AppGameEvents::RecordDisplayUpdate(bool) { results_.UpdatePlace(); }
-
-void AppGameEvents::CountLinesBlink(int n) { app_.CountLinesBlink(n); }
 
 }  // namespace zembrol

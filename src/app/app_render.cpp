@@ -30,6 +30,7 @@ bool App::InitRenderer() {
         renderer_.reset();
         return false;
     }
+    view_.Attach(renderer_.get(), &session_->state);
     return true;
 }
 

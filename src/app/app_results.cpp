@@ -62,6 +62,20 @@ std::string AppResults::StoredName() const {
     return platform::GetPrivateProfileString("MAIN", "name", "", app_.Config().currentPath);
 }
 
+bool AppResults::OnGameEvent(const GameEvent& e) {
+    switch (e.kind) {
+        // The place labels' heights belong to the view's label sweeps, which start
+        // again with every configuration; a new game clears the strings they show.
+        case EventKind::RecordPlaceLabelsReset:
+        case EventKind::RecordPlaceStringsClear: placeStrings_ = {}; return true;
+        case EventKind::RecordsNewGame: NewGame(); return true;
+        case EventKind::LevelFinished: LevelFinished(e.value); return true;
+        case EventKind::BookLevelStat: BookLevelStat(e.value, e.flag); return true;
+        case EventKind::RecordDisplayUpdate: UpdatePlace(); return true;
+        default: return false;
+    }
+}
+
 void AppResults::NewGame() {
     RecordBook& b = Book();
     b.g_LoadRecords(CurrentKey());

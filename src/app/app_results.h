@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "game/end_of_game.h"
+#include "game/game_events.h"
 #include "stats/record_book.h"
 
 namespace zembrol {
@@ -64,11 +65,14 @@ public:
     // Called when a game has ended, before any result step: the game as it ended.
     std::function<void(const GameState&)> onGameOver;
 
-    // Record events of the rules.
+    // The record events of the rules; false for an event that is not the records'.
+    bool OnGameEvent(const GameEvent& e);
     void NewGame();
     void LevelFinished(int levelLeft);
     void BookLevelStat(int level, bool atGameOver);
     void UpdatePlace();
+    // The two record-place strings of the record display (table, level).
+    const std::array<std::string, 2>& PlaceStrings() const { return placeStrings_; }
 
     // ResultSteps
     void CloseOtherWindows() override;
@@ -100,6 +104,7 @@ private:
     StatRec g_GameRec;
     std::string g_ResultText;
     int lastInsertPlace_ = -1;
+    std::array<std::string, 2> placeStrings_;
 };
 
 }  // namespace zembrol

@@ -9,7 +9,7 @@
 #include "app/app_paths.h"
 #include "app/config_targets.h"
 #include "app/setting_value.h"
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "platform/profile.h"
 
 namespace zembrol {

@@ -45,7 +45,7 @@ bool App::InitMainWindowUi() {
     // The outline: a rounded rectangle, as far as the display can shape windows.
     platform::SetRoundedShape(mainWindow_, w, h, static_cast<int>(37 * scale));
     LoadSkinPicture();
-    events_.Results().SetWindows(&resultWindows_);
+    results_.SetWindows(&resultWindows_);
     dragTest_ = [this](int x, int y) { return Draggable(x, y); };
     platform::SetDragArea(mainWindow_, &dragTest_);
     return true;
@@ -90,17 +90,10 @@ bool App::Draggable(int x, int y) const {
 }
 
 void App::m_DrawFrame() {
-    GameState& state = session_->state;
-    // The camera move of a view preset advances one step per frame.
-    if (state.g_ViewMoving) {
-        Vec3 eye, at;
-        window_.moveScript.cms_Move(window_.resting, &eye, &at);
-        state.g_ViewMoving = window_.moveScript.Moving();
-    }
+    // The view this pass's effects step left (its camera move included).
     if (render::Renderer* r = GetRenderer()) {
-        const CameraView& c = window_.resting;
-        // The camera's up vector points along -y: row 0 of the field is at the top.
-        r->SetCamera({c.eye.x, c.eye.y, c.eye.z}, {c.lookAt.x, c.lookAt.y, c.lookAt.z}, {0, -1, 0}, c.angle);
+        const FrameView& c = effects_.View();
+        r->SetCamera({c.eye.x, c.eye.y, c.eye.z}, {c.lookAt.x, c.lookAt.y, c.lookAt.z}, {c.up.x, c.up.y, c.up.z}, c.fov);
     }
     // The window's still backdrop from its kept picture, or the plain background
     // under a backdrop drawn again this frame; the 3D view draws its own part.
@@ -135,7 +128,7 @@ void App::DrawControls() {
     v.controlsColor = settings_.iControlsColor;
     v.highlightLists = {settings_.bLstBox[0], settings_.bLstBox[1]};
     v.view = ViewRectOf(mainWindow_);
-    RecordBook& book = events_.Results().Book();
+    RecordBook& book = results_.Book();
     v.recordRows = recordLines_.Of(book.g_Records);
     v.levelRows = levelLines_.Of(book.g_LevelTable);
     if (book.Place() > 0) v.placeText = "Place " + std::to_string(book.Place());

@@ -6,13 +6,9 @@
 #include <functional>
 #include <string>
 
-namespace zembrol {
+#include "game/log_kinds.h"   // kLogEnter, kLogLeave, kLogPlain; any other kind has no indentation or marker
 
-// Record kinds.
-inline constexpr int kLogEnter = 5;   // opens an indentation group, marker ">> "
-inline constexpr int kLogLeave = 10;  // closes one, marker "<< "
-inline constexpr int kLogPlain = 15;  // keeps the indentation, no marker
-// Any other kind is written with neither indentation nor marker.
+namespace zembrol {
 
 class StartupLog {
 public:

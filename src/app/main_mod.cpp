@@ -22,7 +22,11 @@ const char* const kVersion = ZEMBROL_VERSION;
 }  // namespace
 
 App::App(CommandLine options)
-    : options_(std::move(options)), config_(paths_, log_, settings_), language_(paths_, log_) {
+    : options_(std::move(options)),
+      config_(paths_, log_, settings_),
+      language_(paths_, log_),
+      looks_(LooksGenerator()),
+      effects_(settings_, *looks_) {
     config_.SetTargets(&targets_);
     config_.SetRunValues(options_.sets);
     language_.SetCaptionSink([this](const MainCaptions& c) { captions_ = c; });
@@ -33,14 +37,22 @@ App::App(CommandLine options)
     // Scripted runs count their own time, so a script replays the same in a window.
     if (options_.headless || !options_.script.empty()) clock_ = std::make_unique<VirtualClock>();
     else clock_ = std::make_unique<SystemLoopClock>();
-    session_ = std::make_unique<Session>(settings_.game, *rng_, events_, *clock_);
-    looks_ = std::make_unique<Rng>([] { return static_cast<uint64_t>(platform::timeGetTime()) * 2654435761u; });
+    session_ = std::make_unique<Session>(settings_.game, *rng_, router_, *clock_);
+    session_->results = &results_;
+    // What a pass advances whether or not it draws: the camera move and the effects.
+    session_->advanceFrame = [this](GameState& state) { effects_.AdvanceFrame(state); };
+    view_.Attach(nullptr, &session_->state);
+    WireEvents();
     session_->loop.running = false;
     session_->loop.loopAgain = false;
     for (const std::string& word : options_.answers) {
         platform::BoxAnswer a;
         platform::QueueBoxAnswer(platform::ParseBoxAnswer(word, &a) ? std::optional(a) : std::nullopt);
     }
+}
+
+std::unique_ptr<Rng> App::LooksGenerator() {
+    return std::make_unique<Rng>([] { return static_cast<uint64_t>(platform::timeGetTime()) * 2654435761u; });
 }
 
 int App::Main() {
@@ -50,11 +62,10 @@ int App::Main() {
         paths_.root = NormaliseAppFolder(options_.root.empty() ? platform::ExecutableFolder() : options_.root);
         if (instance_.Acquire(paths_.Data("zembrol.lock")) == platform::InstanceLock::Result::HeldByAnother)
             return 0;  // another run owns this folder: leave silently, its log untouched
-        g_Exiting = false;
+        session_->state.g_Exiting = false;
         log_.SetInitializationComplete(false);
         paths_.machine = platform::MachineName();
         exitStarted_ = false;
-        inStartUp_ = true;
         session_->loop.inStartUp = true;
         log_.ResetIndentation();
 
@@ -88,8 +99,6 @@ int App::Main() {
             log_.f_Log("gg_InitDirectX()", kLogLeave, false);
             return FailStartUp();
         }
-        window_.home = HomeView();
-        window_.resting = window_.home;
         soundSlotsCreated_ = true;  // mDown1 .. mInv1: given their files by the configuration
         if (!f_Init()) {
             log_.f_Log("f_Init()", kLogLeave, false);
@@ -102,7 +111,6 @@ int App::Main() {
         InitMainWindowUi();
         // The mouse buttons are read from SDL's mouse state, which exists with the window.
         log_.f_Log("DirectInput8 created", kLogPlain, true);
-        inStartUp_ = false;
         session_->loop.inStartUp = false;
     } catch (const std::exception&) {
         return FailStartUp();
@@ -132,10 +140,11 @@ int App::FailStartUp() {
 void App::g_Exit() {
     if (exitStarted_) return;
     exitStarted_ = true;
-    g_Exiting = true;
+    session_->state.g_Exiting = true;
     // From here every step runs whatever the previous one did.
     log_.f_Log("g_Exit()", kLogEnter, true);
     session_->loop.running = false;
+    view_.Attach(nullptr, &session_->state);
     renderer_.reset();   // the render objects go first
     // Windows in their fixed order: of them only the loading window and the main
     // window exist so far.

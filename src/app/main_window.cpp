@@ -30,12 +30,18 @@ bool App::InitGlobals() {
 }
 
 bool App::f_Init() {
-    const bool ok = zembrol::f_Init(session_->game);
-    if (!ok) {
-        // The one-time initialisation failed: the loop stops and the application exits.
-        session_->loop.running = false;
+    Game& g = session_->game;
+    if (!f_InitStart(g)) return true;   // the application is exiting: nothing starts
+    if (!g.s.m_GlobalsReady) {
+        if (!InitGlobals()) {
+            // The one-time initialisation failed: the loop stops and the application exits.
+            session_->loop.running = false;
+            return false;
+        }
+        InitGameGlobals(g);
     }
-    return ok;
+    f_InitFinish(g);
+    return true;
 }
 
 void App::m_GeneralLoop() {
@@ -70,7 +76,7 @@ void App::OnViewPointer(double x, double y, const render::ViewRect& view) {
     // The pointer picks the column drawn under it, whatever the camera: the point of
     // the field plane under the pointer, its column, and the figure box placed so
     // that its middle columns lie under the pointer.
-    const CameraView& c = window_.resting;
+    const CameraView& c = effects_.Resting();
     glm::vec2 p;
     if (!render::FieldPointUnderPointer({c.eye.x, c.eye.y, c.eye.z}, {c.lookAt.x, c.lookAt.y, c.lookAt.z}, {0, -1, 0},
                                         c.angle, static_cast<float>(view.width), static_cast<float>(view.height),
@@ -109,7 +115,7 @@ void App::HeadlessLoop() {
     Session& s = *session_;
     if (options_.demo) {
         // The simulation: whole games played by the demo, one JSON line each.
-        exitCode_ = RunSimulation(s, events_.Results(), options_.games, std::cout);
+        exitCode_ = RunSimulation(s, results_, options_.games, std::cout);
     } else if (!options_.script.empty()) {
         std::ifstream script(options_.script);
         if (!script) {
@@ -130,7 +136,7 @@ void App::Form_QueryUnload() {
     session_->loop.running = false;
     session_->loop.loopAgain = false;
     // The demo timer and the row-counter blink stop before anything is saved.
-    session_->demo.tmrDemo = false;
+    session_->state.tmrDemo = false;
     window_.blinkRunning = false;
     window_.blinkHidden = false;
     config_.ini_MainIni(0);

@@ -64,11 +64,7 @@ void App::SetPause(bool pressed) {
 }
 
 void App::StartViewPreset(int preset) {
-    GameState& state = session_->state;
-    state.m_EndOfGameDisplay = false;
-    zembrol::StartViewPreset(preset, window_.moveScript, window_.resting, state, settings_.game.iFantom != 0,
-                             window_.home, *looks_);
-    state.g_ViewMoving = true;
+    effects_.StartViewPreset(preset, session_->state);
 }
 
 void App::CountLinesBlink(int n) {

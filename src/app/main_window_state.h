@@ -1,14 +1,11 @@
 // The main window's own state: its push buttons, the mouse-over highlight and the
-// row-counter blink (its two timers), the FPS label, and the camera's resting view
-// with the move that changes it.
+// row-counter blink (its two timers) and the FPS label.
 #pragma once
 
 #include <cstdint>
 #include <deque>
 #include <string>
 
-#include "effects/camera.h"
-#include "effects/move_script.h"
 
 namespace zembrol {
 
@@ -32,10 +29,6 @@ struct MainWindowState {
     int fpsCounter = 0;
     int64_t fpsTime = 0;
     std::string fpsText = "FPS : 0";
-
-    CameraView home;               // set once at start-up
-    CameraView resting;            // g_Eye, g_LookAt, g_ViewAngle
-    clsMoveScript moveScript;
 
     // Answers of modal windows in scripted runs ("load", "save", "cancel").
     std::deque<std::string> dialogAnswers;

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/setting_value.h"
-#include "app/settings.h"
+#include "settings/settings.h"
 
 namespace zembrol {
 

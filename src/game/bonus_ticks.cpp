@@ -35,7 +35,7 @@ void ColorBonusTick(Game& g) {
     if (s.g_Dropping && !s.m_ColorTaken) {
         s.g_ColorBonus = SatAdd(s.g_ColorBonus, s.g_ColorValue);
         s.g_ColorWarn = 0;
-        g.ev.FlyingDigits(s.g_ColorValue, -2.5, 3.5);
+        g.Raise({.kind = EventKind::FlyingDigits, .column = -2.5, .row = 3.5, .value = s.g_ColorValue});
         if (s.g_ColorValue != 0) s.m_LastColorAmount = s.g_ColorValue;
         s.m_ColorTaken = true;
         s.g_ColorTime = static_cast<int16_t>(s.g_ColorTime - kColorTakenBack);
@@ -48,7 +48,6 @@ void ColorBonusTick(Game& g) {
     if (s.g_ColorTime > kColorSpan) {
         s.g_ColorWarn = 0;
         ind.visible = false;
-        g.ev.ColorIndicatorHide();
         s.g_ColorState = 0;
         s.g_ColorValue = 0;
     }

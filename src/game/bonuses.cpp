@@ -37,12 +37,12 @@ void Invert(Game& g) {
     GameState& s = g.s;
     for (auto& column : s.g_Figs[0].Cells)
         for (int16_t& cell : column) cell = cell == 1 ? 0 : 1;
-    g.ev.PlaySoundAt("mInv1", s.g_FigX + 2, s.g_FigY + 2);
+    g.Raise({.kind = EventKind::PlaySoundAt, .slot = SoundSlot::mInv1, .column = s.g_FigX + 2.0, .row = s.g_FigY + 2.0});
     // The first inversion of a figure gains, inverting it back gives the gain back.
     const int32_t amount = s.m_InvSign ? -kInversiaAmount : kInversiaAmount;
     s.m_InvSign = !s.m_InvSign;
     s.score.s_addval(amount);
-    g.ev.FlyingDigits(amount, s.g_FigX, s.g_FigY);
+    g.Raise({.kind = EventKind::FlyingDigits, .column = 1.0 * s.g_FigX, .row = 1.0 * s.g_FigY, .value = amount});
     s.m_LastInvAmount = amount;
     s.g_InversiaBonus = SatAdd(s.g_InversiaBonus, amount);
 }
@@ -59,7 +59,7 @@ void TakeBackFigure(Game& g) {
     last.TakenBack = true;
     ++last.TakeBackCount;
     last.Images[static_cast<size_t>(kTakeBacksPerGame - last.TakeBackCount)] = false;
-    g.ev.RemovedFigureEffectStart(last.Cells, last.X, last.Y);
+    g.Raise({.kind = EventKind::RemovedFigureStart, .column = 1.0 * last.X, .row = 1.0 * last.Y, .cells = last.Cells});
     // Only the figure's own cells go; the rows above stay where they are.
     for (int i = 0; i < 4; ++i)
         for (int j = 0; j < 4; ++j)

@@ -45,12 +45,13 @@ void ResultSequence(Game& g, ResultSteps& r) {
 }  // namespace
 
 bool EndOfGame(Game& g, ResultSteps& results, bool loopRunning) {
-    g.ev.DemoTimerOff();
+    g.Raise({.kind = EventKind::DemoTimerOff});
     results.CloseOtherWindows();
     if (!loopRunning) return false;
     ResultSequence(g, results);
     if (!g_SeriesOn(g)) g.s.g_TrialGameNo = 0;
-    return f_Init(g);
+    f_Init(g);
+    return true;
 }
 
 }  // namespace zembrol

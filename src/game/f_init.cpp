@@ -4,6 +4,7 @@
 
 #include "game/figures.h"
 #include "game/labels.h"
+#include "game/log_kinds.h"
 
 namespace zembrol {
 
@@ -11,12 +12,10 @@ const std::array<const char*, 13> kLevelNames = {
     "End Edition", "DRUM", "DieRect", "Inversia", "Fantom", "ZembNET", "Revanche",
     "Rainbow",     "Miracle", "Zero", "D#D",     "Skin",    "Alpha"};
 
-bool InitGlobals(Game& g) {
-    if (g.s.m_GlobalsReady) return true;
-    if (!g.ev.InitGlobals()) return false;
+void InitGameGlobals(Game& g) {
+    if (g.s.m_GlobalsReady) return;
     for (size_t k = 0; k < kLevelNames.size(); ++k) g.s.LevelName[k] = kLevelNames[k];
     g.s.m_GlobalsReady = true;
-    return true;
 }
 
 bool g_SeriesOn(const Game& g) { return g.cfg.g_Trial && g.s.g_TrialGameNo < 3; }
@@ -26,7 +25,7 @@ namespace {
 // Everything a fresh game (not the next game of a series) sets back to zero.
 void FreshStart(Game& g) {
     GameState& s = g.s;
-    g.ev.DemoStop();
+    g.Raise({.kind = EventKind::DemoStop});
     s.g_MiracleMeter = 0;
     s.g_ChangeBonus = 0;
     s.g_InversiaBonus = 0;
@@ -55,26 +54,28 @@ void FreshStart(Game& g) {
 
 }  // namespace
 
-bool f_Init(Game& g) {
+bool f_InitStart(Game& g) {
     GameState& s = g.s;
-    GameSettings& cfg = g.cfg;
-    g.ev.Log("f_Init()", 5, true);
+    g.Raise({.kind = EventKind::Log, .value = kLogEnter, .flag = true, .text = "f_Init()"});
     if (s.g_Exiting) {
-        g.ev.Log("f_Init()", 10, true);
-        return true;
+        g.Raise({.kind = EventKind::Log, .value = kLogLeave, .flag = true, .text = "f_Init()"});
+        return false;
     }
-    g.ev.TakeBackIndicatorsShow();
+    // The three take-back indicator images show again.
     s.g_LastFig.Images = {true, true, true};
-    g.ev.RecordPlaceLabelsReset();
+    g.Raise({.kind = EventKind::RecordPlaceLabelsReset});
     s.g_LastFig.RowsRemoved = true;
     s.g_LastFig.TakeBackCount = 0;
-    g.ev.RemovedFigureEffectStop();
+    g.Raise({.kind = EventKind::RemovedFigureStop});
 
     g.rng.Randomize();
     s.m_NumKinds = g.rng.Rnd() > 0.5 ? 8 : 7;
+    return true;
+}
 
-    if (!InitGlobals(g)) return false;
-
+void f_InitFinish(Game& g) {
+    GameState& s = g.s;
+    GameSettings& cfg = g.cfg;
     // Every game outside "Sequence" and outside a series draws the seven ordinary
     // figures at random: the user's list is replaced.
     if (!(cfg.gt_CurGameType == 3 || cfg.g_Trial)) {
@@ -82,7 +83,8 @@ bool f_Init(Game& g) {
         cfg.UserSeq.seq_Clear();
         for (uint8_t k = 0; k <= 6; ++k) cfg.UserSeq.PutItem(k);
     }
-    g.ev.BusyTimersStop();
+    // The busy timers of a modal window need no stopping here: a modal window runs
+    // its own loop, which has ended before a game can start.
 
     if (cfg.g_Trial && s.g_TrialGameNo < 3 && s.g_TrialGameNo > 0) {
         // Games 2 and 3 of a series add up into one result: nothing is reset.
@@ -94,16 +96,16 @@ bool f_Init(Game& g) {
     }
 
     m_SetLblCaptions(s);
-    g.ev.DemoResume();
-    g.ev.MusicStart();
-    g.ev.GameCaptionsWrite();
+    g.Raise({.kind = EventKind::DemoResume});
+    g.Raise({.kind = EventKind::MusicStart});
+    // The game-type captions are read from the settings wherever they are shown.
     s.g_ColorWarn = 0;
     s.m_ColorIndicator.visible = false;
-    g.ev.ColorIndicatorHide();
     s.g_ColorState = 0;
     s.g_ColorValue = 0;
-    g.ev.ViewReset();
-    g.ev.PlaySound("mRht1");
+    g.Raise({.kind = EventKind::ViewReset});
+    // Forced: the start sound plays during start-up too.
+    g.Raise({.kind = EventKind::PlaySound, .slot = SoundSlot::mRht1, .flag = true});
     s.m_InvSign = false;
 
     g.rng.Randomize();
@@ -111,7 +113,7 @@ bool f_Init(Game& g) {
     s.lblLevel = "Level # 0";
     s.m_FallCounter = 0;
     s.m_FallDelay = 150;
-    g.ev.RecordPlaceStringsClear();
+    g.Raise({.kind = EventKind::RecordPlaceStringsClear});
 
     for (auto& col : s.g_Pole) col.fill(false);
     for (auto& col : s.m_PoleColor) col.fill(Color4{});
@@ -131,15 +133,20 @@ bool f_Init(Game& g) {
 
     s.g_DropArmed = true;
     s.g_Dropping = false;
-    g.ev.ColorIndicatorHide();
+    s.m_ColorIndicator.visible = false;
 
     s.m_LevelAtLastLanding = 0;
     s.m_MouseLatch = true;
-    g.ev.RecordsNewGame();
-    g.ev.LevelBannerRestart();
+    g.Raise({.kind = EventKind::RecordsNewGame});
+    g.Raise({.kind = EventKind::LevelBannerRestart});
 
-    g.ev.Log("f_Init()", 10, true);
-    return true;
+    g.Raise({.kind = EventKind::Log, .value = kLogLeave, .flag = true, .text = "f_Init()"});
+}
+
+void f_Init(Game& g) {
+    if (!f_InitStart(g)) return;
+    InitGameGlobals(g);
+    f_InitFinish(g);
 }
 
 }  // namespace zembrol

@@ -75,7 +75,7 @@ void g_CheckForZembFig(Game& g) {
 }
 
 void AnnounceNextFigure(Game& g) {
-    if (g.s.g_Figs[1].IsSpecial) g.ev.PlaySoundAtNextFigure("mZemb1");
+    if (g.s.g_Figs[1].IsSpecial) g.Raise({.kind = EventKind::PlaySoundAtNextFigure, .slot = SoundSlot::mZemb1});
 }
 
 void AdvanceQueue(Game& g) {
@@ -84,7 +84,7 @@ void AdvanceQueue(Game& g) {
     SetQueueEntry(g.s.g_Figs[4], ChooseFigure(g));
     g_CheckForZembFig(g);
     const FigureRec& now = g.s.g_Figs[0];
-    if (now.IsSpecial) g.ev.FlyingDigits(now.Price, g.s.g_FigX + 2 * g.rng.Rnd(), g.s.g_FigY);
+    if (now.IsSpecial) g.Raise({.kind = EventKind::FlyingDigits, .column = g.s.g_FigX + 2 * g.rng.Rnd(), .row = 1.0 * g.s.g_FigY, .value = now.Price});
 }
 
 }  // namespace zembrol

@@ -18,6 +18,8 @@ struct Game {
     GameSettings& cfg;
     Rng& rng;
     GameEvents& ev;
+
+    void Raise(const GameEvent& event) { ev.OnGameEvent(event); }
 };
 
 }  // namespace zembrol

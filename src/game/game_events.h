@@ -1,100 +1,89 @@
-// GameEvents: everything the rules make happen outside themselves — sounds, effects,
-// labels of other subsystems, timers, records, the log. The app implements it; tests
-// use a recording fake. Every method has an empty default, so a host overrides only
-// what it has. Queries (…Busy, …Running) default to "no".
+// GameEvent: everything the rules make happen outside themselves — sounds, effects,
+// flying numbers, the main window's blink, the demo player, the records, the log —
+// as one value per consequence. The rules raise events and ask nothing back: what
+// they need to know from outside (is the demo timer on, does a level flight play)
+// is plain state in GameState that its owner keeps current.
+//
+// Who consumes them: the application routes each kind to the one subsystem that
+// owns it (OwnerOf in app/event_router.h); tests record them. A kind added here
+// without an owner does not compile.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <string>
+
+#include "game/sound_slots.h"
 
 namespace zembrol {
 
+enum class EventKind : uint8_t {
+    // --- start-up log and error reports ---------------------------------------------
+    Log,                    // text: message, value: record kind (5 enter, 10 leave, 15 plain), flag: ok
+    ErrorReport,            // text: function, text2: message
+
+    // --- sound slots and the background music -----------------------------------------
+    PlaySound,              // slot, not positioned
+    PlaySoundAt,            // slot at field (column, row): the sound pans with the position
+    PlaySoundAtNextFigure,  // slot at the next-figure display of the current skin
+    MusicStart,             // a game starts: the background music starts
+    MusicPanSweep,          // once per game tick; applied only while the music loops
+
+    // --- effects of the scene -------------------------------------------------------------
+    RowRemovalStart,        // one landing removes rows: RowRemovalAdd follows per row
+    RowRemovalAdd,          // value: the row's index before the landing removed anything
+    RemovedFigureStop,      // a game starts: the taken-back figure's effect stops
+    RemovedFigureStart,     // cells of the taken-back figure, at its landing (column, row)
+    LevelBannerRestart,     // the sliding level banner starts again (when bWalkText)
+    LevelFlightStart,       // the level-change camera flight (when b_AnimateChangeLevel)
+    ViewReset,              // a game starts: random camera start vectors, the default view
+
+    // --- flying numbers and meshes of the 3D view -------------------------------------------
+    FlyingDigits,           // value: an amount (price, Inversia, colour bonus) from (column, row)
+    TimeBonusDigits,        // value: the landing's time bonus, from (column, row)
+    MiracleDigits,          // value: the Miracle meter
+    BlockMeshesRefresh,     // the level changed: the block meshes follow it
+
+    // --- main window ----------------------------------------------------------------------
+    CountLinesBlink,        // value: n = 1..4, the row counter of this removal blinks
+
+    // --- demo player ----------------------------------------------------------------------
+    DemoStop,               // fresh game: demo box up, timer off, the demo-used flag cleared
+    DemoResume,             // game start: the timer runs again when the demo box is down
+    DemoPlanFigure,         // a new figure: the demo player plans it when the box is down
+    DemoTimerOff,           // game over: the timer stops (the box stays as it is)
+
+    // --- records and the record display -----------------------------------------------------
+    RecordPlaceLabelsReset, // the two record-place labels go back to their start height
+    RecordPlaceStringsClear,// the two record-place strings are cleared
+    RecordsNewGame,         // load the record tables and level 0's, refill the display, reset level stats
+    LevelFinished,          // value: the level left; load the next level's table
+    BookLevelStat,          // value: level, flag: at game over
+    RecordDisplayUpdate,    // flag: the level changed
+
+    Count
+};
+
+inline constexpr int kEventKinds = static_cast<int>(EventKind::Count);
+
+struct GameEvent {
+    EventKind kind = EventKind::Log;
+    SoundSlot slot = SoundSlot::mDown1;
+    double column = 0, row = 0;
+    int32_t value = 0;
+    bool flag = false;
+    const char* text = "";
+    const char* text2 = "";
+    std::array<std::array<bool, 4>, 4> cells{};
+};
+
+// The kind's name as written above ("PlaySoundAt"), for logs and tests.
+const char* EventKindName(EventKind kind);
+
+// Where the events go. The application's router and the tests' recorder implement it.
 class GameEvents {
 public:
     virtual ~GameEvents() = default;
-
-    // --- start-up and log -----------------------------------------------------------
-    // The app's one-time initialisation: reads the configuration, builds resources.
-    // Called by f_Init until it first succeeds; false makes f_Init fail.
-    virtual bool InitGlobals() { return true; }
-    // One start-up log record; kind 5 enter, 10 leave, 15 plain.
-    virtual void Log(const std::string& message, int kind, bool ok) { (void)message, (void)kind, (void)ok; }
-
-    // --- sound slots, by slot name ("mRht1", "mDown1", ...) ----------------------------
-    virtual void PlaySound(const char* slot) { (void)slot; }
-    // Positioned at a field column and row (the sound pans with the position).
-    virtual void PlaySoundAt(const char* slot, double column, double row) { (void)slot, (void)column, (void)row; }
-    // Positioned at the next-figure display of the current skin.
-    virtual void PlaySoundAtNextFigure(const char* slot) { (void)slot; }
-    virtual void MusicStart() {}
-    // Once per game tick; the music applies it only while it loops (EnableLoop).
-    virtual void MusicPanSweep() {}
-
-    // --- effects drawn by the frame ------------------------------------------------------
-    // Row removal of one landing: Start once, then Add per row, rows as indexed before removal.
-    virtual void RowRemovalStart() {}
-    virtual void RowRemovalAdd(int row) { (void)row; }
-    virtual void RemovedFigureEffectStop() {}
-    // A taken-back figure spins out of the field: its cells and its landing column and row.
-    virtual void RemovedFigureEffectStart(const std::array<std::array<bool, 4>, 4>& cells, int column, int row) {
-        (void)cells, (void)column, (void)row;
-    }
-    // Points flying up from a field position.
-    virtual void FlyingDigits(int32_t value, double column, double row) { (void)value, (void)column, (void)row; }
-    // The landing's time-bonus digits (they show g_TimeBonusNow).
-    virtual void TimeBonusDigits(int32_t value, double column, double row) { (void)value, (void)column, (void)row; }
-    // The Miracle digits at the meter position of the current skin.
-    virtual void MiracleDigits(int32_t meter) { (void)meter; }
-    // Restart the sliding level banner; the app applies it only when bWalkText is set.
-    virtual void LevelBannerRestart() {}
-    // Start the level-change camera flight; the app applies it only when b_AnimateChangeLevel is set.
-    virtual void LevelFlightStart() {}
-    virtual bool LevelFlightBusy() { return false; }
-    // Refresh the block meshes after a level change.
-    virtual void BlockMeshesRefresh() {}
-    // Random camera start vectors and the default view, at a game start.
-    virtual void ViewReset() {}
-
-    // --- main window -------------------------------------------------------------------
-    // Blink lblCountLines(n) with tmrMigCountLines (started at tick 0 unless it already runs).
-    virtual void CountLinesBlink(int n) { (void)n; }
-    // Show the three take-back indicator images.
-    virtual void TakeBackIndicatorsShow() {}
-    virtual void ColorIndicatorHide() {}
-    // Write the game-type, speed and variant captions.
-    virtual void GameCaptionsWrite() {}
-    // Disable tmrBusy and tmrBusy2.
-    virtual void BusyTimersStop() {}
-
-    // --- demo player ---------------------------------------------------------------------
-    // Fresh game: clear the demo-used flag, uncheck the demo box, stop tmrDemo.
-    virtual void DemoStop() {}
-    // Start tmrDemo when the demo box is checked.
-    virtual void DemoResume() {}
-    // tmrDemo runs: new figures spawn at column 9 instead of the mouse column.
-    virtual bool DemoRunning() { return false; }
-    // When the demo box is checked, let the demo player plan the new figure.
-    virtual void DemoPlanFigure() {}
-    // Game over: switch tmrDemo off (the demo box stays as it is).
-    virtual void DemoTimerOff() {}
-
-    // --- error reports ------------------------------------------------------------------
-    // The error report box: "Function : " function, "Message : " message.
-    virtual void ErrorReport(const std::string& function, const std::string& message) { (void)function, (void)message; }
-
-    // --- records and statistics ------------------------------------------------------------
-    virtual void RecordPlaceLabelsReset() {}
-    virtual void RecordPlaceStringsClear() {}
-    // Game start: load the record tables (and level 0's), refill the record display, reset
-    // the per-level bookkeeping, update the record display, set the view check boxes.
-    virtual void RecordsNewGame() {}
-    // A level was finished inside a landing: record the statistics texts of levelLeft,
-    // load the record table of the new level and refill the record display.
-    virtual void LevelFinished(int levelLeft) { (void)levelLeft; }
-    // Book the per-level statistics of level (at the first landing after a change, or at game over).
-    virtual void BookLevelStat(int level, bool atGameOver) { (void)level, (void)atGameOver; }
-    virtual void RecordDisplayUpdate(bool levelChanged) { (void)levelChanged; }
+    virtual void OnGameEvent(const GameEvent& event) = 0;
 };
 
 }  // namespace zembrol

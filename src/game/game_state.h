@@ -74,6 +74,8 @@ struct GameState {
     bool g_Dropping = false;
     bool g_DropArmed = true;
     bool g_ViewMoving = false;   // a camera move runs; drops wait for it
+    bool cl_Busy = false;        // a level-change flight plays; the game tick waits for it
+    bool tmrDemo = false;        // the demo timer runs: new figures spawn at column 9
     bool g_Exiting = false;
 
     int16_t g_Level = 0;

@@ -17,7 +17,7 @@ std::string gg_GetCaptionForGame(Game& g, int16_t kind) {
         }
         case 3: return g.cfg.g_Trial ? "Trial" : "Simple";
         default:
-            g.ev.ErrorReport("gg_GetCaptionForGame()", "Case Else");
+            g.Raise({.kind = EventKind::ErrorReport, .text = "gg_GetCaptionForGame()", .text2 = "Case Else"});
             return "";
     }
 }

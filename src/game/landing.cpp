@@ -47,16 +47,16 @@ void AdvanceLevel(Game& g) {
     StoreLevelScore(g);
     const int left = s.g_Level;
     ++s.g_Level;
-    g.ev.LevelBannerRestart();
-    g.ev.LevelFlightStart();
+    g.Raise({.kind = EventKind::LevelBannerRestart});
+    g.Raise({.kind = EventKind::LevelFlightStart});
     s.m_LevelCaptionColor = {100, 100, 100};
     s.m_LevelCaptionStep[0] = static_cast<int16_t>(RoundEven(20 * g.rng.Rnd() + 2));
     s.m_LevelCaptionStep[1] = static_cast<int16_t>(RoundEven(20 * g.rng.Rnd()));
     s.m_LevelCaptionStep[2] = static_cast<int16_t>(RoundEven(20 * g.rng.Rnd() + 2));
-    g.ev.LevelFinished(left);
+    g.Raise({.kind = EventKind::LevelFinished, .value = left});
     s.lblLevel = "Level # " + std::to_string(s.g_Level);
     s.m_FallDelay = static_cast<int16_t>(150 - 15 * s.g_Level);
-    g.ev.BlockMeshesRefresh();
+    g.Raise({.kind = EventKind::BlockMeshesRefresh});
 }
 
 int32_t RemoveFullRows(Game& g) {
@@ -70,8 +70,8 @@ int32_t RemoveFullRows(Game& g) {
             --r;
             continue;
         }
-        if (n == 0) g.ev.RowRemovalStart();
-        g.ev.RowRemovalAdd(r - n);  // the row's index before this landing removed anything
+        if (n == 0) g.Raise({.kind = EventKind::RowRemovalStart});
+        g.Raise({.kind = EventKind::RowRemovalAdd, .value = r - n});  // the row's index before this landing removed anything
         ++n;
         for (int rr = r; rr >= 1; --rr)
             for (int c = 0; c <= s.m_PoleMaxX; ++c) {
@@ -92,18 +92,22 @@ int32_t RemoveFullRows(Game& g) {
 
 bool Landing(Game& g) {
     GameState& s = g.s;
-    g.ev.PlaySoundAt(g.rng.Rnd() > 0.5 ? "mDown1" : "mDown2", s.g_FigX + 2, s.g_FigY + 2);
+    g.Raise({.kind = EventKind::PlaySoundAt,
+             .slot = g.rng.Rnd() > 0.5 ? SoundSlot::mDown1 : SoundSlot::mDown2,
+             .column = s.g_FigX + 2.0,
+             .row = s.g_FigY + 2.0});
     Update_Array_Pole(g);
     const int32_t n = RemoveFullRows(g);
     s.m_InvSign = false;
     if (n >= 1) {
-        if (!g.ev.LevelFlightBusy()) g.ev.PlaySoundAt("mDel1", s.g_FigX, s.g_FigY);
+        if (!s.cl_Busy)
+            g.Raise({.kind = EventKind::PlaySoundAt, .slot = SoundSlot::mDel1, .column = 1.0 * s.g_FigX, .row = 1.0 * s.g_FigY});
         const int32_t p = RowPoints(n);
-        g.ev.FlyingDigits(p, s.g_FigX, s.g_FigY);
+        g.Raise({.kind = EventKind::FlyingDigits, .column = 1.0 * s.g_FigX, .row = 1.0 * s.g_FigY, .value = p});
         s.score.s_addval(p);
         // Only a figure standing on filled cells can remove more than 4 rows; it counts as 4.
         const int kind = std::min<int32_t>(n, 4);
-        g.ev.CountLinesBlink(kind);
+        g.Raise({.kind = EventKind::CountLinesBlink, .value = kind});
         s.g_LineKinds[kind - 1] = SatAdd(s.g_LineKinds[kind - 1], 1);
         s.lblCountLines[kind - 1] = CountLinesCaption(kind, s.g_LineKinds[kind - 1], p);
     }
@@ -113,37 +117,40 @@ bool Landing(Game& g) {
     s.m_FallCounter = 0;
     s.g_Dropping = false;
     s.m_ColorTaken = false;
-    g.ev.TimeBonusDigits(s.g_TimeBonusNow, s.g_FigX - 2 * g.rng.Rnd(), s.g_FigY + 2);
-    s.g_FigX = g.ev.DemoRunning() ? kSpawnCol : s.m_MouseCol;
+    g.Raise({.kind = EventKind::TimeBonusDigits,
+             .column = s.g_FigX - 2 * g.rng.Rnd(),
+             .row = s.g_FigY + 2.0,
+             .value = s.g_TimeBonusNow});
+    s.g_FigX = s.tmrDemo ? kSpawnCol : s.m_MouseCol;
     s.g_FigY = 0;
     // The price is booked when the figure lands, not when it comes into play.
     s.g_ZembBonus = SatAdd(s.g_ZembBonus, s.g_Figs[0].Price);
     s.score.s_addval(s.g_Figs[0].Price);
     AdvanceQueue(g);
     PushFromWalls(s, s.g_Figs[0].Cells);
-    g.ev.DemoPlanFigure();
+    g.Raise({.kind = EventKind::DemoPlanFigure});
     g.rng.Randomize();
     AnnounceNextFigure(g);
     s.g_TimeBonus = SatAdd(s.g_TimeBonus, LandingTimeBonus(s.m_FigTicks));
     s.m_FigTicks = 0;
     s.lblScore = std::to_string(s.score.s_getval());
     if (s.g_Level != s.m_LevelAtLastLanding) {
-        g.ev.BookLevelStat(s.m_LevelAtLastLanding, false);
+        g.Raise({.kind = EventKind::BookLevelStat, .value = s.m_LevelAtLastLanding, .flag = false});
         s.m_LevelAtLastLanding = s.g_Level;
-        g.ev.RecordDisplayUpdate(true);
+        g.Raise({.kind = EventKind::RecordDisplayUpdate, .flag = true});
     } else {
-        g.ev.RecordDisplayUpdate(false);
+        g.Raise({.kind = EventKind::RecordDisplayUpdate, .flag = false});
     }
     m_SetLblCaptions(s);
     s.g_FigCount = SatAdd(s.g_FigCount, 1);
-    if (s.g_MiracleMeter > 0) g.ev.MiracleDigits(s.g_MiracleMeter);
+    if (s.g_MiracleMeter > 0) g.Raise({.kind = EventKind::MiracleDigits, .value = s.g_MiracleMeter});
     s.g_MovesTotal = SatAdd(s.g_MovesTotal, s.g_MovesFig);
     s.g_MiracleMeter = 0;
     s.m_LastInvAmount = 0;
     s.m_LastColorAmount = 0;
     s.g_MovesFig = 0;
     if (!GameOver(g)) return false;
-    g.ev.BookLevelStat(s.g_Level, true);
+    g.Raise({.kind = EventKind::BookLevelStat, .value = s.g_Level, .flag = true});
     s.m_ColorTaken = false;
     return true;
 }

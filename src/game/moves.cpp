@@ -59,7 +59,7 @@ void CmdMove(Game& g, int direction) {
 void CmdRotate(Game& g) {
     if (g.s.g_Dropping) return;
     g.s.g_MovesFig = SatAdd(g.s.g_MovesFig, 1);
-    g.ev.PlaySoundAt("mRot1", g.s.g_FigX + 2, g.s.g_FigY + 2);
+    g.Raise({.kind = EventKind::PlaySoundAt, .slot = SoundSlot::mRot1, .column = g.s.g_FigX + 2.0, .row = g.s.g_FigY + 2.0});
     RotateQ(g);
 }
 
@@ -107,7 +107,10 @@ void CmdDrop(Game& g) {
     if (!s.g_Running || s.g_ViewMoving) return;
     if (s.g_DropArmed) {
         s.g_Dropping = true;
-        g.ev.PlaySoundAt(g.rng.Rnd() <= 0.5 ? "mDrop2" : "mDrop1", s.g_FigX + 2, s.g_FigY + 2);
+        g.Raise({.kind = EventKind::PlaySoundAt,
+                 .slot = g.rng.Rnd() <= 0.5 ? SoundSlot::mDrop2 : SoundSlot::mDrop1,
+                 .column = s.g_FigX + 2.0,
+                 .row = s.g_FigY + 2.0});
         s.g_DropArmed = false;
         if (g.cfg.bEnableMiracle) {
             // A drop takes the Miracle meter as points; a cancelled and restarted drop takes it again.

@@ -18,7 +18,7 @@ bool GameTick(Game& g) {
         s.m_FigTicks = SatAdd(s.m_FigTicks, 1);
     }
     if (g.cfg.bEnableMiracle) MiracleTick(g);
-    g.ev.MusicPanSweep();
+    g.Raise({.kind = EventKind::MusicPanSweep});
     if (!s.g_Dropping && s.m_FallCounter < s.m_FallDelay) return false;
     if (s.m_DropWait < s.g_FallSpeed) {
         ++s.m_DropWait;

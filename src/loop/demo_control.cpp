@@ -9,7 +9,7 @@ namespace zembrol {
 
 namespace {
 void TimerOn(Session& s) {
-    s.demo.tmrDemo = true;
+    s.state.tmrDemo = true;
     s.demo.lastFire = s.clock.NowMs();
 }
 }  // namespace
@@ -17,7 +17,7 @@ void TimerOn(Session& s) {
 void chkDemo_Click(Session& s, bool pressed) {
     s.demo.chkDemo = pressed;
     if (!pressed) {
-        s.demo.tmrDemo = false;
+        s.state.tmrDemo = false;
         return;
     }
     TimerOn(s);
@@ -49,7 +49,7 @@ void tmrDemo_Timer(Session& s) {
 }
 
 void DemoTimerPump(Session& s) {
-    if (!s.demo.tmrDemo) return;
+    if (!s.state.tmrDemo) return;
     const int64_t now = s.clock.NowMs();
     if (now - s.demo.lastFire < kDemoTimerMs) return;
     // A late timer ticks once, however late: ticks never pile up.
@@ -58,28 +58,31 @@ void DemoTimerPump(Session& s) {
 }
 
 void DemoSpeedKey(Session& s, int key) {
-    if (!s.demo.tmrDemo || key < 1 || key > 3) return;
+    if (!s.state.tmrDemo || key < 1 || key > 3) return;
     static constexpr int16_t kSpeeds[] = {0, 2, 5};
     s.demo.player.dem1_SetSpeed(kSpeeds[key - 1]);
     s.state.lblScore = "Demo" + std::to_string(key);
 }
 
-void DemoOnFreshGame(Session& s) {
-    s.demo.demoUsed = false;
-    s.demo.chkDemo = false;
-    s.demo.tmrDemo = false;
+bool DemoOnGameEvent(Session& s, const GameEvent& e) {
+    switch (e.kind) {
+        case EventKind::DemoStop:
+            s.demo.demoUsed = false;
+            s.demo.chkDemo = false;
+            s.state.tmrDemo = false;
+            return true;
+        case EventKind::DemoResume:
+            if (s.demo.chkDemo) TimerOn(s);
+            return true;
+        case EventKind::DemoPlanFigure:
+            if (s.demo.chkDemo) s.demo.player.dem_Init(s.game);
+            return true;
+        case EventKind::DemoTimerOff:
+            s.state.tmrDemo = false;
+            return true;
+        default:
+            return false;
+    }
 }
-
-void DemoOnGameStart(Session& s) {
-    if (s.demo.chkDemo) TimerOn(s);
-}
-
-bool DemoTimerRunning(const Session& s) { return s.demo.tmrDemo; }
-
-void DemoOnNewFigure(Session& s) {
-    if (s.demo.chkDemo) s.demo.player.dem_Init(s.game);
-}
-
-void DemoOnGameOver(Session& s) { s.demo.tmrDemo = false; }
 
 }  // namespace zembrol

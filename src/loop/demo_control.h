@@ -2,13 +2,13 @@
 // one command every 5 ms while the game runs and no drop is under way), the
 // demo-played flag the record entry reads, and the keys 1, 2, 3 for its speed.
 //
-// The rules reach it through GameEvents (DemoStop, DemoResume, DemoRunning,
-// DemoPlanFigure, DemoTimerOff); whoever implements GameEvents forwards those to the
-// Demo* functions below.
+// The rules reach it through their demo events, and read whether the timer runs
+// from GameState::tmrDemo, which only this file changes.
 #pragma once
 
 #include <cstdint>
 
+#include "game/game_events.h"
 #include "loop/cls_demo3.h"
 
 namespace zembrol {
@@ -20,7 +20,6 @@ inline constexpr int kDemoTimerMs = 5;
 struct DemoControl {
     clsDemo3 player;
     bool chkDemo = false;    // the demo box is pressed
-    bool tmrDemo = false;    // the demo timer runs
     bool demoUsed = false;   // the demo played in this game: records go under "Computer"
     int64_t lastFire = 0;    // clock time of the timer's last tick
 };
@@ -35,26 +34,20 @@ void DemoTimerPump(Session& s);
 // Keys 1, 2, 3 (key = 1..3): speeds 0, 2, 5, only while the demo timer runs.
 void DemoSpeedKey(Session& s, int key);
 
-// GameEvents forwarding.
-void DemoOnFreshGame(Session& s);     // DemoStop
-void DemoOnGameStart(Session& s);     // DemoResume
-bool DemoTimerRunning(const Session& s);   // DemoRunning
-void DemoOnNewFigure(Session& s);     // DemoPlanFigure
-void DemoOnGameOver(Session& s);      // DemoTimerOff
+// The demo's events of the rules (DemoStop, DemoResume, DemoPlanFigure, DemoTimerOff),
+// handled for the session's demo player. False for an event that is not the demo's.
+bool DemoOnGameEvent(Session& s, const GameEvent& e);
 
-// Any GameEvents implementation (the application's, a test's) with the demo's
-// hooks forwarded to the session it names.
+// Any GameEvents implementation (a test's recorder, a benchmark's sink) with the
+// demo's events handled for the session it names, as the application routes them.
 template <class Events>
-class ForwardDemoEvents : public Events {
+class WithDemoEvents : public Events {
 public:
-    void DemoStop() override { DemoOnFreshGame(DemoSession()); }
-    void DemoResume() override { DemoOnGameStart(DemoSession()); }
-    bool DemoRunning() override { return DemoTimerRunning(DemoSession()); }
-    void DemoPlanFigure() override { DemoOnNewFigure(DemoSession()); }
-    void DemoTimerOff() override { DemoOnGameOver(DemoSession()); }
-
-protected:
-    virtual Session& DemoSession() = 0;
+    Session* demoSession = nullptr;
+    void OnGameEvent(const GameEvent& e) override {
+        if (demoSession && DemoOnGameEvent(*demoSession, e)) return;
+        Events::OnGameEvent(e);
+    }
 };
 
 }  // namespace zembrol

@@ -30,7 +30,7 @@ int m_ReadMouse(const Session& s) {
 
 PassEnd GamePass(Session& s) {
     if (!s.loop.running) return PassEnd::Stopped;
-    if (s.events.LevelFlightBusy() || !s.state.g_Running) {
+    if (s.state.cl_Busy || !s.state.g_Running) {
         s.clock.SleepMs(20);
         return PassEnd::Idle;
     }
@@ -51,8 +51,10 @@ PassEnd GamePass(Session& s) {
 PassEnd LoopPass(Session& s, const std::function<void(Session&)>& drawFrame) {
     if (!s.loop.running) return PassEnd::Stopped;
     m_MouseButtons(s, m_ReadMouse(s));
-    // The frame computes the ghost it draws.
+    // The frame computes the ghost it draws, and the pass advances what the frame
+    // shows (the camera move that drops wait for, the effects) whether it draws or not.
     CalcFantom(s.state);
+    if (s.advanceFrame) s.advanceFrame(s.state);
     if (drawFrame) drawFrame(s);
     return GamePass(s);
 }

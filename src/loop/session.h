@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "game/end_of_game.h"
 #include "game/game.h"
@@ -44,6 +45,10 @@ public:
     DemoControl demo;
     // The records and result windows EndOfGame works with; none: every score misses the table.
     ResultSteps* results = nullptr;
+    // What one pass advances besides the game, drawn or not: the camera move, the
+    // effects, the music's fade (the application's effects and sound). None in the
+    // rules' own tests.
+    std::function<void(GameState&)> advanceFrame;
     Game game;   // the rules' handles onto the members above
 };
 

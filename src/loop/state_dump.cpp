@@ -153,7 +153,7 @@ std::string DumpState(const Session& ses) {
     j.Key("demo");
     j.Open('{');
     j.Flag("chkDemo", ses.demo.chkDemo);
-    j.Flag("tmrDemo", ses.demo.tmrDemo);
+    j.Flag("tmrDemo", ses.state.tmrDemo);
     j.Flag("demoUsed", ses.demo.demoUsed);
     j.Num("speed", d.Speed());
     j.Num("targetRotation", d.TargetRotation());

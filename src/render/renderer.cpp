@@ -261,7 +261,7 @@ void Renderer::DrawWithChosenLights(const GlMesh& mesh, std::vector<Instance>& i
 
 void Renderer::DrawCellBatch(const Settings& settings, std::vector<Instance>& cells, const CellSet* solid) {
     ChooseInstanceLights(cells, kCellRadius);
-    if (!settings.bDetLevel || blendOn_ || getenv("ZNOFACES")) {
+    if (!settings.bDetLevel || blendOn_) {
         DrawChosen(CellMesh(settings), cells);
         return;
     }

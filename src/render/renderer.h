@@ -20,7 +20,7 @@
 #include <memory>
 #include <string>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "game/game_state.h"
 #include "game/rng.h"
 #include "platform/image.h"

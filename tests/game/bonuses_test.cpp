@@ -188,7 +188,7 @@ TEST_F(TakeBackTest, ThreeTakeBacksAGameEachHidingOneImage) {
             for (int y : {28, 29}) s.g_Pole[x][y] = false;
     }
     EXPECT_EQ(s.g_LastFig.Images, (std::array<bool, 3>{false, false, false}));
-    EXPECT_EQ(ev.Matching("RemovedFigureEffectStart").size(), 3u);
+    EXPECT_EQ(ev.Matching("RemovedFigureStart").size(), 3u);
 }
 
 TEST_F(TakeBackTest, ImagesGoTwoOneZeroAndRowsAboveStay) {
@@ -197,7 +197,7 @@ TEST_F(TakeBackTest, ImagesGoTwoOneZeroAndRowsAboveStay) {
     TakeBackFigure(g);
     EXPECT_EQ(s.g_LastFig.Images, (std::array<bool, 3>{true, true, false}));
     EXPECT_TRUE(s.g_Pole[9][25]);
-    EXPECT_EQ(ev.Matching("RemovedFigureEffectStart").size(), 1u);
+    EXPECT_EQ(ev.Matching("RemovedFigureStart").size(), 1u);
 }
 
 TEST_F(TakeBackTest, NothingToTakeBackAfterALandingThatRemovedRows) {

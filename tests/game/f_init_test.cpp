@@ -33,7 +33,7 @@ protected:
 
 TEST_F(FInitTest, AFreshStartClearsTheFieldAndTheResult) {
     Dirty();
-    ASSERT_TRUE(f_Init(g));
+    f_Init(g);
     for (int x = 0; x < kPoleCols; ++x)
         for (int y = 0; y < kPoleRows; ++y) {
             ASSERT_FALSE(s.g_Pole[x][y]);
@@ -69,22 +69,23 @@ TEST_F(FInitTest, AFreshStartClearsTheFieldAndTheResult) {
     EXPECT_EQ(ev.Matching("PlaySound "), std::vector<std::string>{"PlaySound mRht1"});
 }
 
-TEST_F(FInitTest, InitGlobalsRunsUntilItFirstSucceeds) {
-    ev.initGlobalsResult = false;
+TEST_F(FInitTest, TheFirstStartLeavesRoomForTheApplicationsInitialisation) {
     Dirty();
-    EXPECT_FALSE(f_Init(g));
-    EXPECT_EQ(s.score.s_getval(), 9000);  // nothing else happens
-    EXPECT_TRUE(ev.Matching("Log f_Init() 10").empty());
-    ev.initGlobalsResult = true;
-    EXPECT_TRUE(f_Init(g));
-    EXPECT_TRUE(f_Init(g));
-    EXPECT_EQ(ev.Matching("InitGlobals").size(), 2u);
+    ASSERT_TRUE(f_InitStart(g));
+    // Up to here nothing of the game has changed: a failed initialisation stops with it.
+    EXPECT_EQ(s.score.s_getval(), 9000);
+    EXPECT_EQ(ev.calls, (std::vector<std::string>{"Log f_Init() 5 1", "RecordPlaceLabelsReset", "RemovedFigureStop"}));
+    InitGameGlobals(g);
+    f_InitFinish(g);
+    EXPECT_EQ(s.score.s_getval(), 0);
+    EXPECT_EQ(s.LevelName[3], "Inversia");
+    EXPECT_EQ(ev.calls.back(), "Log f_Init() 10 1");
 }
 
 TEST_F(FInitTest, WhileExitingItOnlyLogs) {
     s.g_Exiting = true;
     Dirty();
-    EXPECT_TRUE(f_Init(g));
+    f_Init(g);
     EXPECT_EQ(ev.calls, (std::vector<std::string>{"Log f_Init() 5 1", "Log f_Init() 10 1"}));
     EXPECT_EQ(s.score.s_getval(), 9000);
 }
@@ -115,7 +116,7 @@ TEST_F(FInitTest, ASeriesPlaysSequenceClassicMainWithOneRunningResult) {
     for (uint8_t k : {2, 2, 6}) cfg.UserSeq.PutItem(k);
     s.g_TrialGameNo = 0;
     Dirty();
-    ASSERT_TRUE(f_Init(g));
+    f_Init(g);
     EXPECT_EQ(s.g_TrialGameNo, 1);
     EXPECT_EQ(cfg.gt_CurGameType, 3);
     EXPECT_FALSE(cfg.bRandomSeq);

@@ -37,7 +37,7 @@ protected:
 TEST_F(FieldInvariantTest, RandomPlayNeverFillsTheMargins) {
     std::mt19937 player(99);
     cfg.gt_CurGameType = 1;
-    ASSERT_TRUE(f_Init(g));
+    f_Init(g);
     int landings = 0, games = 0;
     for (int step = 0; step < 300000 && games < 40; ++step) {
         switch (player() % 8) {
@@ -62,7 +62,7 @@ TEST_F(FieldInvariantTest, RandomPlayNeverFillsTheMargins) {
         ASSERT_NO_FATAL_FAILURE(ExpectMarginsEmpty()) << "landing " << landings;
         if (over) {
             ++games;
-            ASSERT_TRUE(f_Init(g));
+            f_Init(g);
         }
     }
     EXPECT_GT(landings, 300);

@@ -166,7 +166,7 @@ TEST_F(LandingTest, CountersMoveAndTheNextFigureSpawnsAtTheMouseColumn) {
 }
 
 TEST_F(LandingTest, DemoPlayStartsNewFiguresAtColumnNine) {
-    ev.demoRunning = true;
+    s.tmrDemo = true;
     s.m_MouseCol = 4;
     Running(kSquare, 9, 27);
     Landing(g);
@@ -194,7 +194,7 @@ TEST_F(LandingTest, TheLandingRunsItsStepsInOrder) {
 }
 
 TEST_F(LandingTest, NoRowSoundWhileTheLevelFlightPlays) {
-    ev.flightBusy = true;
+    s.cl_Busy = true;
     Row(30, kGapAt18);
     BarInColumn18(30);
     Landing(g);

@@ -15,28 +15,19 @@ namespace {
 
 constexpr std::string_view kSquare = "0000011001100000";   // box columns 1..2, rows 1..2
 
-// Forwards the demo's events to the session, as the application does.
-class DemoEvents : public ForwardDemoEvents<RecordingEvents> {
-public:
-    Session* s = nullptr;
-
-protected:
-    Session& DemoSession() override { return *s; }
-};
-
 class DemoTest : public ::testing::Test {
 protected:
     GameSettings cfg;
     Rng rng{1};
-    DemoEvents ev;
+    WithDemoEvents<RecordingEvents> ev;
     VirtualClock clock;
     Session session{cfg, rng, ev, clock};
     GameState& s = session.state;
     clsDemo3& demo = session.demo.player;
 
     void SetUp() override {
-        ev.s = &session;
-        ASSERT_TRUE(f_Init(session.game));
+        ev.demoSession = &session;
+        f_Init(session.game);
         s.g_ColorState = 0;
     }
     void Figure(std::string_view mask, int x = kSpawnCol, int y = 0) {

@@ -43,11 +43,11 @@ TEST_F(LoopPassTest, PausedOrFlyingPassesSleepAndAdvanceNothing) {
     EXPECT_EQ(GamePass(session), PassEnd::Idle);
     EXPECT_EQ(clock.NowMs() - t0, 20);
     s.g_Running = true;
-    ev.flightBusy = true;
+    s.cl_Busy = true;
     EXPECT_EQ(GamePass(session), PassEnd::Idle);
     EXPECT_EQ(s.m_FallCounter, 10);
     EXPECT_EQ(s.m_FigTicks, 10);
-    ev.flightBusy = false;
+    s.cl_Busy = false;
     EXPECT_EQ(GamePass(session), PassEnd::Ticked);
     EXPECT_EQ(s.m_FallCounter, 11);
 }
@@ -72,16 +72,4 @@ TEST_F(LoopPassTest, GameOverStartsTheNextGame) {
     EXPECT_FALSE(s.g_Pole[10][5]);
     EXPECT_TRUE(s.g_Running);
     EXPECT_EQ(ev.Matching("BookLevelStat"), std::vector<std::string>{"BookLevelStat 0 1"});
-}
-
-TEST_F(LoopPassTest, TheLoopEndsWhenTheNextGameCannotStart) {
-    for (int r = 1; r <= 30; ++r) s.g_Pole[10][r] = s.g_Pole[11][r] = true;
-    Figure(kBar, 5, 27);
-    s.m_FallDelay = 0;
-    s.m_GlobalsReady = false;  // the next f_Init calls InitGlobals again
-    ev.initGlobalsResult = false;
-    EXPECT_EQ(HeadlessPass(session), PassEnd::Stopped);
-    EXPECT_FALSE(session.loop.running);
-    EXPECT_FALSE(session.loop.loopAgain);
-    EXPECT_EQ(HeadlessPass(session), PassEnd::Stopped);
 }

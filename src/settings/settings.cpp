@@ -1,5 +1,5 @@
 // Default file names of the settings.
-#include "app/settings.h"
+#include "settings/settings.h"
 
 namespace zembrol {
 

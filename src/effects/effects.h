@@ -1,0 +1,66 @@
+// Effects: the scene's effects and the camera as plain state that advances once per
+// loop pass, drawn or not — the row removal (g_Del), the taken-back figure
+// (m_RemoveFig), the camera's resting view with its move (m_MoveScript) and the
+// view each frame is drawn from. A headless run and a window run of the same seed
+// and inputs therefore play the same game: what the rules read (g_ViewMoving,
+// cl_Busy) changes pass by pass in both.
+//
+// Who calls it: the application routes the effect events of the rules here
+// (OnGameEvent), starts view presets from keys and buttons, and calls AdvanceFrame
+// at the start of each pass; the renderer reads the state to draw it.
+#pragma once
+
+#include "effects/camera.h"
+#include "effects/cls_del.h"
+#include "effects/cls_remove_fig.h"
+#include "effects/move_script.h"
+#include "game/game_events.h"
+
+namespace zembrol {
+
+class Rng;
+struct GameState;
+struct Settings;
+
+// The view one frame is drawn from: eye, look-at point, up vector, field of view.
+struct FrameView {
+    Vec3 eye, lookAt, up{0, -1, 0};
+    float fov = 0;
+};
+
+class Effects {
+public:
+    // `looks` is the cosmetic generator (never the game's): the random view presets draw from it.
+    Effects(const Settings& settings, Rng& looks);
+
+    // The effect events of the rules; false for an event that is not the effects'.
+    bool OnGameEvent(const GameEvent& e);
+    // One pass: the camera move and the effects step once.
+    void AdvanceFrame(GameState& s);
+    // F1..F7 and the main-view button: move from the resting view to preset 1..7.
+    void StartViewPreset(int preset, GameState& s);
+
+    const FrameView& View() const { return g_View; }
+    const CameraView& Resting() const { return g_Rest; }
+    const CameraView& Home() const { return g_Home; }
+    const clsDel& Del() const { return g_Del; }
+    const clsRemoveFig& RemoveFig() const { return m_RemoveFig; }
+    // The rules asked for a banner restart / level flight since the last call (the
+    // effects that play them arrive with their drawing).
+    int LevelBannerRestarts() const { return bannerRestarts_; }
+    int LevelFlightsAsked() const { return flightsAsked_; }
+
+private:
+    const Settings& settings_;
+    Rng& looks_;
+    CameraView g_Home;        // set once, the whole field straight on
+    CameraView g_Rest;        // g_Eye, g_LookAt, g_ViewAngle
+    FrameView g_View;         // what the frame is drawn from
+    clsMoveScript m_MoveScript;
+    clsDel g_Del;
+    clsRemoveFig m_RemoveFig;
+    int bannerRestarts_ = 0;
+    int flightsAsked_ = 0;
+};
+
+}  // namespace zembrol
