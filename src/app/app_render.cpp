@@ -98,6 +98,7 @@ void App::RunFrames() {
         // does not tick. Otherwise the game plays its passes back to back.
         if (scripted) {
             CalcFantom(s.state);
+            effects_.AdvanceFrame(s.state);
             draw(s);
         } else {
             LoopPass(s, draw);

@@ -119,6 +119,8 @@ void App::RunModal(const std::function<bool(DialogKey)>& frame) {
             Form_QueryUnload();
             return;
         }
+        // The scene stays alive under the window: its camera and effects go on.
+        effects_.AdvanceFrame(session_->state);
         m_DrawFrame();
         platform::Sleep(20);
     }

@@ -65,6 +65,8 @@ std::string DumpState(const Session& ses) {
     j.Flag("g_Running", s.g_Running);
     j.Flag("g_Dropping", s.g_Dropping);
     j.Flag("g_DropArmed", s.g_DropArmed);
+    j.Flag("g_ViewMoving", s.g_ViewMoving);
+    j.Flag("cl_Busy", s.cl_Busy);
     j.Num("gt_CurGameType", c.gt_CurGameType);
     j.Num("g_Speed", c.g_Speed);
     j.Flag("g_Trial", c.g_Trial);

@@ -16,3 +16,10 @@ grep -q "line 2" <<<"$err" || fail "the error does not name line 2: $err"
 expect_exit 2 "$ZEMBROL" --headless --root "$root" --script "$WORK/missing.txt"
 # The run still closes properly: the log ends with the end banner.
 tail -1 "$root/data/Load_$HOST.log" | grep -q "    End$" || fail "no end banner after a script"
+# A camera key: the 60-pass move holds drops back, then they work again.
+"$ZEMBROL" --headless --seed 1 --root "$root" --script "$(dirname "$0")/../loop/scripts/camera_then_drop.txt" > "$WORK/cam.json"
+[[ "$(sed -n 1p "$WORK/cam.json" | grep -o '"g_ViewMoving":[a-z]*,"cl_Busy":[a-z]*' )" == '"g_ViewMoving":true,"cl_Busy":false' ]] \
+  || fail "the move did not run 59 passes: $(head -c 300 "$WORK/cam.json")"
+grep -q '"g_Dropping":false' <(sed -n 1p "$WORK/cam.json") || fail "a drop started during the camera move"
+sed -n 2p "$WORK/cam.json" | grep -q '"g_Dropping":true,"g_DropArmed":false,"g_ViewMoving":false' \
+  || fail "no drop after the camera move: $(sed -n 2p "$WORK/cam.json" | head -c 300)"
