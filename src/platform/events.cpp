@@ -38,7 +38,7 @@ PumpResult PumpEvents(uint32_t mainWindowId, const std::function<void(const Inpu
         bool uiMouse = false, uiKeys = false;
         if (ImGuiLayerActive()) {
             ImGui_ImplSDL2_ProcessEvent(&ev);
-            uiMouse = ImGui::GetIO().WantCaptureMouse;
+            uiMouse = UiTakesMouseButtons();
             uiKeys = ImGui::GetIO().WantTextInput;
         }
         switch (ev.type) {

@@ -36,6 +36,12 @@ void BuildFont(const std::string& file, float size) {
 
 bool ImGuiLayerActive() { return g_active; }
 
+bool UiTakesMouseButtons() {
+    if (!g_active) return false;
+    return ImGui::IsAnyItemHovered() || ImGui::IsAnyItemActive() ||
+           ImGui::IsPopupOpen("", ImGuiPopupFlags_AnyPopupId | ImGuiPopupFlags_AnyPopupLevel);
+}
+
 uintptr_t CreateUiTexture(const RgbaImage& image) {
     if (image.width <= 0 || image.height <= 0) return 0;
     GLuint tex = 0;

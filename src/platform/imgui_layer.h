@@ -59,5 +59,10 @@ void DestroyUiTexture(uintptr_t texture);
 
 // True while the layer is active: the event pump hands it every event.
 bool ImGuiLayerActive();
+// A mouse button pressed now belongs to the UI: the pointer is over one of its
+// controls, one of them is being used, or a popup or modal window is open. The
+// main window's panel covers the whole window, so ImGui's own "wants the mouse"
+// is always set and cannot tell a click on a button from a click on the 3D view.
+bool UiTakesMouseButtons();
 
 }  // namespace zembrol::platform

@@ -48,6 +48,20 @@ close_game_window "$PID" "$LOG"
 [[ "$(field g_Running)" == true ]] || fail "the game should run"
 grep -q "^bCW=" "$(dirname "$LOG")/set/${HOST}1.ini" || fail "settings not saved at close"
 
+# The mouse over the 3D view, pressed through X: the left button rotates twice (one
+# command per click), the right button drops, and the figure lands.
+start_game mouse
+xdotool mousemove --window "$WIN" 190 300
+sleep 0.3
+for button in 1 1 3; do
+  xdotool mousedown "$button"; sleep 0.15; xdotool mouseup "$button"; sleep 0.15
+done
+sleep 1.5
+xdotool mousemove 1270 1015
+close_game_window "$PID" "$LOG"
+[[ "$(field g_FigCount)" == 1 ]] || fail "the right button did not drop the figure (g_FigCount $(field g_FigCount))"
+[[ "$(field g_MovesTotal)" -ge 2 ]] || fail "the left button did not rotate twice (g_MovesTotal $(field g_MovesTotal))"
+
 # Esc pauses (and minimises); the game state says so.
 start_game pause
 xdotool key --window "$WIN" Escape
