@@ -28,6 +28,11 @@ bool Blank(const std::string& t) { return t.find_first_not_of(" \t") == std::str
 
 }  // namespace
 
+bool AcceptEmptyName(const std::string& question) {
+    return ShowBox(question, platform::BoxIcon::Question, platform::BoxButtons::YesNoCancel,
+                   platform::BoxAnswer::Cancel) == platform::BoxAnswer::Yes;
+}
+
 RecordEntry ScriptedResultWindows::ShowRecordEntry(const std::string& offered, bool demoPlayed) {
     RecordEntry e;
     e.name = demoPlayed ? kComputerName : offered;
@@ -35,10 +40,8 @@ RecordEntry ScriptedResultWindows::ShowRecordEntry(const std::string& offered, b
                                           platform::BoxButtons::OkCancel, platform::BoxAnswer::Ok);
     e.cancelled = a != platform::BoxAnswer::Ok;
     // An empty name is taken only when the player says so; otherwise the window would
-    // stay open, and a scripted run has nobody to type: it cancels.
-    if (!e.cancelled && Blank(e.name))
-        e.cancelled = ShowBox("Empt", platform::BoxIcon::Question, platform::BoxButtons::YesNo,
-                              platform::BoxAnswer::No) != platform::BoxAnswer::Yes;
+    // stay open, and a scripted run has nobody to type: "no" and "cancel" cancel.
+    if (!e.cancelled && Blank(e.name)) e.cancelled = !AcceptEmptyName("Empt");
     return e;
 }
 

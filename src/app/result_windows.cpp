@@ -32,10 +32,9 @@ RecordEntry AppResultWindows::ShowRecordEntry(const std::string& offered, bool d
             return choice != RecordEntryChoice::None;
         });
         if (choice != RecordEntryChoice::Ok) return entry;  // cancelled
-        // An empty name is kept only when the player says so; otherwise the window stays.
-        confirmed = !Blank(d.name) ||
-                    ShowBox(lang.ini_GetParam("fEName", "Empt"), platform::BoxIcon::Question,
-                            platform::BoxButtons::YesNo, platform::BoxAnswer::No) == platform::BoxAnswer::Yes;
+        // An empty name is kept only when the player says so; otherwise the window opens
+        // again with the focus in the name field.
+        confirmed = !Blank(d.name) || AcceptEmptyName(lang.ini_GetParam("fEName", "Empt"));
     }
     entry.cancelled = false;
     entry.name = d.name;
