@@ -10,6 +10,7 @@
 #include "platform/profile.h"
 #include "platform/shell.h"
 #include "stats/game_record.h"
+#include "stats/result_mail.h"
 
 namespace zembrol {
 
@@ -130,7 +131,9 @@ void AppResults::SendResult() {
     const std::string addrFile = app_.Paths().root + "/addr.txt";
     const std::optional<std::string> addr = platform::ReadFile(addrFile);
     std::string address = addr ? addr->substr(0, addr->find_first_of("\r\n")) : "";
-    if (address.empty() || !platform::OpenWithDesktop("mailto:" + address + "?subject=Zembrol result&body=" + g_ResultText))
+    const size_t first = address.find_first_not_of(" \t"), last = address.find_last_not_of(" \t");
+    address = first == std::string::npos ? std::string() : address.substr(first, last - first + 1);
+    if (address.empty() || !platform::OpenWithDesktop(ResultMailLink(address, g_ResultText)))
         g_ErrorReport("Не удалось прочитать файл, содержащий адрес отправки результата - " + app_.Paths().root + "\\addr.txt",
                       "End Of Game", ErrorInfo{});
 }
