@@ -15,6 +15,23 @@ log="$root/data/Load_$HOST.log"
 close_game_window $! "$log"
 expect_in_order "$log" "XPIXELSPERINCH=120" "__Initialization is complete!" "f_CloseLog()"
 
+# At 144 dots per inch the window grows to 1200 x 900; the saved position of the
+# shipped settings would push it past the right edge of a 1280 px screen: it is
+# kept inside the screen instead.
+root="$(make_root ok144)"
+log="$root/data/Load_$HOST.log"
+"$ZEMBROL" --root "$root" --dpi 144 --answer ok > "$WORK/out144.txt" 2>&1 &
+pid=$!
+for _ in $(seq 300); do grep -q "DirectInput8 created" "$log" 2>/dev/null && break; sleep 0.1; done
+win="$(xdotool search --sync --pid "$pid" --name '^Zembrol$' | head -1)"
+sleep 0.3
+eval "$(xdotool getwindowgeometry --shell "$win")"
+read -r screen_w screen_h <<<"$(xdotool getdisplaygeometry)"
+echo "main window at 144 dpi: ${WIDTH}x${HEIGHT} at ${X},${Y} on ${screen_w}x${screen_h}"
+(( X >= 0 && Y >= 0 && X + WIDTH <= screen_w && Y + HEIGHT <= screen_h )) || {
+  kill "$pid"; fail "the main window (${WIDTH}x${HEIGHT} at ${X},${Y}) leaves the ${screen_w}x${screen_h} screen"; }
+close_game_window "$pid" "$log"
+
 # Without scripted answers the question is the game's own box on the desktop: Enter
 # takes its default button, Cancel, and the game ends as before. At 144 dots per inch
 # the box grows with the desktop but stays narrower than the screen (the system's box
