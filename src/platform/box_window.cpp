@@ -179,11 +179,14 @@ bool ShowBoxWindow(const std::string& title, const std::string& text, BoxWindowI
         }
         SDL_Event ev;
         if (!SDL_WaitEventTimeout(&ev, 100)) continue;
-        // The box is modal: every key answers it, whichever window has the focus.
+        // The box is modal: every key answers it, whichever window has the focus; a key
+        // still held from the window that asked (auto-repeat) does not.
         if (ev.type == SDL_QUIT ||
             (ev.type == SDL_WINDOWEVENT && ev.window.windowID == id && ev.window.event == SDL_WINDOWEVENT_CLOSE)) {
             *answer = escapeAnswer;
             done = true;
+        } else if (ev.type == SDL_KEYDOWN && ev.key.repeat) {
+            continue;
         } else if (ev.type == SDL_KEYDOWN && (ev.key.keysym.sym == SDLK_RETURN || ev.key.keysym.sym == SDLK_KP_ENTER)) {
             *answer = defaultAnswer;
             done = true;
