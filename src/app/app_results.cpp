@@ -10,6 +10,7 @@
 #include "platform/profile.h"
 #include "platform/shell.h"
 #include "stats/game_record.h"
+#include "stats/result_mail.h"
 
 namespace zembrol {
 
@@ -28,6 +29,11 @@ bool Blank(const std::string& t) { return t.find_first_not_of(" \t") == std::str
 
 }  // namespace
 
+bool AcceptEmptyName(const std::string& question) {
+    return ShowBox(question, platform::BoxIcon::Question, platform::BoxButtons::YesNoCancel,
+                   platform::BoxAnswer::Cancel) == platform::BoxAnswer::Yes;
+}
+
 RecordEntry ScriptedResultWindows::ShowRecordEntry(const std::string& offered, bool demoPlayed) {
     RecordEntry e;
     e.name = demoPlayed ? kComputerName : offered;
@@ -35,10 +41,8 @@ RecordEntry ScriptedResultWindows::ShowRecordEntry(const std::string& offered, b
                                           platform::BoxButtons::OkCancel, platform::BoxAnswer::Ok);
     e.cancelled = a != platform::BoxAnswer::Ok;
     // An empty name is taken only when the player says so; otherwise the window would
-    // stay open, and a scripted run has nobody to type: it cancels.
-    if (!e.cancelled && Blank(e.name))
-        e.cancelled = ShowBox("Empt", platform::BoxIcon::Question, platform::BoxButtons::YesNo,
-                              platform::BoxAnswer::No) != platform::BoxAnswer::Yes;
+    // stay open, and a scripted run has nobody to type: "no" and "cancel" cancel.
+    if (!e.cancelled && Blank(e.name)) e.cancelled = !AcceptEmptyName("Empt");
     return e;
 }
 
@@ -141,7 +145,9 @@ void AppResults::SendResult() {
     const std::string addrFile = app_.Paths().root + "/addr.txt";
     const std::optional<std::string> addr = platform::ReadFile(addrFile);
     std::string address = addr ? addr->substr(0, addr->find_first_of("\r\n")) : "";
-    if (address.empty() || !platform::OpenWithDesktop("mailto:" + address + "?subject=Zembrol result&body=" + g_ResultText))
+    const size_t first = address.find_first_not_of(" \t"), last = address.find_last_not_of(" \t");
+    address = first == std::string::npos ? std::string() : address.substr(first, last - first + 1);
+    if (address.empty() || !platform::OpenWithDesktop(ResultMailLink(address, g_ResultText)))
         g_ErrorReport("Не удалось прочитать файл, содержащий адрес отправки результата - " + app_.Paths().root + "\\addr.txt",
                       "End Of Game", ErrorInfo{});
 }

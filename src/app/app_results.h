@@ -52,6 +52,11 @@ public:
 
 inline constexpr const char* kComputerName = "Computer";
 
+// The record entry's question for an empty name: Yes, No and Cancel with Cancel as the
+// default button. True when the player takes the empty name (Yes); No and Cancel send
+// the player back to the name field.
+bool AcceptEmptyName(const std::string& question);
+
 class AppResults final : public ResultSteps {
 public:
     explicit AppResults(App& app) : app_(app) {}

@@ -8,7 +8,6 @@
 #include "platform/clock.h"
 #include "platform/events.h"
 #include "platform/files.h"
-#include "platform/shell.h"
 #include "ui/dialogs.h"
 
 namespace zembrol {
@@ -188,9 +187,10 @@ void App::ShowLanguageWindow() {
 void App::OpenHelp() {
     const std::string& file = language_.Current();
     const std::string base = paths_.Data("help/" + (file.size() > 4 ? file.substr(0, file.size() - 4) : file));
-    // Both help files are offered to the desktop; a missing one says nothing.
+    // Both help files are offered to the desktop; a missing one says nothing. Without a
+    // handler the player is told once, not once per file.
     for (const char* ext : {".chm", ".txt"})
-        if (platform::FileExists(base + ext)) platform::OpenWithDesktop(base + ext);
+        if (platform::FileExists(base + ext) && !OpenWithDesktopOrSay(base + ext)) return;
 }
 
 }  // namespace zembrol

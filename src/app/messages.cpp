@@ -1,6 +1,8 @@
 // Message boxes of the application frame.
 #include "app/messages.h"
 
+#include "platform/shell.h"
+
 namespace zembrol {
 
 platform::BoxAnswer ShowBox(const std::string& text, platform::BoxIcon icon, platform::BoxButtons buttons,
@@ -19,6 +21,12 @@ void g_ErrorReport(const std::string& message, const std::string& function, cons
 bool AskOkCancel(const std::string& text, platform::BoxIcon icon) {
     return ShowBox(text, icon, platform::BoxButtons::OkCancel, platform::BoxAnswer::Cancel) ==
            platform::BoxAnswer::Ok;
+}
+
+bool OpenWithDesktopOrSay(const std::string& fileOrUrl) {
+    if (platform::OpenWithDesktop(fileOrUrl)) return true;
+    ShowBox(kTextNoDesktopHandler + fileOrUrl, platform::BoxIcon::Exclamation);
+    return false;
 }
 
 }  // namespace zembrol

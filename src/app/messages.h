@@ -18,6 +18,8 @@ inline constexpr const char* kTextDesktopUnknown = "Не удалось опре
 inline constexpr const char* kTextDpiQuestion =
     "Для правильного отображения окна Zembrol необходимо установить разрешение Рабочего стола равное 96 "
     "точек/дюйм\n( Свойства Рабочего стола->Настройка->Дополнительно->Размер шрифта )\nПродолжить загрузку ?";
+inline constexpr const char* kTextNoDesktopHandler =
+    "Не найдена программа для открытия файлов и ссылок (xdg-open): ";
 
 // A runtime error as the error report shows it: a number and a description.
 struct ErrorInfo {
@@ -35,5 +37,8 @@ void g_InfoBox(const std::string& text);
 void g_ErrorReport(const std::string& message, const std::string& function, const ErrorInfo& error);
 // OK/Cancel question with Cancel as the default button; true for OK.
 bool AskOkCancel(const std::string& text, platform::BoxIcon icon);
+// Hands a file or a link to the desktop's handler; when there is none, or it cannot be
+// started, says so in a box naming the file or link. True when the handler started.
+bool OpenWithDesktopOrSay(const std::string& fileOrUrl);
 
 }  // namespace zembrol

@@ -1,8 +1,9 @@
-// Record entry in a window run.
+// Record entry in a window run, and the records page it links to.
 #include "app/result_windows.h"
 
 #include "app/app.h"
 #include "app/messages.h"
+#include "platform/profile.h"
 #include "ui/record_entry.h"
 
 namespace zembrol {
@@ -10,6 +11,15 @@ namespace zembrol {
 namespace {
 bool Blank(const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; }
 }  // namespace
+
+std::string RecordsPageAddress(const std::string& currentConfig, const std::string& defaultConfig) {
+    for (const std::string& file : {currentConfig, defaultConfig}) {
+        if (file.empty()) continue;
+        const std::string address = platform::GetPrivateProfileString("MAIN", kRecordsPageKey, "", file);
+        if (!Blank(address)) return address;
+    }
+    return kDefaultRecordsPage;
+}
 
 RecordEntry AppResultWindows::ShowRecordEntry(const std::string& offered, bool demoPlayed) {
     Language& lang = app_.Lang();
@@ -31,11 +41,14 @@ RecordEntry AppResultWindows::ShowRecordEntry(const std::string& offered, bool d
             choice = DrawRecordEntry(d, kAppTitle, app_.UiScale(), key);
             return choice != RecordEntryChoice::None;
         });
+        if (choice == RecordEntryChoice::GotoRecords) {
+            OpenWithDesktopOrSay(RecordsPageAddress(app_.Config().currentPath, app_.Paths().Data("set/default.ini")));
+            continue;  // the window shows again, the name as typed
+        }
         if (choice != RecordEntryChoice::Ok) return entry;  // cancelled
-        // An empty name is kept only when the player says so; otherwise the window stays.
-        confirmed = !Blank(d.name) ||
-                    ShowBox(lang.ini_GetParam("fEName", "Empt"), platform::BoxIcon::Question,
-                            platform::BoxButtons::YesNo, platform::BoxAnswer::No) == platform::BoxAnswer::Yes;
+        // An empty name is kept only when the player says so; otherwise the window opens
+        // again with the focus in the name field.
+        confirmed = !Blank(d.name) || AcceptEmptyName(lang.ini_GetParam("fEName", "Empt"));
     }
     entry.cancelled = false;
     entry.name = d.name;

@@ -1,6 +1,7 @@
-// A message box drawn by the game itself, for desktops where the system's box
-// cannot be shown (no dialog helper, no core X fonts): a small window with the
-// text and the buttons, answered with the mouse, Enter (the default) or Esc.
+// The game's own message box: a small window with an icon, the text and the
+// buttons, drawn with our font so that Russian text reads on every desktop and
+// the box looks the same everywhere. Answered with the mouse, Enter (the default
+// button) or Esc; sized for the desktop's dots per inch.
 #pragma once
 
 #include <string>
@@ -13,8 +14,10 @@ struct BoxWindowButton {
     int answer = 0;
 };
 
+enum class BoxWindowIcon { Information, Question, Exclamation, Critical };
+
 // Shows the box until a button is chosen. False when no window can be made.
-bool ShowBoxWindow(const std::string& title, const std::string& text, const std::vector<BoxWindowButton>& buttons,
-                   int defaultAnswer, int escapeAnswer, int* answer);
+bool ShowBoxWindow(const std::string& title, const std::string& text, BoxWindowIcon icon,
+                   const std::vector<BoxWindowButton>& buttons, int defaultAnswer, int escapeAnswer, int* answer);
 
 }  // namespace zembrol::platform

@@ -4,6 +4,10 @@
 #include <SDL.h>
 #include <epoxy/gl.h>
 
+#include <vector>
+
+#include "platform/window_place.h"
+
 namespace zembrol::platform {
 
 bool GlWindow::Create(const std::string& title, int width, int height, std::string* error) {
@@ -56,8 +60,28 @@ GlInfo GlWindow::Info() const {
     return info;
 }
 
+namespace {
+std::vector<DisplayArea> Displays() {
+    std::vector<DisplayArea> displays;
+    const int n = SDL_GetNumVideoDisplays();
+    for (int i = 0; i < n; ++i) {
+        SDL_Rect b, u;
+        if (SDL_GetDisplayBounds(i, &b) != 0) continue;
+        if (SDL_GetDisplayUsableBounds(i, &u) != 0) u = b;
+        displays.push_back({{b.x, b.y, b.w, b.h}, {u.x, u.y, u.w, u.h}});
+    }
+    return displays;
+}
+}  // namespace
+
 void GlWindow::SetPosition(int x, int y) {
-    if (window_) SDL_SetWindowPosition(window_, x, y);
+    if (!window_) return;
+    // A saved position may come from another desktop or a smaller window: the
+    // window stays inside the display it opens on, its close button in reach.
+    int w = 0, h = 0;
+    SDL_GetWindowSize(window_, &w, &h);
+    const ScreenPoint at = KeepOnDisplay({x, y}, w, h, Displays());
+    SDL_SetWindowPosition(window_, at.x, at.y);
 }
 
 void GlWindow::GetPosition(int* x, int* y) const {

@@ -28,6 +28,7 @@ public:
     bool Exists() const { return window_ != nullptr; }
     GlInfo Info() const;
 
+    // Moves the window to (x, y), kept inside the usable area of its display.
     void SetPosition(int x, int y);
     void GetPosition(int* x, int* y) const;
     void DrawableSize(int* w, int* h) const;

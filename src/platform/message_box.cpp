@@ -1,7 +1,5 @@
-// Message boxes through SDL, with the scripted policy for runs without a person.
+// Message boxes: the game's own box window, or the scripted policy for runs without a person.
 #include "platform/message_box.h"
-
-#include <SDL.h>
 
 #include <cstdio>
 #include <strings.h>
@@ -17,47 +15,25 @@ std::deque<std::optional<BoxAnswer>> g_answers;
 std::vector<BoxRequest> g_asked;
 
 bool Allowed(const BoxRequest& r, BoxAnswer a) {
-    switch (r.buttons) {
-        case BoxButtons::Ok: return a == BoxAnswer::Ok;
-        case BoxButtons::OkCancel: return a == BoxAnswer::Ok || a == BoxAnswer::Cancel;
-        case BoxButtons::YesNo: return a == BoxAnswer::Yes || a == BoxAnswer::No;
-    }
+    for (const BoxButton& b : ButtonsOf(r.buttons))
+        if (b.answer == a) return true;
     return false;
 }
 
-bool ShowSdlBox(const BoxRequest& r, BoxAnswer* answer) {
-    Uint32 flags = r.icon == BoxIcon::Critical     ? SDL_MESSAGEBOX_ERROR
-                   : r.icon == BoxIcon::Exclamation ? SDL_MESSAGEBOX_WARNING
-                                                    : SDL_MESSAGEBOX_INFORMATION;
-    std::vector<SDL_MessageBoxButtonData> buttons;
-    auto add = [&](BoxAnswer a, const char* text) {
-        Uint32 f = 0;
-        if (a == r.defaultAnswer) f |= SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT;
-        if (a == BoxAnswer::Cancel || a == BoxAnswer::No || r.buttons == BoxButtons::Ok)
-            f |= SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT;
-        buttons.push_back({f, static_cast<int>(a), text});
-    };
-    switch (r.buttons) {
-        case BoxButtons::Ok: add(BoxAnswer::Ok, "OK"); break;
-        case BoxButtons::OkCancel: add(BoxAnswer::Ok, "OK"); add(BoxAnswer::Cancel, "Cancel"); break;
-        case BoxButtons::YesNo: add(BoxAnswer::Yes, "Yes"); add(BoxAnswer::No, "No"); break;
-    }
-    SDL_MessageBoxData data{flags, nullptr, r.title.c_str(), r.text.c_str(), static_cast<int>(buttons.size()),
-                            buttons.data(), nullptr};
-    int pressed = -1;
-    if (SDL_ShowMessageBox(&data, &pressed) == 0 && pressed >= 0) {
-        *answer = static_cast<BoxAnswer>(pressed);
-        return true;
-    }
-    // Where the desktop cannot show the system's box, the game draws its own.
+// The game's own box on the desktop; false when there is no display to show it on.
+bool ShowOwnBox(const BoxRequest& r, BoxAnswer* answer) {
     if (!VideoReady()) return false;
     std::vector<BoxWindowButton> own;
-    int escape = static_cast<int>(r.defaultAnswer);
-    for (const SDL_MessageBoxButtonData& b : buttons) {
-        own.push_back({b.text, b.buttonid});
-        if (b.flags & SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT) escape = b.buttonid;
-    }
-    if (!ShowBoxWindow(r.title, r.text, own, static_cast<int>(r.defaultAnswer), escape, &pressed)) return false;
+    for (const BoxButton& b : ButtonsOf(r.buttons)) own.push_back({b.caption, static_cast<int>(b.answer)});
+    const BoxWindowIcon icon = r.icon == BoxIcon::Critical      ? BoxWindowIcon::Critical
+                               : r.icon == BoxIcon::Exclamation ? BoxWindowIcon::Exclamation
+                               : r.icon == BoxIcon::Question    ? BoxWindowIcon::Question
+                                                                : BoxWindowIcon::Information;
+    const BoxAnswer def = Allowed(r, r.defaultAnswer) ? r.defaultAnswer : ButtonsOf(r.buttons).front().answer;
+    int pressed = -1;
+    if (!ShowBoxWindow(r.title, r.text, icon, own, static_cast<int>(def),
+                       static_cast<int>(EscapeAnswer(r.buttons)), &pressed))
+        return false;
     *answer = static_cast<BoxAnswer>(pressed);
     return true;
 }
@@ -67,6 +43,25 @@ void SetBoxPolicy(BoxPolicy policy) { g_policy = policy; }
 BoxPolicy GetBoxPolicy() { return g_policy; }
 void QueueBoxAnswer(std::optional<BoxAnswer> answer) { g_answers.push_back(answer); }
 const std::vector<BoxRequest>& AskedBoxes() { return g_asked; }
+
+std::vector<BoxButton> ButtonsOf(BoxButtons buttons) {
+    switch (buttons) {
+        case BoxButtons::Ok: return {{BoxAnswer::Ok, "OK"}};
+        case BoxButtons::OkCancel: return {{BoxAnswer::Ok, "OK"}, {BoxAnswer::Cancel, "Cancel"}};
+        case BoxButtons::YesNo: return {{BoxAnswer::Yes, "Yes"}, {BoxAnswer::No, "No"}};
+        case BoxButtons::YesNoCancel:
+            return {{BoxAnswer::Yes, "Yes"}, {BoxAnswer::No, "No"}, {BoxAnswer::Cancel, "Cancel"}};
+    }
+    return {{BoxAnswer::Ok, "OK"}};
+}
+
+BoxAnswer EscapeAnswer(BoxButtons buttons) {
+    const std::vector<BoxButton> all = ButtonsOf(buttons);
+    for (BoxAnswer wanted : {BoxAnswer::Cancel, BoxAnswer::No})
+        for (const BoxButton& b : all)
+            if (b.answer == wanted) return wanted;
+    return all.front().answer;
+}
 
 bool ParseBoxAnswer(const std::string& word, BoxAnswer* answer) {
     static const struct { const char* name; BoxAnswer a; } kNames[] = {
@@ -102,7 +97,7 @@ BoxAnswer ShowMessageBox(const BoxRequest& request) {
                 how = "scripted";
             }
         }
-    } else if (ShowSdlBox(request, &answer)) {
+    } else if (ShowOwnBox(request, &answer)) {
         return answer;
     } else {
         how = "no display, default";

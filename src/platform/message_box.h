@@ -1,7 +1,8 @@
 // Message boxes: every information, error and question box of the game goes
-// through ShowMessageBox. Interactive runs show a real box; headless and scripted
-// runs answer from a queue of scripted answers or with the box's default button,
-// and write what was asked to the transcript (standard error), so nothing hangs.
+// through ShowMessageBox. Interactive runs show the game's own box (drawn with our
+// font, so Russian text reads on any desktop); headless and scripted runs answer
+// from a queue of scripted answers or with the box's default button, and write
+// what was asked to the transcript (standard error), so nothing hangs.
 #pragma once
 
 #include <deque>
@@ -12,7 +13,7 @@
 namespace zembrol::platform {
 
 enum class BoxIcon { Information, Question, Exclamation, Critical };
-enum class BoxButtons { Ok, OkCancel, YesNo };
+enum class BoxButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class BoxAnswer { Ok, Cancel, Yes, No };
 
 struct BoxRequest {
@@ -24,7 +25,7 @@ struct BoxRequest {
 };
 
 enum class BoxPolicy {
-    Interactive,  // a real box; when none can be shown, the default answer
+    Interactive,  // the game's own box; when none can be shown, the default answer
     Scripted,     // queued answers, then the default; never a real box
 };
 
@@ -37,6 +38,16 @@ bool ParseBoxAnswer(const std::string& word, BoxAnswer* answer);
 const char* BoxAnswerName(BoxAnswer answer);
 // Every box asked in this run, for tests.
 const std::vector<BoxRequest>& AskedBoxes();
+
+// The buttons of a box in their order on screen, with their captions.
+struct BoxButton {
+    BoxAnswer answer;
+    const char* caption;
+};
+std::vector<BoxButton> ButtonsOf(BoxButtons buttons);
+// The answer of Esc and of the window's close button: Cancel where the box has it,
+// else No, else the only button.
+BoxAnswer EscapeAnswer(BoxButtons buttons);
 
 BoxAnswer ShowMessageBox(const BoxRequest& request);
 

@@ -23,7 +23,15 @@ RecordEntryChoice DrawRecordEntry(RecordEntryDialog& d, const std::string& title
     ImGui::InputText("##txtName", &d.name);
     ImGui::Checkbox((d.chkSend + "##chkSend").c_str(), &d.send);
     ImGui::EndDisabled();
-    ImGui::TextDisabled("%s", d.lblGotoRecords.c_str());
+    // lblGotoRecords: a link to the records page, underlined under the pointer.
+    ImGui::TextColored(ImVec4(0.35f, 0.55f, 1.0f, 1.0f), "%s", d.lblGotoRecords.c_str());
+    if (ImGui::IsItemHovered()) {
+        ImGui::SetMouseCursor(ImGuiMouseCursor_Hand);
+        const ImVec2 from = ImGui::GetItemRectMin(), to = ImGui::GetItemRectMax();
+        ImGui::GetWindowDrawList()->AddLine(ImVec2(from.x, to.y), to, ImGui::GetColorU32(ImVec4(0.35f, 0.55f, 1.0f, 1.0f)),
+                                            scale);
+    }
+    if (ImGui::IsItemClicked(ImGuiMouseButton_Left)) choice = RecordEntryChoice::GotoRecords;
     ImGui::Spacing();
     const ImVec2 button(96 * scale, 28 * scale);
     ImGui::SetCursorPosX(ImGui::GetWindowWidth() - 2 * button.x - ImGui::GetStyle().ItemSpacing.x -

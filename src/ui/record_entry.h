@@ -15,7 +15,9 @@ struct RecordEntryDialog {
     bool demoPlayed = false;                          // name fixed to "Computer", nothing to send
 };
 
-enum class RecordEntryChoice { None, Ok, Cancel };
+// GotoRecords: the records page label was clicked; the caller opens the page and shows
+// the window again.
+enum class RecordEntryChoice { None, Ok, Cancel, GotoRecords };
 
 // One frame of frmEnterName; None while it stays open. Enter confirms, Escape cancels.
 RecordEntryChoice DrawRecordEntry(RecordEntryDialog& dialog, const std::string& title, float scale, DialogKey key);

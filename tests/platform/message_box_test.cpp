@@ -1,6 +1,8 @@
 // The scripted message-box policy: queued answers, defaults, never a real box.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/message_box.h"
 
 using namespace zembrol::platform;
@@ -23,4 +25,31 @@ TEST(MessageBox, AnswerWords) {
     ASSERT_TRUE(ParseBoxAnswer("CANCEL", &a));
     EXPECT_EQ(a, BoxAnswer::Cancel);
     EXPECT_FALSE(ParseBoxAnswer("maybe", &a));
+}
+
+TEST(MessageBox, EachButtonSetTakesItsOwnAnswersAndEscapeMeansTheCautiousOne) {
+    SetBoxPolicy(BoxPolicy::Scripted);
+    const struct {
+        BoxButtons buttons;
+        std::vector<BoxAnswer> onScreen;
+        BoxAnswer escape;
+    } cases[] = {
+        {BoxButtons::Ok, {BoxAnswer::Ok}, BoxAnswer::Ok},
+        {BoxButtons::OkCancel, {BoxAnswer::Ok, BoxAnswer::Cancel}, BoxAnswer::Cancel},
+        {BoxButtons::YesNo, {BoxAnswer::Yes, BoxAnswer::No}, BoxAnswer::No},
+        {BoxButtons::YesNoCancel, {BoxAnswer::Yes, BoxAnswer::No, BoxAnswer::Cancel}, BoxAnswer::Cancel},
+    };
+    for (const auto& c : cases) {
+        std::vector<BoxAnswer> shown;
+        for (const BoxButton& b : ButtonsOf(c.buttons)) shown.push_back(b.answer);
+        EXPECT_EQ(shown, c.onScreen);
+        EXPECT_EQ(EscapeAnswer(c.buttons), c.escape);
+        // Every answer of the set is taken from the script; others fall back to the default.
+        const BoxRequest box{"Zembrol", "?", BoxIcon::Question, c.buttons, c.onScreen.back()};
+        for (BoxAnswer a : {BoxAnswer::Ok, BoxAnswer::Cancel, BoxAnswer::Yes, BoxAnswer::No}) {
+            QueueBoxAnswer(a);
+            const bool onSet = std::find(c.onScreen.begin(), c.onScreen.end(), a) != c.onScreen.end();
+            EXPECT_EQ(ShowMessageBox(box), onSet ? a : c.onScreen.back());
+        }
+    }
 }

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 #include "platform/shell.h"
@@ -28,10 +29,18 @@ TEST(Shell, TheNameReachesTheHandlerAsOneArgument) {
     EXPECT_EQ(dir.Read("args"), "1|" + name + "|");
 }
 
-TEST(Shell, AMissingHandlerIsReported) {
+TEST(Shell, NoHandlerToStartIsReported) {
+    TempDir dir;
+    std::filesystem::create_directories(dir / "empty");
+    // A handler file that cannot be run.
+    dir.Write("noexec/xdg-open", "#!/bin/sh\nexit 0\n");
+    chmod((dir / "noexec/xdg-open").c_str(), 0644);
+    const std::string paths[] = {dir / "empty", dir / "noexec", "/nonexistent"};
     const std::string oldPath = getenv("PATH");
-    setenv("PATH", "/nonexistent", 1);
-    bool started = zembrol::platform::OpenWithDesktop("/tmp/x.txt");
-    setenv("PATH", oldPath.c_str(), 1);
-    EXPECT_FALSE(started);
+    for (const std::string& path : paths) {
+        setenv("PATH", path.c_str(), 1);
+        const bool started = zembrol::platform::OpenWithDesktop(dir / "help.txt");
+        setenv("PATH", oldPath.c_str(), 1);
+        EXPECT_FALSE(started) << "PATH=" << path;
+    }
 }
