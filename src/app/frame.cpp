@@ -1,9 +1,8 @@
 // One frame of the main window: the camera, the 3D view, the controls around it
 // and an open modal window.
-#include <cstdlib>
-
 #include "app/app.h"
 #include "game/game_state.h"
+#include "game/number_text.h"
 #include "platform/font.h"
 #include "platform/image.h"
 #include "platform/text_encoding.h"
@@ -64,8 +63,8 @@ void App::LoadSkinPicture() {
     if (platform::Utf8Length(skin) > 2) {
         path = skin;  // a picture file of the player's
     } else {
-        const int n = std::atoi(skin.c_str());
-        path = paths_.Data("skins/skin" + std::to_string(n >= 1 && n <= 3 ? n : 1) + ".png");
+        const NumberRead<int> n = ParseNumberIn(skin, 1, 3);
+        path = paths_.Data("skins/skin" + std::to_string(n ? n.value : 1) + ".png");
     }
     platform::RgbaImage image;
     std::string error;
