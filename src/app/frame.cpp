@@ -137,7 +137,7 @@ void App::DrawControls() {
     RecordBook& book = events_.Results().Book();
     v.recordRows = recordLines_.Of(book.g_Records);
     v.levelRows = levelLines_.Of(book.g_LevelTable);
-    if (book.Place() > 0) v.placeText = "Place " + std::to_string(book.Place());
+    if (book.Place() > 0) v.placeText = captions_.lblPlaceCap + " " + std::to_string(book.Place());
     v.scale = s;
     MainWindowInput in = DrawMainWindow(v);
     if (modal_ && modal_()) modal_ = nullptr;
