@@ -37,7 +37,12 @@ bool App::InitMainWindowUi() {
     std::string error;
     std::string font = platform::FindFontFile("sans:bold:lang=ru");
     if (font.empty()) log_.f_Log("ImGui - no sans-serif font with Cyrillic found; using the built-in font", kLogPlain, false);
-    if (!ui_.Init(mainWindow_, font, 15 * scale, &error)) {
+    // The record lists align their scores with spaces, which needs a monospaced face.
+    const std::string mono = platform::FindMonospaceFontFile("monospace:lang=ru");
+    if (mono.empty())
+        log_.f_Log("ImGui - no monospaced font with Cyrillic found; the record lists use the main font", kLogPlain,
+                   false);
+    if (!ui_.Init(mainWindow_, font, mono, 15 * scale, &error)) {
         log_.f_Log("ImGui - " + error, kLogPlain, false);
         return false;
     }
@@ -137,6 +142,7 @@ void App::DrawControls() {
     RecordBook& book = events_.Results().Book();
     v.recordRows = recordLines_.Of(book.g_Records);
     v.levelRows = levelLines_.Of(book.g_LevelTable);
+    v.listFont = ui_.ListFont();
     if (book.Place() > 0) v.placeText = captions_.lblPlaceCap + " " + std::to_string(book.Place());
     v.scale = s;
     MainWindowInput in = DrawMainWindow(v);

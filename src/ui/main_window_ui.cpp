@@ -104,14 +104,20 @@ bool Button(const MainWindowView& v, MainWindowInput& in, const char* name, cons
     return clicked;
 }
 
+// The rows align their scores with spaces (place, name padded to 15 characters,
+// score), so they are drawn in the monospaced `rowFont` when there is one.
 void RecordList(const char* id, const char* title, std::span<const std::string> rows, bool highlight, ImVec2 at,
-                ImVec2 size, const Layout& lay, ImU32 textColor, const SkinColors& c) {
+                ImVec2 size, const Layout& lay, ImU32 textColor, const SkinColors& c, ImFont* rowFont) {
     ImGui::SetCursorPos(at);
     ImGui::PushStyleColor(ImGuiCol_ChildBg, IM_COL32(0, 0, 0, 70));
     ImGui::PushStyleColor(ImGuiCol_Text, textColor);
+    // Narrow margins and scroll bar leave the width to the rows.
+    ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, lay.P(5, 4));
+    ImGui::PushStyleVar(ImGuiStyleVar_ScrollbarSize, lay.L(8));
     ImGui::BeginChild(id, size, true);
     ImGui::TextColored(ImGui::ColorConvertU32ToFloat4(c.accent), "%s", title);
     ImGui::Separator();
+    if (rowFont) ImGui::PushFont(rowFont);
     for (size_t i = 0; i < rows.size(); ++i) {
         // Alternate rows are lit when the player asked for highlighted tables.
         if (highlight && i % 2 == 1) {
@@ -120,13 +126,29 @@ void RecordList(const char* id, const char* title, std::span<const std::string> 
                 p, ImVec2(p.x + ImGui::GetContentRegionAvail().x, p.y + ImGui::GetTextLineHeight()),
                 IM_COL32(255, 255, 255, 20));
         }
-        ImGui::TextUnformatted(rows[i].c_str());
+        if (rowFont) {
+            ImGui::TextUnformatted(rows[i].c_str());
+            continue;
+        }
+        // A proportional face cannot line the scores up with spaces: the score goes
+        // to the right edge instead, the place and name stay at the left.
+        const std::string& row = rows[i];
+        const size_t cut = row.find_last_of(' ');
+        if (cut == std::string::npos) {
+            ImGui::TextUnformatted(row.c_str());
+            continue;
+        }
+        const char* score = row.c_str() + cut + 1;
+        ImGui::TextUnformatted(row.c_str(), row.c_str() + row.find_last_not_of(' ', cut) + 1);
+        ImGui::SameLine(ImGui::GetContentRegionMax().x - ImGui::CalcTextSize(score).x);
+        ImGui::TextUnformatted(score);
     }
     if (rows.empty()) ImGui::TextDisabled("-");
+    if (rowFont) ImGui::PopFont();
     ImGui::EndChild();
+    ImGui::PopStyleVar(2);
     ImGui::PopStyleColor(2);
     Remember(ImGui::GetItemRectMin(), ImGui::GetItemRectSize());
-    (void)lay;
 }
 
 }  // namespace
@@ -217,10 +239,10 @@ MainWindowInput DrawMainWindow(const MainWindowView& v) {
     Button(v, in, "chkExit", cap.chkExit, lay.P(654, 376), bs, false, c);
 
     // Record tables.
-    RecordList("lstTable", cap.lstTableCap.c_str(), v.recordRows, v.highlightLists[0], lay.P(402, 414), lay.P(182, 170), lay, text,
-               c);
-    RecordList("lstLevel", cap.lstLevelCap.c_str(), v.levelRows, v.highlightLists[1], lay.P(590, 414), lay.P(182, 170), lay,
-               text, c);
+    RecordList("lstTable", cap.lstTableCap.c_str(), v.recordRows, v.highlightLists[0], lay.P(396, 414),
+               lay.P(188, 170), lay, text, c, v.listFont);
+    RecordList("lstLevel", cap.lstLevelCap.c_str(), v.levelRows, v.highlightLists[1], lay.P(588, 414),
+               lay.P(188, 170), lay, text, c, v.listFont);
 
     Text(font, at(26, 566), text, v.fpsText);
     ImGui::End();

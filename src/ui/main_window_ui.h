@@ -14,6 +14,11 @@ namespace zembrol {
 
 struct GameState;
 struct MainCaptions;
+}  // namespace zembrol
+
+struct ImFont;
+
+namespace zembrol {
 
 struct UiRect {
     float x = 0, y = 0, w = 0, h = 0;
@@ -37,6 +42,7 @@ struct MainWindowView {
     int16_t controlsColor = 0;             // iControlsColor
     std::span<const std::string> recordRows;   // lstTable
     std::span<const std::string> levelRows;    // lstLevel
+    ImFont* listFont = nullptr;            // monospaced rows of the lists; null: the controls' font
     std::array<bool, 2> highlightLists{true, true};
     std::string placeText, levelPlaceText; // the record-place labels
     UiRect view;                           // the 3D view in window pixels
