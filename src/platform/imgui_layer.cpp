@@ -18,8 +18,8 @@ namespace zembrol::platform {
 namespace {
 bool g_active = false;
 
-// Two sizes of one face (kUiFontText, kUiFontLarge) and the monospaced face of the
-// record lists (kUiFontMono) when there is one.
+// Two sizes of one face (fonts 0 and 1) and the monospaced face of the record
+// lists (kUiFontMono) when there is one.
 void BuildFont(const std::string& file, const std::string& monoFile, float size) {
     ImGuiIO& io = ImGui::GetIO();
     io.Fonts->Clear();

@@ -14,10 +14,10 @@ namespace zembrol::platform {
 
 class GlWindow;
 
-// The fonts of ImGui's atlas, by index: the controls' text, the large figures
-// of the score and the title, and - when a monospaced face was found - the rows of
-// the record lists, whose score column is aligned with spaces.
-inline constexpr int kUiFontText = 0, kUiFontLarge = 1, kUiFontMono = 2;
+// ImGui's atlas holds, by index: 0 the controls' text, 1 the large figures of the
+// score and the title, and - when a monospaced face was found - kUiFontMono, the
+// rows of the record lists, whose score column is aligned with spaces.
+inline constexpr int kUiFontMono = 2;
 // The record lists' rows are smaller than the controls' text, so a row of place,
 // name and score fits the list's width.
 inline constexpr float kMonoFontScale = 0.76f;

@@ -10,15 +10,12 @@
 #include <string>
 #include <vector>
 
+struct ImFont;
+
 namespace zembrol {
 
 struct GameState;
 struct MainCaptions;
-}  // namespace zembrol
-
-struct ImFont;
-
-namespace zembrol {
 
 struct UiRect {
     float x = 0, y = 0, w = 0, h = 0;

@@ -16,3 +16,14 @@ grep -q "line 2" <<<"$err" || fail "the error does not name line 2: $err"
 expect_exit 2 "$ZEMBROL" --headless --root "$root" --script "$WORK/missing.txt"
 # The run still closes properly: the log ends with the end banner.
 tail -1 "$root/data/Load_$HOST.log" | grep -q "    End$" || fail "no end banner after a script"
+# Numbers that do not fit stop the run at their line, for the rules' names and the
+# game's other settings alike.
+for bad in "tick 1e300" "mouse move inf 0" "set g_FigX 99999999999" "set gr_Alpha 1e300"; do
+  printf 'dump\n%s\n' "$bad" > "$WORK/number.txt"
+  set +e; err="$("$ZEMBROL" --headless --seed 1 --root "$root" --script "$WORK/number.txt" 2>&1 >/dev/null)"; code=$?; set -e
+  [[ $code == 2 ]] || fail "\"$bad\" gave exit code $code"
+  grep -q "^line 2: " <<<"$err" || fail "\"$bad\": the error does not name line 2: $err"
+done
+printf 'set gr_Alpha 1e300\n' > "$WORK/number.txt"
+set +e; err="$("$ZEMBROL" --headless --seed 1 --root "$root" --script "$WORK/number.txt" 2>&1 >/dev/null)"; set -e
+grep -qF 'line 1: gr_Alpha: "1e300" is out of range for a 16-bit integer' <<<"$err" || fail "gr_Alpha 1e300: $err"
