@@ -27,3 +27,11 @@ done
 printf 'set gr_Alpha 1e300\n' > "$WORK/number.txt"
 set +e; err="$("$ZEMBROL" --headless --seed 1 --root "$root" --script "$WORK/number.txt" 2>&1 >/dev/null)"; set -e
 grep -qF 'line 1: gr_Alpha: "1e300" is out of range for a 16-bit integer' <<<"$err" || fail "gr_Alpha 1e300: $err"
+# The language window lists languages by their own names; choosing one by its name
+# still stores its file name in lang.txt.
+printf 'type English\nclick chkLang\n' > "$WORK/language.txt"
+"$ZEMBROL" --headless --seed 1 --root "$root" --script "$WORK/language.txt" > /dev/null || fail "language script"
+[[ "$(head -1 "$root/lang.txt")" == english.ini ]] || fail "lang.txt holds $(cat "$root/lang.txt") after choosing English"
+printf 'type Русский\nclick chkLang\n' > "$WORK/language.txt"
+"$ZEMBROL" --headless --seed 1 --root "$root" --script "$WORK/language.txt" > /dev/null || fail "language script"
+[[ "$(head -1 "$root/lang.txt")" == russian.ini ]] || fail "lang.txt holds $(cat "$root/lang.txt") after choosing Русский"
