@@ -52,9 +52,9 @@ bool AppCommands::Answer(const std::string& word) {
     return true;
 }
 
-bool AppCommands::Set(const std::string& name, const std::string& value) {
+bool AppCommands::Set(const std::string& name, const std::string& value, std::string* problem) {
     SettingRef ref;
-    return FindSetting(app_.GetSettings(), name, &ref) && AssignSetting(value, ref);
+    return FindSetting(app_.GetSettings(), name, &ref) && AssignSetting(value, ref, problem);
 }
 
 }  // namespace zembrol

@@ -19,7 +19,7 @@ public:
     bool Click(const std::string& control) override;
     bool Answer(const std::string& word) override;
     bool Type(const std::string& text) override;
-    bool Set(const std::string& name, const std::string& value) override;
+    bool Set(const std::string& name, const std::string& value, std::string* problem) override;
 
 private:
     App& app_;

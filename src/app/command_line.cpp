@@ -1,8 +1,9 @@
 // Command-line parsing.
 #include "app/command_line.h"
 
-#include <cstdlib>
+#include <cstdint>
 
+#include "game/number_text.h"
 #include "platform/message_box.h"
 
 namespace zembrol {
@@ -27,13 +28,11 @@ std::string UsageText() {
 }
 
 namespace {
+// Option numbers are read as the settings and scripts read theirs.
 bool ParseInt(const std::string& text, long long lo, long long hi, long long* value) {
-    if (text.empty()) return false;
-    char* end = nullptr;
-    long long v = std::strtoll(text.c_str(), &end, 10);
-    if (*end != '\0' || v < lo || v > hi) return false;
-    *value = v;
-    return true;
+    const NumberRead<long long> r = ParseNumberIn(text, lo, hi);
+    if (r) *value = r.value;
+    return static_cast<bool>(r);
 }
 }  // namespace
 

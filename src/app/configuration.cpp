@@ -4,10 +4,10 @@
 
 #include <strings.h>
 
-#include <cmath>
 
 #include "app/log.h"
 #include "app/setting_keys.h"
+#include "game/number_text.h"
 #include "platform/files.h"
 #include "platform/text_encoding.h"
 
@@ -58,7 +58,15 @@ bool Configuration::ini_LoadSaveParam(platform::ProfileFile& file, const std::st
         file.Set(section, key, SettingText(ref));
         return true;
     }
-    return AssignSetting(file.Get(section, key, kNoValue), ref);
+    const std::string raw = file.Get(section, key, kNoValue);
+    std::string problem;
+    if (AssignSetting(raw, ref, &problem)) return true;
+    // A missing key is the ordinary case of an older file; a value that is there but
+    // cannot be read was damaged or edited by hand, and the log says which one.
+    if (raw != kNoValue)
+        log_.f_Log("ini_LoadSaveParam() - [" + section + "][" + key + "] " + problem + "; kept " + SettingText(ref),
+                   kLogPlain, false);
+    return false;
 }
 
 namespace {
@@ -201,14 +209,11 @@ bool Configuration::ini_MainIni(int eLoad) {
         // First load of the run: the active number from cfg.ini, the machine's file
         // made from the shipped defaults when it does not exist yet.
         std::string number = ini_LoadSaveCfg("config", "ini_config", true);
-        double n = 0;
-        try {
-            n = std::stod(number);
-        } catch (...) {
-            n = 0;
-        }
-        int k = static_cast<int>(std::nearbyint(n));
-        ini_config = (k >= 1 && k <= 6) ? std::to_string(k) : "1";
+        const NumberRead<int> k = ParseNumberIn(number, 1, 6);
+        ini_config = k ? std::to_string(k.value) : "1";
+        if (!k && number != kNoValue)
+            log_.f_Log("ini_MainIni() - [config][ini_config] \"" + number + "\" is not a configuration 1..6; using 1",
+                       kLogPlain, false);
         currentPath = ini_ConfigPath();
         if (!a_FindFile(log_, currentPath)) {
             std::string error;

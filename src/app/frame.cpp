@@ -1,9 +1,8 @@
 // One frame of the main window: the camera, the 3D view, the controls around it
 // and an open modal window.
-#include <cstdlib>
-
 #include "app/app.h"
 #include "game/game_state.h"
+#include "game/number_text.h"
 #include "platform/font.h"
 #include "platform/image.h"
 #include "platform/text_encoding.h"
@@ -38,7 +37,12 @@ bool App::InitMainWindowUi() {
     std::string error;
     std::string font = platform::FindFontFile("sans:bold:lang=ru");
     if (font.empty()) log_.f_Log("ImGui - no sans-serif font with Cyrillic found; using the built-in font", kLogPlain, false);
-    if (!ui_.Init(mainWindow_, font, 15 * scale, &error)) {
+    // The record lists align their scores with spaces, which needs a monospaced face.
+    const std::string mono = platform::FindMonospaceFontFile("monospace:lang=ru");
+    if (mono.empty())
+        log_.f_Log("ImGui - no monospaced font with Cyrillic found; the record lists use the main font", kLogPlain,
+                   false);
+    if (!ui_.Init(mainWindow_, font, mono, 15 * scale, &error)) {
         log_.f_Log("ImGui - " + error, kLogPlain, false);
         return false;
     }
@@ -64,8 +68,8 @@ void App::LoadSkinPicture() {
     if (platform::Utf8Length(skin) > 2) {
         path = skin;  // a picture file of the player's
     } else {
-        const int n = std::atoi(skin.c_str());
-        path = paths_.Data("skins/skin" + std::to_string(n >= 1 && n <= 3 ? n : 1) + ".png");
+        const NumberRead<int> n = ParseNumberIn(skin, 1, 3);
+        path = paths_.Data("skins/skin" + std::to_string(n ? n.value : 1) + ".png");
     }
     platform::RgbaImage image;
     std::string error;
@@ -131,7 +135,8 @@ void App::DrawControls() {
     RecordBook& book = results_.Book();
     v.recordRows = recordLines_.Of(book.g_Records);
     v.levelRows = levelLines_.Of(book.g_LevelTable);
-    if (book.Place() > 0) v.placeText = "Place " + std::to_string(book.Place());
+    v.listFont = ui_.ListFont();
+    if (book.Place() > 0) v.placeText = captions_.lblPlaceCap + " " + std::to_string(book.Place());
     v.scale = s;
     MainWindowInput in = DrawMainWindow(v);
     if (modal_ && modal_()) modal_ = nullptr;

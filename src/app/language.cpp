@@ -58,11 +58,41 @@ bool Language::get_languages(std::vector<std::string>* names) {
     return true;
 }
 
+std::string Language::TextOr(const std::string& section, const std::string& key, const std::string& fallback) const {
+    if (current_.empty()) return fallback;
+    return platform::GetPrivateProfileString(section, key, fallback, paths_.Data("lang/" + current_));
+}
+
+const std::vector<MainLabelKey>& MainLabelKeys() {
+    using C = MainCaptions;
+    static const std::vector<MainLabelKey> keys = {
+        {"lblScoreCap", [](C& c) { return &c.lblScoreCap; }, "Score"},
+        {"lblPlaceCap", [](C& c) { return &c.lblPlaceCap; }, "Place"},
+        {"lblDBCap", [](C& c) { return &c.lblBonusCap[0]; }, "Zembrol bonus"},
+        {"lblTBCap", [](C& c) { return &c.lblBonusCap[1]; }, "Time bonus"},
+        {"lblChBCap", [](C& c) { return &c.lblBonusCap[2]; }, "Change bonus"},
+        {"lblInvBCap", [](C& c) { return &c.lblBonusCap[3]; }, "Inversia bonus"},
+        {"lblCoBCap", [](C& c) { return &c.lblBonusCap[4]; }, "Color bonus"},
+        {"lblTakeBackCap", [](C& c) { return &c.lblTakeBackCap; }, "Take back"},
+        {"lstTableCap", [](C& c) { return &c.lstTableCap; }, "Top 100"},
+        {"lstLevelCap", [](C& c) { return &c.lstLevelCap; }, "Level Top 100"},
+    };
+    return keys;
+}
+
+std::string Language::LanguageName(const std::string& fileName) const {
+    const std::string name =
+        platform::GetPrivateProfileString("Language", "Name", "", paths_.Data("lang/" + fileName));
+    return name.empty() ? fileName : name;
+}
+
 MainCaptions Language::MainWindowCaptions() const {
-    return MainCaptions{ini_GetParam("fMain", "cPause"),    ini_GetParam("fMain", "cSettings"),
-                        ini_GetParam("fMain", "cHelp"),     ini_GetParam("fMain", "cNewGame"),
-                        ini_GetParam("fMain", "cMainView"), ini_GetParam("fMain", "cDemo"),
-                        ini_GetParam("fMain", "cExit")};
+    MainCaptions c{ini_GetParam("fMain", "cPause"),    ini_GetParam("fMain", "cSettings"),
+                   ini_GetParam("fMain", "cHelp"),     ini_GetParam("fMain", "cNewGame"),
+                   ini_GetParam("fMain", "cMainView"), ini_GetParam("fMain", "cDemo"),
+                   ini_GetParam("fMain", "cExit")};
+    for (const MainLabelKey& k : MainLabelKeys()) *k.field(c) = TextOr("fMain", k.key, k.english);
+    return c;
 }
 
 void Language::g_SetMainCaptions() {

@@ -29,7 +29,15 @@ public:
     // The language files of data/lang in the file system's order; on none, falls
     // back to russian.ini and returns false.
     bool get_languages(std::vector<std::string>* names);
-    // Captions of the main window's buttons, section "fMain".
+    // What the language window shows for a language file: its own [Language] Name
+    // ("Русский"), or the file name when the file has none.
+    std::string LanguageName(const std::string& fileName) const;
+    // [section] key of the current language file, or `fallback` when the file or
+    // the key is missing: for the texts the game added to a language file's keys,
+    // which an older file may not have.
+    std::string TextOr(const std::string& section, const std::string& key, const std::string& fallback) const;
+    // Captions of the main window, section "fMain": the buttons ("..." when missing)
+    // and the labels (English when missing, see MainLabelKeys).
     MainCaptions MainWindowCaptions() const;
     // Applies the captions to the main window, when it exists.
     void g_SetMainCaptions();
@@ -44,6 +52,15 @@ private:
     std::string current_;  // file name only; empty until set_lang has run
     std::function<void(const MainCaptions&)> captionSink_;
 };
+
+// The main window's label captions: key in section "fMain", the caption it fills,
+// and the English text shown when a language file lacks the key.
+struct MainLabelKey {
+    const char* key;
+    std::string* (*field)(MainCaptions&);
+    const char* english;
+};
+const std::vector<MainLabelKey>& MainLabelKeys();
 
 // Speed and game-type captions of the current mode: speed from "ct_optSpeed0..2";
 // type "ct_optType3" in a series, else "Zembrol", "ct_optType1", "ct_optType2" for

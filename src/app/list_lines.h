@@ -12,9 +12,20 @@
 
 namespace zembrol {
 
-// One line of a list: place (from 1), name, score.
+// One line of a list: the place right-aligned in two characters and a point, the
+// name padded with spaces to 15 characters, the score - so in a monospaced face the
+// scores form one column. Place 100 takes a third digit from the name's width.
+// Widths count characters, not bytes: a Cyrillic name pads like a Latin one.
 inline std::string ListLine(size_t index, const std::string& name, int32_t score) {
-    return std::to_string(index + 1) + ". " + name + "  " + std::to_string(score);
+    const size_t place = index + 1;
+    std::string line = place < 10 ? " " + std::to_string(place) : std::to_string(place);
+    line += '.';
+    line += name;
+    size_t chars = 0;
+    for (unsigned char c : name) chars += (c & 0xC0) != 0x80;
+    const size_t width = place < 100 ? 15 : 14;
+    if (chars < width) line.append(width - chars, ' ');
+    return line + std::to_string(score);
 }
 
 inline std::vector<std::string> ListLinesOf(const RecordTable& t) {

@@ -16,8 +16,13 @@ int main(int argc, char** argv) {
     for (const std::string& set : options.sets) {
         zembrol::SettingRef ref;
         const std::string name = set.substr(0, set.find('='));
-        if (!zembrol::FindSetting(probe, name, &ref) || !zembrol::AssignSetting(set.substr(set.find('=') + 1), ref)) {
-            std::fprintf(stderr, "zembrol: --set %s: no such setting, or a value it cannot take\n", set.c_str());
+        std::string problem;
+        if (!zembrol::FindSetting(probe, name, &ref)) {
+            std::fprintf(stderr, "zembrol: --set %s: no such setting\n", set.c_str());
+            return 2;
+        }
+        if (!zembrol::AssignSetting(set.substr(set.find('=') + 1), ref, &problem)) {
+            std::fprintf(stderr, "zembrol: --set %s: %s\n", set.c_str(), problem.c_str());
             return 2;
         }
     }

@@ -30,6 +30,8 @@ App::App(CommandLine options)
     config_.SetTargets(&targets_);
     config_.SetRunValues(options_.sets);
     language_.SetCaptionSink([this](const MainCaptions& c) { captions_ = c; });
+    // Until a language file is applied the labels read in English.
+    for (const MainLabelKey& k : MainLabelKeys()) *k.field(captions_) = k.english;
     if (options_.dpi > 0) platform::OverrideDesktopDpi(options_.dpi);
     if (options_.headless || !options_.answers.empty()) platform::SetBoxPolicy(platform::BoxPolicy::Scripted);
     if (options_.hasSeed) rng_ = std::make_unique<Rng>(options_.seed);

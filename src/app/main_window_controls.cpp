@@ -167,11 +167,14 @@ void App::ShowLanguageWindow() {
         return;
     }
     dialog.title = language_.ini_GetParam("fLang", "Title");
+    for (const std::string& file : dialog.files) dialog.names.push_back(language_.LanguageName(file));
     // Opening the window selects the first file of the folder's listing.
     language_.SetCurrent(dialog.files.front());
     if (options_.headless) {
+        // A script chooses by file name or by the name the list shows.
         for (size_t i = 0; i < dialog.files.size(); ++i)
-            if (dialog.files[i] == window_.typedText) language_.SetCurrent(dialog.files[i]);
+            if (dialog.files[i] == window_.typedText || dialog.names[i] == window_.typedText)
+                language_.SetCurrent(dialog.files[i]);
         window_.typedText.clear();
     } else {
         RunModal([&](DialogKey key) {

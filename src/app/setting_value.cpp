@@ -1,12 +1,9 @@
 // Setting conversions.
 #include "app/setting_value.h"
 
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <limits>
-#include <optional>
-#include <strings.h>
+
+#include "game/number_text.h"
 
 namespace zembrol {
 
@@ -18,75 +15,52 @@ std::string TrimBlanks(const std::string& s) {
     return s.substr(b, s.find_last_not_of(" \t\r\n") - b + 1);
 }
 
-// The number a text stands for: decimal (with fraction or exponent) or "&H" hex.
-std::optional<double> Number(const std::string& text) {
-    std::string t = TrimBlanks(text);
-    if (t.empty()) return std::nullopt;
-    if (t.size() > 2 && t[0] == '&' && (t[1] == 'H' || t[1] == 'h')) {
-        char* end = nullptr;
-        long long v = std::strtoll(t.c_str() + 2, &end, 16);
-        if (*end != '\0') return std::nullopt;
-        return static_cast<double>(v);
-    }
-    // strtod would also take "inf", "nan" and hexadecimal floats: only plain decimals pass.
-    for (char c : t)
-        if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E'))
-            return std::nullopt;
-    char* end = nullptr;
-    double v = std::strtod(t.c_str(), &end);
-    if (end == t.c_str() || *end != '\0' || !std::isfinite(v)) return std::nullopt;
-    return v;
-}
+const char* TypeName(bool*) { return "a Boolean"; }
+const char* TypeName(uint8_t*) { return "a byte (0..255)"; }
+const char* TypeName(int16_t*) { return "a 16-bit integer"; }
+const char* TypeName(int32_t*) { return "a 32-bit integer"; }
+const char* TypeName(float*) { return "a single"; }
 
-// The value as the loader sees it: "TRUE" and "FALSE" (any case, blanks around)
-// are the numbers 1 and 0, anything else is text.
-std::optional<double> LoaderNumber(const std::string& raw) {
-    std::string t = TrimBlanks(raw);
-    if (strcasecmp(t.c_str(), "TRUE") == 0) return 1.0;
-    if (strcasecmp(t.c_str(), "FALSE") == 0) return 0.0;
-    return Number(t);
-}
-
+// The loader takes "TRUE" and "FALSE" as the numbers 1 and 0 before converting to
+// the variable's type, whatever that type is.
 template <typename T>
-bool AssignInteger(const std::string& raw, T* var) {
-    auto v = LoaderNumber(raw);
-    if (!v) return false;
-    double r = std::nearbyint(*v);  // half to even
-    if (r < static_cast<double>(std::numeric_limits<T>::min()) || r > static_cast<double>(std::numeric_limits<T>::max()))
-        return false;
-    *var = static_cast<T>(r);
-    return true;
+bool AssignNumber(const std::string& raw, T* var, std::string* problem) {
+    NumberRead<T> read;
+    if (const int word = BooleanWord(raw); word >= 0) {
+        read.status = NumberStatus::Ok;
+        read.value = static_cast<T>(word);
+    } else {
+        read = ParseNumber<T>(raw);
+    }
+    if (read) {
+        *var = read.value;
+        return true;
+    }
+    if (problem) {
+        *problem = "\"" + raw + "\" " +
+                   (read.status == NumberStatus::OutOfRange ? "is out of range for " : "is not a number for ") +
+                   TypeName(var);
+    }
+    return false;
 }
+
+struct AssignVisitor {
+    const std::string& raw;
+    std::string* problem;
+    bool operator()(std::string* s) const {
+        std::string t = TrimBlanks(raw);
+        if (const int word = BooleanWord(t); word >= 0) t = word ? "1" : "0";
+        *s = t;
+        return true;
+    }
+    template <typename T>
+    bool operator()(T* v) const { return AssignNumber(raw, v, problem); }
+};
 
 }  // namespace
 
-bool AssignSetting(const std::string& raw, SettingRef ref) {
-    struct Visitor {
-        const std::string& raw;
-        bool operator()(bool* b) const {
-            auto v = LoaderNumber(raw);
-            if (!v) return false;
-            *b = *v != 0;
-            return true;
-        }
-        bool operator()(uint8_t* v) const { return AssignInteger(raw, v); }
-        bool operator()(int16_t* v) const { return AssignInteger(raw, v); }
-        bool operator()(int32_t* v) const { return AssignInteger(raw, v); }
-        bool operator()(float* f) const {
-            auto v = LoaderNumber(raw);
-            if (!v || std::fabs(*v) > std::numeric_limits<float>::max()) return false;
-            *f = static_cast<float>(*v);
-            return true;
-        }
-        bool operator()(std::string* s) const {
-            std::string t = TrimBlanks(raw);
-            if (strcasecmp(t.c_str(), "TRUE") == 0) t = "1";
-            else if (strcasecmp(t.c_str(), "FALSE") == 0) t = "0";
-            *s = t;
-            return true;
-        }
-    };
-    return std::visit(Visitor{raw}, ref);
+bool AssignSetting(const std::string& raw, SettingRef ref, std::string* problem) {
+    return std::visit(AssignVisitor{raw, problem}, ref);
 }
 
 std::string SettingText(SettingRef ref) {

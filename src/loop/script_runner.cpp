@@ -2,14 +2,15 @@
 #include "loop/script_runner.h"
 
 #include <cctype>
-#include <charconv>
-#include <cmath>
+#include <cstdio>
+#include <type_traits>
 #include <istream>
 #include <ostream>
 #include <string_view>
 #include <vector>
 
 #include "game/figures.h"
+#include "game/number_text.h"
 #include "loop/general_loop.h"
 #include "loop/mouse_commands.h"
 #include "loop/state_dump.h"
@@ -45,22 +46,34 @@ void Need(const std::vector<std::string_view>& w, size_t n, const char* usage) {
     if (w.size() != n) throw ScriptError{std::string("usage: ") + usage};
 }
 
-long long Int(std::string_view text, long long lo, long long hi, const char* what) {
-    long long v = 0;
-    if (!ParseInt(text, v)) throw ScriptError{"bad number '" + std::string(text) + "' for " + what};
-    if (v < lo || v > hi)
-        throw ScriptError{std::string(what) + " must lie in " + std::to_string(lo) + ".." + std::to_string(hi)};
-    return v;
+template <class T>
+std::string Shown(T v) {
+    if constexpr (std::is_floating_point_v<T>) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%g", static_cast<double>(v));
+        return buf;
+    } else {
+        return std::to_string(v);
+    }
 }
 
-double Real(std::string_view text, const char* what) {
-    if (!text.empty() && text[0] == '+') text.remove_prefix(1);
-    double v = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(v))
+// A number argument within lo..hi; anything else stops the script at its line.
+template <class T>
+T Number(std::string_view text, T lo, T hi, const char* what) {
+    const NumberRead<T> r = ParseNumberIn(text, lo, hi);
+    if (r.status == NumberStatus::NotANumber)
         throw ScriptError{"bad number '" + std::string(text) + "' for " + what};
-    return v;
+    if (r.status == NumberStatus::OutOfRange)
+        throw ScriptError{std::string(what) + " must lie in " + Shown(lo) + ".." + Shown(hi) +
+                          ", not '" + std::string(text) + "'"};
+    return r.value;
 }
+
+long long Int(std::string_view text, long long lo, long long hi, const char* what) { return Number(text, lo, hi, what); }
+
+// Pointer coordinates in view pixels: far more than any window, yet small enough
+// that the column arithmetic stays within an int.
+constexpr double kPointerLimit = 32767;
 
 bool Is(std::string_view a, std::string_view b) { return a == b; }
 
@@ -86,7 +99,7 @@ void RunKey(Session& s, std::string_view keyText, ScriptHost& host) {
 void RunMouse(Session& s, const std::vector<std::string_view>& w) {
     if (w.size() >= 2 && Is(w[1], "move")) {
         Need(w, 4, "mouse move X Y");
-        OnMouseMove(s, Real(w[2], "X"), Real(w[3], "Y"));
+        OnMouseMove(s, Number(w[2], -kPointerLimit, kPointerLimit, "X"), Number(w[3], -kPointerLimit, kPointerLimit, "Y"));
         return;
     }
     if (w.size() >= 2 && (Is(w[1], "down") || Is(w[1], "up"))) {
@@ -128,8 +141,9 @@ void RunSet(Session& s, const std::vector<std::string_view>& w, ScriptHost& host
         case SetResult::Done: return;
         case SetResult::BadValue: throw ScriptError{problem};
         case SetResult::UnknownName:
-            if (!host.Set(std::string(w[1]), std::string(w[2])))
-                throw ScriptError{"unknown name '" + std::string(w[1]) + "'"};
+            if (!host.Set(std::string(w[1]), std::string(w[2]), &problem))
+                throw ScriptError{problem.empty() ? "unknown name '" + std::string(w[1]) + "'"
+                                                  : std::string(w[1]) + ": " + problem};
     }
 }
 

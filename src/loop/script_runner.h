@@ -36,8 +36,12 @@ public:
     virtual bool Click(const std::string& control) { (void)control; return false; }
     virtual bool Answer(const std::string& word) { (void)word; return false; }
     virtual bool Type(const std::string& text) { (void)text; return false; }
-    // A `set` name the rules do not know (e.g. a graphics setting).
-    virtual bool Set(const std::string& name, const std::string& value) { (void)name, (void)value; return false; }
+    // A `set` name the rules do not know (e.g. a graphics setting). False when the
+    // name is unknown, or, with the reason in `problem`, when the value does not fit.
+    virtual bool Set(const std::string& name, const std::string& value, std::string* problem) {
+        (void)name, (void)value, (void)problem;
+        return false;
+    }
 };
 
 inline constexpr int kScriptOk = 0;

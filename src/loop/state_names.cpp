@@ -1,28 +1,26 @@
-// The table of settable names. Flags accept true/false/1/0/-1; numbers are range-checked.
+// The table of settable names. Flags take true/false or a number; numbers are range-checked.
 #include "loop/state_names.h"
 
-#include <vector>
-#include <charconv>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "game/game_settings.h"
+#include "game/number_text.h"
 
 namespace zembrol {
 
-bool ParseInt(std::string_view text, long long& out) {
-    if (!text.empty() && text[0] == '+') text.remove_prefix(1);
-    if (text.empty()) return false;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-    return ec == std::errc() && end == text.data() + text.size();
-}
-
 namespace {
 
+// A flag as a setting reads it: the words true and false, or a number (non-zero is true).
 bool ParseFlag(std::string_view text, bool& out) {
-    if (text == "true" || text == "1" || text == "-1") { out = true; return true; }
-    if (text == "false" || text == "0") { out = false; return true; }
-    return false;
+    if (const int word = BooleanWord(text); word >= 0) {
+        out = word == 1;
+        return true;
+    }
+    const NumberRead<bool> r = ParseNumber<bool>(text);
+    out = r.value;
+    return static_cast<bool>(r);
 }
 
 struct Entry {
@@ -117,12 +115,18 @@ SetResult SetNamedValue(Session& s, std::string_view name, std::string_view valu
                 return SetResult::BadValue;
             }
             v = b ? 1 : 0;
-        } else if (!ParseInt(value, v)) {
-            problem = "'" + std::string(value) + "' is not a whole number";
-            return SetResult::BadValue;
-        } else if (v < e.lo || v > e.hi) {
-            problem = std::string(name) + " must lie in " + std::to_string(e.lo) + ".." + std::to_string(e.hi);
-            return SetResult::BadValue;
+        } else {
+            const NumberRead<long long> r = ParseNumberIn(value, e.lo, e.hi);
+            if (r.status == NumberStatus::NotANumber) {
+                problem = "'" + std::string(value) + "' is not a number";
+                return SetResult::BadValue;
+            }
+            if (r.status == NumberStatus::OutOfRange) {
+                problem = std::string(name) + " must lie in " + std::to_string(e.lo) + ".." + std::to_string(e.hi) +
+                          ", not '" + std::string(value) + "'";
+                return SetResult::BadValue;
+            }
+            v = r.value;
         }
         e.set(s, v);
         return SetResult::Done;

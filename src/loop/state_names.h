@@ -12,11 +12,9 @@ namespace zembrol {
 
 enum class SetResult { Done, UnknownName, BadValue };
 
-// value: a decimal integer, or true / false for flags (1, 0 and -1 work too).
+// value: a number as ParseNumber reads it (a fraction rounds half to even), within
+// the name's range; for flags also true / false (a number: non-zero is true).
 // On BadValue, problem says what is wrong.
 SetResult SetNamedValue(Session& s, std::string_view name, std::string_view value, std::string& problem);
-
-// Parses a whole token as a decimal integer.
-bool ParseInt(std::string_view text, long long& out);
 
 }  // namespace zembrol

@@ -9,7 +9,8 @@
 
 namespace zembrol::platform {
 
-std::string FindFontFile(const std::string& pattern) {
+namespace {
+std::string MatchFontFile(const std::string& pattern, bool monospaced) {
     // A configuration of our own, released here, so no library-wide state stays behind.
     FcConfig* config = FcInitLoadConfigAndFonts();
     if (!config) return {};
@@ -20,7 +21,13 @@ std::string FindFontFile(const std::string& pattern) {
         FcResult res = FcResultNoMatch;
         if (FcPattern* match = FcFontMatch(config, pat, &res)) {
             FcChar8* file = nullptr;
-            if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file)
+            int spacing = FC_PROPORTIONAL;
+            // fontconfig always answers with some font; a monospaced wish is met only
+            // when the answer says it is one.
+            const bool spacingOk = !monospaced || (FcPatternGetInteger(match, FC_SPACING, 0, &spacing) ==
+                                                       FcResultMatch &&
+                                                   spacing == FC_MONO);
+            if (spacingOk && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file)
                 result = reinterpret_cast<const char*>(file);
             FcPatternDestroy(match);
         }
@@ -29,6 +36,11 @@ std::string FindFontFile(const std::string& pattern) {
     FcConfigDestroy(config);
     return result;
 }
+}  // namespace
+
+std::string FindFontFile(const std::string& pattern) { return MatchFontFile(pattern, false); }
+
+std::string FindMonospaceFontFile(const std::string& pattern) { return MatchFontFile(pattern, true); }
 
 Font::~Font() {
     if (face_) FT_Done_Face(static_cast<FT_Face>(face_));

@@ -11,6 +11,9 @@ namespace zembrol::platform {
 // The file of the installed font that best matches a fontconfig pattern (e.g.
 // "serif:bold:lang=ru"); empty when none is found.
 std::string FindFontFile(const std::string& pattern);
+// The same for a monospaced face (e.g. "monospace:lang=ru"): empty when the best
+// match is proportional, as it is when no monospaced font is installed.
+std::string FindMonospaceFontFile(const std::string& pattern);
 
 // One line of text as coverage (0 = background, 255 = ink), rows top to bottom.
 struct TextImage {

@@ -2,6 +2,7 @@
 #include "platform/imgui_layer.h"
 
 #include <SDL.h>
+#include <cmath>
 #include <epoxy/gl.h>
 #include <imgui.h>
 #include <imgui_freetype.h>
@@ -17,9 +18,9 @@ namespace zembrol::platform {
 namespace {
 bool g_active = false;
 
-// Two sizes of one face: the text of the controls (font 0) and the large figures
-// of the score and the title (font 1).
-void BuildFont(const std::string& file, float size) {
+// Two sizes of one face (fonts 0 and 1) and the monospaced face of the record
+// lists (kUiFontMono) when there is one.
+void BuildFont(const std::string& file, const std::string& monoFile, float size) {
     ImGuiIO& io = ImGui::GetIO();
     io.Fonts->Clear();
     for (float px : {size, size * 1.8f}) {
@@ -30,6 +31,12 @@ void BuildFont(const std::string& file, float size) {
             continue;
         cfg.SizePixels = px;
         io.Fonts->AddFontDefault(&cfg);
+    }
+    if (!monoFile.empty() && FileExists(monoFile)) {
+        ImFontConfig cfg;
+        cfg.OversampleH = 2;
+        io.Fonts->AddFontFromFileTTF(monoFile.c_str(), std::round(size * kMonoFontScale), &cfg,
+                                     io.Fonts->GetGlyphRangesCyrillic());
     }
 }
 }  // namespace
@@ -62,7 +69,8 @@ void DestroyUiTexture(uintptr_t texture) {
     if (tex) glDeleteTextures(1, &tex);
 }
 
-bool ImGuiLayer::Init(GlWindow& window, const std::string& fontFile, float pixelSize, std::string* error) {
+bool ImGuiLayer::Init(GlWindow& window, const std::string& fontFile, const std::string& monoFile, float pixelSize,
+                      std::string* error) {
     Shutdown();
     IMGUI_CHECKVERSION();
     ImGui::CreateContext();
@@ -71,8 +79,9 @@ bool ImGuiLayer::Init(GlWindow& window, const std::string& fontFile, float pixel
     io.LogFilename = nullptr;
     io.Fonts->FontBuilderIO = ImGuiFreeType::GetBuilderForFreeType();
     fontFile_ = fontFile;
+    monoFile_ = monoFile;
     fontSize_ = pixelSize;
-    BuildFont(fontFile_, fontSize_);
+    BuildFont(fontFile_, monoFile_, fontSize_);
     if (!ImGui_ImplSDL2_InitForOpenGL(window.Handle(), SDL_GL_GetCurrentContext()) ||
         !ImGui_ImplOpenGL3_Init("#version 330 core")) {
         if (error) *error = "the UI backends did not start";
@@ -81,6 +90,12 @@ bool ImGuiLayer::Init(GlWindow& window, const std::string& fontFile, float pixel
     }
     active_ = g_active = true;
     return true;
+}
+
+ImFont* ImGuiLayer::ListFont() const {
+    if (!active_) return nullptr;
+    ImFontAtlas* atlas = ImGui::GetIO().Fonts;
+    return atlas->Fonts.Size > kUiFontMono ? atlas->Fonts[kUiFontMono] : nullptr;
 }
 
 void ImGuiLayer::SetFontSize(float pixelSize) {
@@ -93,7 +108,7 @@ void ImGuiLayer::NewFrame() {
         // Fonts change only between frames: the atlas is in use while one is drawn.
         fontSize_ = pendingFontSize_;
         pendingFontSize_ = 0;
-        BuildFont(fontFile_, fontSize_);
+        BuildFont(fontFile_, monoFile_, fontSize_);
         ImGui_ImplOpenGL3_DestroyFontsTexture();
         ImGui_ImplOpenGL3_CreateFontsTexture();
     }

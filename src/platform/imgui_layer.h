@@ -8,9 +8,19 @@
 
 #include "platform/gl_picture.h"
 
+struct ImFont;
+
 namespace zembrol::platform {
 
 class GlWindow;
+
+// ImGui's atlas holds, by index: 0 the controls' text, 1 the large figures of the
+// score and the title, and - when a monospaced face was found - kUiFontMono, the
+// rows of the record lists, whose score column is aligned with spaces.
+inline constexpr int kUiFontMono = 2;
+// The record lists' rows are smaller than the controls' text, so a row of place,
+// name and score fits the list's width.
+inline constexpr float kMonoFontScale = 0.76f;
 
 class ImGuiLayer {
 public:
@@ -20,14 +30,19 @@ public:
     ~ImGuiLayer() { Shutdown(); }
 
     // Starts ImGui on the window with a font file at `pixelSize` (Latin and Cyrillic);
-    // without a usable font file ImGui's own font serves. False with the reason.
-    bool Init(GlWindow& window, const std::string& fontFile, float pixelSize, std::string* error);
+    // without a usable font file ImGui's own font serves. `monoFile` is the
+    // monospaced face of the record lists; without it there is no such font and the
+    // lists use the main one (see the font indices below). False with the reason.
+    bool Init(GlWindow& window, const std::string& fontFile, const std::string& monoFile, float pixelSize,
+              std::string* error);
     // Re-builds the font at another size (the window was scaled).
     void SetFontSize(float pixelSize);
     void NewFrame();
     void Render();
     void Shutdown();
     bool Active() const { return active_; }
+    // The record lists' monospaced font, or null when none was found.
+    ImFont* ListFont() const;
 
     // The window's still backdrop: what the UI draws into ImGui's background list
     // is kept as a picture of the whole drawable, made for a key that names all it
@@ -43,7 +58,7 @@ private:
     void KeepBackdrop();
 
     bool active_ = false;
-    std::string fontFile_;
+    std::string fontFile_, monoFile_;
     float fontSize_ = 0;
     float pendingFontSize_ = 0;
     GlPicture backdrop_;

@@ -37,10 +37,15 @@ bool DrawLanguageDialog(LanguageDialog& d, float scale, DialogKey key) {
     bool closed = false;
     if (!BeginModal(d.title, "frmLang", 300, scale)) return true;
     ImGui::SetNextItemWidth(-1);
-    const char* current = d.files.empty() ? "" : d.files[static_cast<size_t>(d.selected)].c_str();
+    // Each entry shows its language's name; a file without one shows its file name.
+    auto shown = [&](size_t i) { return (i < d.names.size() ? d.names[i] : d.files[i]).c_str(); };
+    const char* current = d.files.empty() ? "" : shown(static_cast<size_t>(d.selected));
     if (ImGui::BeginCombo("##cmbLang", current)) {
-        for (size_t i = 0; i < d.files.size(); ++i)
-            if (ImGui::Selectable(d.files[i].c_str(), static_cast<int>(i) == d.selected)) d.selected = static_cast<int>(i);
+        for (size_t i = 0; i < d.files.size(); ++i) {
+            // The file name keeps two files with one language name apart.
+            const std::string label = std::string(shown(i)) + "##" + d.files[i];
+            if (ImGui::Selectable(label.c_str(), static_cast<int>(i) == d.selected)) d.selected = static_cast<int>(i);
+        }
         ImGui::EndCombo();
     }
     ImGui::Spacing();

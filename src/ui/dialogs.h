@@ -24,7 +24,8 @@ ConfigChoice DrawConfigDialog(const ConfigDialogTexts& texts, float scale, Dialo
 
 struct LanguageDialog {
     std::string title;                  // "fLang" "Title"
-    std::vector<std::string> files;     // cmbLang, in the folder's order
+    std::vector<std::string> files;     // cmbLang, in the folder's order: what the choice stores
+    std::vector<std::string> names;     // what the list shows for each file: its language's name
     int selected = 0;
 };
 

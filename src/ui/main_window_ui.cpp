@@ -104,14 +104,20 @@ bool Button(const MainWindowView& v, MainWindowInput& in, const char* name, cons
     return clicked;
 }
 
+// The rows align their scores with spaces (place, name padded to 15 characters,
+// score), so they are drawn in the monospaced `rowFont` when there is one.
 void RecordList(const char* id, const char* title, std::span<const std::string> rows, bool highlight, ImVec2 at,
-                ImVec2 size, const Layout& lay, ImU32 textColor, const SkinColors& c) {
+                ImVec2 size, const Layout& lay, ImU32 textColor, const SkinColors& c, ImFont* rowFont) {
     ImGui::SetCursorPos(at);
     ImGui::PushStyleColor(ImGuiCol_ChildBg, IM_COL32(0, 0, 0, 70));
     ImGui::PushStyleColor(ImGuiCol_Text, textColor);
+    // Narrow margins and scroll bar leave the width to the rows.
+    ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, lay.P(5, 4));
+    ImGui::PushStyleVar(ImGuiStyleVar_ScrollbarSize, lay.L(8));
     ImGui::BeginChild(id, size, true);
     ImGui::TextColored(ImGui::ColorConvertU32ToFloat4(c.accent), "%s", title);
     ImGui::Separator();
+    if (rowFont) ImGui::PushFont(rowFont);
     for (size_t i = 0; i < rows.size(); ++i) {
         // Alternate rows are lit when the player asked for highlighted tables.
         if (highlight && i % 2 == 1) {
@@ -120,13 +126,29 @@ void RecordList(const char* id, const char* title, std::span<const std::string> 
                 p, ImVec2(p.x + ImGui::GetContentRegionAvail().x, p.y + ImGui::GetTextLineHeight()),
                 IM_COL32(255, 255, 255, 20));
         }
-        ImGui::TextUnformatted(rows[i].c_str());
+        if (rowFont) {
+            ImGui::TextUnformatted(rows[i].c_str());
+            continue;
+        }
+        // A proportional face cannot line the scores up with spaces: the score goes
+        // to the right edge instead, the place and name stay at the left.
+        const std::string& row = rows[i];
+        const size_t cut = row.find_last_of(' ');
+        if (cut == std::string::npos) {
+            ImGui::TextUnformatted(row.c_str());
+            continue;
+        }
+        const char* score = row.c_str() + cut + 1;
+        ImGui::TextUnformatted(row.c_str(), row.c_str() + row.find_last_not_of(' ', cut) + 1);
+        ImGui::SameLine(ImGui::GetContentRegionMax().x - ImGui::CalcTextSize(score).x);
+        ImGui::TextUnformatted(score);
     }
     if (rows.empty()) ImGui::TextDisabled("-");
+    if (rowFont) ImGui::PopFont();
     ImGui::EndChild();
+    ImGui::PopStyleVar(2);
     ImGui::PopStyleColor(2);
     Remember(ImGui::GetItemRectMin(), ImGui::GetItemRectSize());
-    (void)lay;
 }
 
 }  // namespace
@@ -170,19 +192,19 @@ MainWindowInput DrawMainWindow(const MainWindowView& v) {
     if (litClose) Text(font, at(761, 15), FromBgr(0x0000FF), "x");
 
     // Score, level and the place labels.
+    static const MainCaptions kNoCaptions;
+    const MainCaptions& cap = v.captions ? *v.captions : kNoCaptions;
     if (const GameState* s = v.state) {
-        Text(font, at(402, 54), c.accent, "Score");
+        Text(font, at(402, 54), c.accent, cap.lblScoreCap);
         Text(big, at(402, 70), text, s->lblScore);
         Text(font, at(402, 108), text, s->lblLevel);
         Text(font, at(600, 54), c.accent, v.placeText);
         Text(font, at(600, 74), c.accent, v.levelPlaceText);
 
-        static const char* kCaptions[] = {"Zembrol bonus", "Time bonus", "Change bonus", "Inversia bonus",
-                                          "Color bonus"};
         const std::string* values[] = {&s->lblDB, &s->lblTB, &s->lblChB, &s->lblInvB, &s->lblCoB};
         for (int i = 0; i < 5; ++i) {
             const float y = 134 + 19 * i;
-            Text(font, at(402, y), text, kCaptions[i]);
+            Text(font, at(402, y), text, cap.lblBonusCap[static_cast<size_t>(i)]);
             Text(font, at(560, y), c.accent, *values[i]);
         }
         for (int i = 0; i < 4; ++i) {
@@ -191,7 +213,7 @@ MainWindowInput DrawMainWindow(const MainWindowView& v) {
         }
         // Take-back indicators: one lamp per take-back left.
         ImDrawList* dl = ImGui::GetWindowDrawList();
-        Text(font, at(402, 280), text, "Take back");
+        Text(font, at(402, 280), text, cap.lblTakeBackCap);
         for (int i = 0; i < 3; ++i) {
             ImVec2 p0 = at(500 + 24 * i, 282), p1 = at(516 + 24 * i, 298);
             bool on = s->g_LastFig.Images[static_cast<size_t>(i)];
@@ -199,32 +221,28 @@ MainWindowInput DrawMainWindow(const MainWindowView& v) {
         }
     }
 
-    // Buttons.
-    const MainCaptions* cap = v.captions;
-    auto caption = [&](const std::string MainCaptions::*member, const char* fallback) {
-        return cap ? cap->*member : std::string(fallback);
-    };
+    // Buttons. The language button reads the same in every language, so a player
+    // who cannot read the current one still finds it.
     const ImVec2 bs = lay.P(120, 26);
-    Button(v, in, "chkNew", caption(&MainCaptions::chkNew, "New game"), lay.P(402, 312), bs, false, c);
-    Button(v, in, "chkPause", caption(&MainCaptions::chkPause, "Pause"), lay.P(528, 312), bs, v.pausePressed, c);
-    Button(v, in, "chkDemo", caption(&MainCaptions::chkDemo, "Demo"), lay.P(654, 312), bs, v.demoPressed, c);
-    Button(v, in, "chkSet", caption(&MainCaptions::chkSet, "Settings"), lay.P(402, 344), bs, false, c);
+    Button(v, in, "chkNew", cap.chkNew, lay.P(402, 312), bs, false, c);
+    Button(v, in, "chkPause", cap.chkPause, lay.P(528, 312), bs, v.pausePressed, c);
+    Button(v, in, "chkDemo", cap.chkDemo, lay.P(654, 312), bs, v.demoPressed, c);
+    Button(v, in, "chkSet", cap.chkSet, lay.P(402, 344), bs, false, c);
     Button(v, in, "chkLang", "A / Я", lay.P(528, 344), bs, false, c);
-    Button(v, in, "chkHelp", caption(&MainCaptions::chkHelp, "Help"), lay.P(654, 344), bs, false, c);
-    Button(v, in, "chkView0", caption(&MainCaptions::chkView0, "View"), lay.P(402, 376), lay.P(120, 26),
-           v.viewPressed == 0, c);
+    Button(v, in, "chkHelp", cap.chkHelp, lay.P(654, 344), bs, false, c);
+    Button(v, in, "chkView0", cap.chkView0, lay.P(402, 376), lay.P(120, 26), v.viewPressed == 0, c);
     for (int i = 1; i <= 5; ++i) {
         const std::string name = "chkView" + std::to_string(i);
         Button(v, in, name.c_str(), std::to_string(i), lay.P(528 + 25.2f * (i - 1), 376), lay.P(22, 26),
                v.viewPressed == i, c);
     }
-    Button(v, in, "chkExit", caption(&MainCaptions::chkExit, "Exit"), lay.P(654, 376), bs, false, c);
+    Button(v, in, "chkExit", cap.chkExit, lay.P(654, 376), bs, false, c);
 
     // Record tables.
-    RecordList("lstTable", "Top 100", v.recordRows, v.highlightLists[0], lay.P(402, 414), lay.P(182, 170), lay, text,
-               c);
-    RecordList("lstLevel", "Level Top 100", v.levelRows, v.highlightLists[1], lay.P(590, 414), lay.P(182, 170), lay,
-               text, c);
+    RecordList("lstTable", cap.lstTableCap.c_str(), v.recordRows, v.highlightLists[0], lay.P(396, 414),
+               lay.P(188, 170), lay, text, c, v.listFont);
+    RecordList("lstLevel", cap.lstLevelCap.c_str(), v.levelRows, v.highlightLists[1], lay.P(588, 414),
+               lay.P(188, 170), lay, text, c, v.listFont);
 
     Text(font, at(26, 566), text, v.fpsText);
     ImGui::End();

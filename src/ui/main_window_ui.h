@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+struct ImFont;
+
 namespace zembrol {
 
 struct GameState;
@@ -37,6 +39,7 @@ struct MainWindowView {
     int16_t controlsColor = 0;             // iControlsColor
     std::span<const std::string> recordRows;   // lstTable
     std::span<const std::string> levelRows;    // lstLevel
+    ImFont* listFont = nullptr;            // monospaced rows of the lists; null: the controls' font
     std::array<bool, 2> highlightLists{true, true};
     std::string placeText, levelPlaceText; // the record-place labels
     UiRect view;                           // the 3D view in window pixels

@@ -71,12 +71,53 @@ TEST(Configuration, FirstRunCopiesTheDefaultsForThisMachine) {
 TEST(Configuration, ActiveNumberFromCfgIni) {
     struct Case { const char* cfg; const char* file; };
     for (const Case& c : {Case{"[config]\nini_config=4\n", "PLAYER4.ini"}, Case{"[config]\nini_config=9\n", "PLAYER1.ini"},
-                          Case{"[config]\nini_config=abc\n", "PLAYER1.ini"}, Case{"", "PLAYER1.ini"}}) {
+                          Case{"[config]\nini_config=abc\n", "PLAYER1.ini"}, Case{"", "PLAYER1.ini"},
+                          Case{"[config]\nini_config=3.7\n", "PLAYER4.ini"}, Case{"[config]\nini_config=5.5\n", "PLAYER6.ini"},
+                          Case{"[config]\nini_config=1e300\n", "PLAYER1.ini"}, Case{"[config]\nini_config=-inf\n", "PLAYER1.ini"},
+                          Case{"[config]\nini_config=nan\n", "PLAYER1.ini"},
+                          Case{"[config]\nini_config=4294967300\n", "PLAYER1.ini"}}) {
         ConfigFixture f;
         f.dir.Write("data/set/cfg.ini", c.cfg);
         f.config.ini_MainIni(1);
         EXPECT_EQ(f.config.currentPath, f.dir / ("data/set/" + std::string(c.file))) << c.cfg;
     }
+    // A number there that names no configuration is logged; a missing one is the first run.
+    ConfigFixture bad;
+    bad.dir.Write("data/set/cfg.ini", "[config]\nini_config=1e300\n");
+    bad.config.ini_MainIni(1);
+    EXPECT_TRUE(bad.Contains("[config][ini_config] \"1e300\" is not a configuration 1..6; using 1"));
+    ConfigFixture none;
+    none.config.ini_MainIni(1);
+    EXPECT_FALSE(none.Contains("ini_config]"));
+}
+
+// A hand-edited number that does not fit its key's type leaves the setting as it
+// was and says so in the log; a key that is simply missing says nothing.
+TEST(Configuration, NumbersThatDoNotFitKeepTheSettingAndAreLogged) {
+    ConfigFixture f;
+    f.dir.Write("data/set/PLAYER1.ini",
+                "[MAIN]\nleft=1e300\niNumNexts=1e300\ngt_CurGameType=99999999999\niFantom=256\nbCW=nan\n"
+                "m_DelLinesInLevel=inf\ng_Speed=0x10\n");
+    Settings defaults;
+    f.config.ini_MainIni(1);
+    EXPECT_EQ(f.settings.left, defaults.left);
+    EXPECT_EQ(f.settings.game.iNumNexts, defaults.game.iNumNexts);
+    EXPECT_EQ(f.settings.game.gt_CurGameType, defaults.game.gt_CurGameType);
+    EXPECT_EQ(f.settings.game.iFantom, defaults.game.iFantom);
+    EXPECT_EQ(f.settings.game.bCW, defaults.game.bCW);
+    EXPECT_EQ(f.settings.game.m_DelLinesInLevel, defaults.game.m_DelLinesInLevel);
+    EXPECT_EQ(f.settings.game.g_Speed, defaults.game.g_Speed);
+    for (const char* line : {
+             "ini_LoadSaveParam() - [MAIN][left] \"1e300\" is out of range for a single; kept 0",
+             "ini_LoadSaveParam() - [MAIN][iNumNexts] \"1e300\" is out of range for a 16-bit integer; kept 4",
+             "ini_LoadSaveParam() - [MAIN][gt_CurGameType] \"99999999999\" is out of range for a 32-bit integer; kept 1",
+             "ini_LoadSaveParam() - [MAIN][iFantom] \"256\" is out of range for a byte (0..255); kept 2",
+             "ini_LoadSaveParam() - [MAIN][bCW] \"nan\" is not a number for a Boolean; kept True",
+             "ini_LoadSaveParam() - [MAIN][m_DelLinesInLevel] \"inf\" is not a number for a 16-bit integer",
+             "ini_LoadSaveParam() - [MAIN][g_Speed] \"0x10\" is not a number for a 16-bit integer",
+         })
+        EXPECT_TRUE(f.Contains(line)) << line;
+    EXPECT_FALSE(f.Contains("[MAIN][top]"));  // missing from the file
 }
 
 TEST(Configuration, EveryKeySurvivesASaveAndALoad) {

@@ -94,3 +94,88 @@ TEST(Language, ModeCaptions) {
     f.lang.SetCurrent("russian.ini");
     EXPECT_EQ(g_GetModeCaptions(f.lang, 1, 1, false).speed, "Средне");
 }
+
+namespace {
+// Every caption of the main window, buttons first, with a name for messages.
+std::vector<std::pair<std::string, std::string>> AllCaptions(MainCaptions c) {
+    std::vector<std::pair<std::string, std::string>> all = {
+        {"cPause", c.chkPause}, {"cSettings", c.chkSet},  {"cHelp", c.chkHelp}, {"cNewGame", c.chkNew},
+        {"cMainView", c.chkView0}, {"cDemo", c.chkDemo}, {"cExit", c.chkExit},
+    };
+    for (const MainLabelKey& k : MainLabelKeys()) all.emplace_back(k.key, *k.field(c));
+    return all;
+}
+
+bool HasCyrillic(const std::string& s) {
+    // Cyrillic letters of U+0400..U+04FF start with the UTF-8 bytes D0..D3.
+    for (unsigned char ch : s)
+        if (ch >= 0xD0 && ch <= 0xD3) return true;
+    return false;
+}
+
+// The language files as the game ships them, read from the source tree.
+struct ShippedFiles : LogFixture {
+    AppPaths paths;
+    Language lang{paths, log};
+    ShippedFiles() {
+        paths.root = ZEMBROL_SOURCE_DIR;  // its data/lang is what the game ships
+        paths.machine = "PLAYER";
+    }
+};
+}  // namespace
+
+TEST(Language, ShippedRussianFileGivesEveryMainCaptionInRussian) {
+    ShippedFiles f;
+    f.lang.SetCurrent("english.ini");
+    const auto english = AllCaptions(f.lang.MainWindowCaptions());
+    f.lang.SetCurrent("russian.ini");
+    const auto russian = AllCaptions(f.lang.MainWindowCaptions());
+    ASSERT_EQ(english.size(), russian.size());
+    for (size_t i = 0; i < russian.size(); ++i) {
+        const auto& [key, text] = russian[i];
+        EXPECT_TRUE(HasCyrillic(text)) << key << " = \"" << text << "\"";
+        EXPECT_NE(text, english[i].second) << key;
+    }
+}
+
+TEST(Language, ShippedEnglishFileHoldsEveryLabelKey) {
+    // The built-in English texts are the fallback for a file without the keys; the
+    // shipped English file must say the same, so both ways read alike.
+    ShippedFiles f;
+    f.lang.SetCurrent("english.ini");
+    for (const MainLabelKey& k : MainLabelKeys())
+        EXPECT_EQ(f.lang.ini_GetParam("fMain", k.key), k.english) << k.key;
+    EXPECT_EQ(f.lang.LanguageName("english.ini"), "English");
+    EXPECT_EQ(f.lang.LanguageName("russian.ini"), "Русский");
+}
+
+TEST(Language, LabelsMissingFromTheFileFallBackToEnglish) {
+    LangFixture f;
+    f.dir.Write("data/lang/russian.ini", "[fMain]\ncPause=Пауза\nlblScoreCap=Очки\nlblPlaceCap=\n");
+    f.lang.SetCurrent("russian.ini");
+    const MainCaptions c = f.lang.MainWindowCaptions();
+    EXPECT_EQ(c.lblScoreCap, "Очки");
+    EXPECT_EQ(c.lblPlaceCap, "");  // present but empty: the file's own choice
+    EXPECT_EQ(c.lblBonusCap[0], "Zembrol bonus");
+    EXPECT_EQ(c.lblBonusCap[4], "Color bonus");
+    EXPECT_EQ(c.lblTakeBackCap, "Take back");
+    EXPECT_EQ(c.lstTableCap, "Top 100");
+    EXPECT_EQ(c.lstLevelCap, "Level Top 100");
+    // The buttons keep the language files' own rule: a missing key shows "...".
+    EXPECT_EQ(c.chkPause, "Пауза");
+    EXPECT_EQ(c.chkExit, "...");
+
+    // Without any language file chosen the labels read in English too.
+    LangFixture none;
+    EXPECT_EQ(none.lang.MainWindowCaptions().lstLevelCap, "Level Top 100");
+}
+
+TEST(Language, TheWindowNamesEachLanguageFromItsOwnFile) {
+    LangFixture f;
+    f.dir.Write("data/lang/russian.ini", "[Language]\nName = Русский \n[fMain]\ncPause=Пауза\n");
+    f.dir.Write("data/lang/blank.ini", "[Language]\nName=\n");
+    EXPECT_EQ(f.lang.LanguageName("russian.ini"), "Русский");
+    EXPECT_EQ(f.lang.LanguageName("my english.ini"), "my english.ini");  // no [Language] section
+    EXPECT_EQ(f.lang.LanguageName("blank.ini"), "blank.ini");
+    EXPECT_EQ(f.lang.LanguageName("gone.ini"), "gone.ini");
+}

@@ -23,3 +23,22 @@ tail -1 "$root/data/Load_$HOST.log" | grep -q "    End$" || fail "no end banner 
 grep -q '"g_Dropping":false' <(sed -n 1p "$WORK/cam.json") || fail "a drop started during the camera move"
 sed -n 2p "$WORK/cam.json" | grep -q '"g_Dropping":true,"g_DropArmed":false,"g_ViewMoving":false' \
   || fail "no drop after the camera move: $(sed -n 2p "$WORK/cam.json" | head -c 300)"
+# Numbers that do not fit stop the run at their line, for the rules' names and the
+# game's other settings alike.
+for bad in "tick 1e300" "mouse move inf 0" "set g_FigX 99999999999" "set gr_Alpha 1e300"; do
+  printf 'dump\n%s\n' "$bad" > "$WORK/number.txt"
+  set +e; err="$("$ZEMBROL" --headless --seed 1 --root "$root" --script "$WORK/number.txt" 2>&1 >/dev/null)"; code=$?; set -e
+  [[ $code == 2 ]] || fail "\"$bad\" gave exit code $code"
+  grep -q "^line 2: " <<<"$err" || fail "\"$bad\": the error does not name line 2: $err"
+done
+printf 'set gr_Alpha 1e300\n' > "$WORK/number.txt"
+set +e; err="$("$ZEMBROL" --headless --seed 1 --root "$root" --script "$WORK/number.txt" 2>&1 >/dev/null)"; set -e
+grep -qF 'line 1: gr_Alpha: "1e300" is out of range for a 16-bit integer' <<<"$err" || fail "gr_Alpha 1e300: $err"
+# The language window lists languages by their own names; choosing one by its name
+# still stores its file name in lang.txt.
+printf 'type English\nclick chkLang\n' > "$WORK/language.txt"
+"$ZEMBROL" --headless --seed 1 --root "$root" --script "$WORK/language.txt" > /dev/null || fail "language script"
+[[ "$(head -1 "$root/lang.txt")" == english.ini ]] || fail "lang.txt holds $(cat "$root/lang.txt") after choosing English"
+printf 'type Русский\nclick chkLang\n' > "$WORK/language.txt"
+"$ZEMBROL" --headless --seed 1 --root "$root" --script "$WORK/language.txt" > /dev/null || fail "language script"
+[[ "$(head -1 "$root/lang.txt")" == russian.ini ]] || fail "lang.txt holds $(cat "$root/lang.txt") after choosing Русский"

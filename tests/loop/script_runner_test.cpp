@@ -76,7 +76,7 @@ public:
     bool Click(const std::string& c) override { return Add("click " + c); }
     bool Answer(const std::string& w) override { return Add("answer " + w); }
     bool Type(const std::string& t) override { return Add("type " + t); }
-    bool Set(const std::string& n, const std::string& v) override { return Add("set " + n + "=" + v); }
+    bool Set(const std::string& n, const std::string& v, std::string*) override { return Add("set " + n + "=" + v); }
     bool EscPause() override { return Add("EscPause"); }
 
 private:
@@ -92,16 +92,16 @@ TEST(ScriptRunner, ErrorsStopTheRunAndNameTheLine) {
     struct Case { const char* script; const char* error; };
     for (const Case& c : {
              Case{"tick x", "line 1: bad number 'x' for tick count"},
-             Case{"tick -1", "line 1: tick count must lie in 0..1000000000"},
+             Case{"tick -1", "line 1: tick count must lie in 0..1000000000, not '-1'"},
              Case{"# comment\n\nfly 3", "line 3: unknown command 'fly'"},
              Case{"row 30 11100", "line 1: bad pattern '11100': 15 characters 0 or 1"},
              Case{"row 30 11111111111111x", "line 1: bad pattern '11111111111111x': 15 characters 0 or 1"},
-             Case{"row 31 111111111111111", "line 1: row must lie in 0..30"},
-             Case{"figure 5 0000111100000000", "line 1: queue entry must lie in 0..4"},
+             Case{"row 31 111111111111111", "line 1: row must lie in 0..30, not '31'"},
+             Case{"figure 5 0000111100000000", "line 1: queue entry must lie in 0..4, not '5'"},
              Case{"figure 0 000011110000000", "line 1: bad mask '000011110000000': 16 characters 0 or 1"},
-             Case{"set g_FigX 20", "line 1: g_FigX must lie in 0..19"},
+             Case{"set g_FigX 20", "line 1: g_FigX must lie in 0..19, not '20'"},
              Case{"set bCW maybe", "line 1: 'maybe' is not true or false"},
-             Case{"set g_Level 2x", "line 1: '2x' is not a whole number"},
+             Case{"set g_Level 2x", "line 1: '2x' is not a number"},
              Case{"set nothing 1", "line 1: unknown name 'nothing'"},
              Case{"click chkNew", "line 1: click chkNew is not supported"},
              Case{"answer ok", "line 1: answer is not supported"},
@@ -119,6 +119,39 @@ TEST(ScriptRunner, ErrorsStopTheRunAndNameTheLine) {
         EXPECT_EQ(run.Play(c.script), kScriptError) << c.script;
         EXPECT_EQ(run.err.str(), std::string(c.error) + "\n") << c.script;
     }
+}
+
+// Numbers too large for their argument, or not finite, stop the script at their
+// line instead of wrapping into some other row, count or pointer position.
+TEST(ScriptRunner, NumbersThatDoNotFitAreRefused) {
+    struct Case { const char* script; const char* error; };
+    for (const Case& c : {
+             Case{"tick 1e300", "line 1: tick count must lie in 0..1000000000, not '1e300'"},
+             Case{"tick 99999999999", "line 1: tick count must lie in 0..1000000000, not '99999999999'"},
+             Case{"tick inf", "line 1: bad number 'inf' for tick count"},
+             Case{"tick 0x10", "line 1: bad number '0x10' for tick count"},
+             Case{"dump\nrow 4294967326 111111111111111", "line 2: row must lie in 0..30, not '4294967326'"},
+             Case{"figure -1e300 0000111100000000", "line 1: queue entry must lie in 0..4, not '-1e300'"},
+             Case{"mouse move 1e300 0", "line 1: X must lie in -32767..32767, not '1e300'"},
+             Case{"mouse move 10 -inf", "line 1: bad number '-inf' for Y"},
+             Case{"set g_Level 1e300", "line 1: g_Level must lie in 0..10, not '1e300'"},
+             Case{"set score 99999999999", "line 1: score must lie in -2147483648..2147483647, not '99999999999'"},
+             Case{"set g_FigX nan", "line 1: 'nan' is not a number"},
+         }) {
+        HeadlessRun run(1);
+        const GameState before = run.session.state;
+        EXPECT_EQ(run.Play(c.script), kScriptError) << c.script;
+        EXPECT_EQ(run.err.str(), std::string(c.error) + "\n") << c.script;
+        EXPECT_EQ(run.session.state.g_FigX, before.g_FigX) << c.script;
+        EXPECT_EQ(run.session.state.g_Level, before.g_Level) << c.script;
+        EXPECT_EQ(run.session.state.score.s_getval(), before.score.s_getval()) << c.script;
+    }
+    // Within range, numbers read as the settings files read them: a fraction rounds half to even.
+    HeadlessRun run(1);
+    ASSERT_EQ(run.Play("set g_FigX 3.5\nset g_Level 2.5\nset bCW 0\nset bCW TRUE\n"), kScriptOk) << run.err.str();
+    EXPECT_EQ(run.session.state.g_FigX, 4);
+    EXPECT_EQ(run.session.state.g_Level, 2);
+    EXPECT_TRUE(run.cfg.bCW);
 }
 
 TEST(ScriptRunner, CommandsBeforeAnErrorRunAndNoneAfter) {
