@@ -6,9 +6,7 @@ root="$(make_root)"
 log="$root/data/Load_$HOST.log"
 before="$(md5sum < "$log")"
 # flock(1) takes the same kind of lock a running game holds.
-flock "$root/data/zembrol.lock" bash -c "
-  start=\$(date +%s%N)
-  '$ZEMBROL' --headless --root '$root' || exit 10
-  (( (\$(date +%s%N) - start) < 2000000000 )) || exit 11
-" || fail "second start did not end at once with exit code 0 (code $?)"
+# A second start that waited for the lock would never end: the test's timeout tells.
+flock "$root/data/zembrol.lock" "$ZEMBROL" --headless --root "$root" \
+  || fail "second start did not end with exit code 0 (code $?)"
 [[ "$(md5sum < "$log")" == "$before" ]] || fail "second start touched the log"

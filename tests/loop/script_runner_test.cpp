@@ -39,9 +39,9 @@ struct HeadlessRun {
 };
 
 std::string ScriptFile(const std::string& name) {
-    const char* root = std::getenv("ZEMBROL_TEST_DATA");
-    std::ifstream f(std::string(root ? root : "tests") + "/loop/scripts/" + name);
-    EXPECT_TRUE(f) << name;
+    const std::string path = std::string(ZEMBROL_TESTS_DIR) + "/loop/scripts/" + name;
+    std::ifstream f(path);
+    EXPECT_TRUE(f) << "missing script " << path;
     std::stringstream text;
     text << f.rdbuf();
     return text.str();
