@@ -89,6 +89,20 @@ public:
     // Runs a modal window: `frame` draws it once and returns true when it closed. The
     // loop is suspended; the 3D view and the main window keep being drawn.
     void RunModal(const std::function<bool(DialogKey)>& frame);
+
+    // For the measuring runs (frame_runs.cpp), beside the game's own loop.
+    // One whole main-window frame: camera, 3D view, controls, swap.
+    void m_DrawFrame();
+    // The --script file through the script runner; false (exit code 2) when it cannot
+    // be read or stops at a bad line.
+    bool RunScriptFile();
+    // The next drawn view is written to `path`; Captured() tells whether it was.
+    void CaptureNextView(const std::string& path) { viewCapture_ = path; }
+    bool ViewCaptured() const { return viewCaptured_; }
+    // Window events of a measuring run: true when the window is to close.
+    bool PumpCloseRequested();
+    void SetExitCode(int code) { exitCode_ = code; }
+    const CommandLine& Options() const { return options_; }
     // Window pixels per pixel of the base layout.
     float UiScale() const { return static_cast<float>(desktopDpi_) / 96.0f; }
 
@@ -126,16 +140,11 @@ private:
     bool InitRenderer();
     bool InitRenderGlobals();
     void DrawScene();
-    // --screenshot and --bench-frames runs: draw the frames, write or print, close.
-    bool FrameRun() const;
-    void RunFrames();
     // Pressing or releasing the pause button.
     void SetPause(bool pressed);
     void ShowConfigWindow(int index);
     void ShowLanguageWindow();
     void OpenHelp();
-    // One frame: camera, 3D view, the main window's controls, an open modal window.
-    void m_DrawFrame();
     void DrawControls();
     void TickWindowTimers();
     void m_ShowFPS();

@@ -1,15 +1,8 @@
 // The application's side of the renderer: creating it on the main window's GL
-// context, feeding it the configuration, drawing the 3D view of a pass, and the
-// screenshot and frame-benchmark runs.
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
-#include <fstream>
+// context, feeding it the configuration and drawing the 3D view of a pass.
 #include <iostream>
 
 #include "app/app.h"
-#include "game/moves.h"
-#include "loop/general_loop.h"
 #include "platform/clock.h"
 #include "platform/image.h"
 #include "platform/memory.h"
@@ -55,68 +48,6 @@ void App::DrawScene() {
 }
 
 render::Renderer* App::GetRenderer() { return renderer_.get(); }
-
-namespace {
-double Percentile(std::vector<double> v, double p) {
-    if (v.empty()) return 0;
-    std::sort(v.begin(), v.end());
-    const size_t k = static_cast<size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
-    return v[std::min(k, v.size() - 1)];
-}
-}  // namespace
-
-bool App::FrameRun() const { return !options_.screenshot.empty() || options_.benchFrames > 0; }
-
-void App::RunFrames() {
-    Session& s = *session_;
-    const bool scripted = !options_.script.empty();
-    if (scripted) {
-        std::ifstream script(options_.script);
-        if (!script) {
-            std::cerr << "zembrol: cannot read the script " << options_.script << "\n";
-            exitCode_ = 2;
-        } else if (RunScript(s, script, std::cout, std::cerr, commands_) == kScriptError) {
-            exitCode_ = 2;
-        }
-    }
-    const int frames = options_.benchFrames > 0 ? options_.benchFrames : options_.frames;
-    if (renderer_) renderer_->MeasureFrames(options_.benchFrames > 0);
-    std::vector<double> times;
-    int maxCalls = 0;
-    for (int k = 0; k < frames && s.loop.running && exitCode_ == 0; ++k) {
-        if (platform::PumpEvents(mainWindow_.Id()).closeRequested) break;
-        if (k + 1 == frames) viewCapture_ = options_.screenshot;
-        // One whole main-window frame: camera, 3D view, controls, swap.
-        auto draw = [&](Session&) {
-            const auto t0 = std::chrono::steady_clock::now();
-            m_DrawFrame();
-            if (renderer_) renderer_->Finish();
-            times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
-            if (renderer_) maxCalls = std::max(maxCalls, renderer_->DrawCalls());
-        };
-        // A scripted run shows the state the script left: frames are drawn, the game
-        // does not tick. Otherwise the game plays its passes back to back.
-        if (scripted) {
-            CalcFantom(s.state);
-            effects_.AdvanceFrame(s.state);
-            draw(s);
-        } else {
-            LoopPass(s, draw);
-        }
-    }
-    if (!options_.screenshot.empty() && !viewCaptured_ && exitCode_ == 0) exitCode_ = 3;
-    if (options_.benchFrames > 0) {
-        auto line = [](const char* what, const std::vector<double>& t) {
-            std::printf("%s: %zu frames, median %.2f ms, p90 %.2f ms, max %.2f ms\n", what, t.size(), Percentile(t, 0.5),
-                        Percentile(t, 0.9), t.empty() ? 0.0 : *std::max_element(t.begin(), t.end()));
-        };
-        line("main window frame", times);
-        if (renderer_) line("3D view (m_DrawAll)", renderer_->MeasuredFrames());
-        std::printf("draw calls of the 3D view per frame: %d at most\n", maxCalls);
-        std::fflush(stdout);
-    }
-    if (s.loop.running) Form_QueryUnload();
-}
 
 void App::Targets::TexturePathLoaded(int /*index*/) {
     // The skin set loads as one (m_LoadSkinTextures) when the graphics section ends.

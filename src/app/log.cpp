@@ -24,23 +24,14 @@ StartupLog::Clock StartupLog::SystemClock() {
     return Clock{[] { return Format("%d.%m.%Y"); }, [] { return Format("%H:%M:%S"); }};
 }
 
-StartupLog::~StartupLog() {
-    if (file_) std::fclose(file_);
-}
+StartupLog::~StartupLog() = default;
 
-bool StartupLog::WriteLine(const std::string& line) {
-    if (!file_) return false;
-    if (std::fputs(line.c_str(), file_) < 0 || std::fputc('\n', file_) == EOF) return false;
-    // Flushed at once: the log is what is left to read when the game dies.
-    return std::fflush(file_) == 0;
-}
+// Each line is flushed at once: the log is what is left to read when the game dies.
+bool StartupLog::WriteLine(const std::string& line) { return file_.WriteLine(line); }
 
 bool StartupLog::f_OpenLog(const std::string& path) {
-    if (file_) std::fclose(file_);
-    file_ = std::fopen(path.c_str(), "wb");
-    if (!file_ || !WriteLine(clock_.date() + "   " + clock_.time() + "    Start") || !WriteLine(kStars)) {
-        if (file_) std::fclose(file_);
-        file_ = nullptr;
+    if (!file_.Create(path) || !WriteLine(clock_.date() + "   " + clock_.time() + "    Start") || !WriteLine(kStars)) {
+        file_.Close();
         ShowBox(kTextLogNotOpened, platform::BoxIcon::Critical);
         return false;
     }
@@ -49,12 +40,11 @@ bool StartupLog::f_OpenLog(const std::string& path) {
 }
 
 bool StartupLog::f_CloseLog() {
-    if (!file_) return false;
+    if (!file_.IsOpen()) return false;
     f_Log("f_CloseLog()", kLogPlain, true);
     WriteLine(kStars);
     WriteLine(clock_.date() + "   " + clock_.time() + "    End");
-    std::fclose(file_);
-    file_ = nullptr;
+    file_.Close();
     return true;
 }
 

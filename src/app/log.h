@@ -6,7 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "game/log_kinds.h"   // kLogEnter, kLogLeave, kLogPlain; any other kind has no indentation or marker
+#include "game/log_kinds.h"
+#include "platform/line_file.h"   // kLogEnter, kLogLeave, kLogPlain; any other kind has no indentation or marker
 
 namespace zembrol {
 
@@ -43,13 +44,13 @@ public:
     int Counter() const { return counter_; }
     const std::string& Indentation() const { return indent_; }
     void ResetIndentation() { indent_.clear(); }
-    bool IsOpen() const { return file_ != nullptr; }
+    bool IsOpen() const { return file_.IsOpen(); }
 
 private:
     bool WriteLine(const std::string& line);
 
     Clock clock_;
-    std::FILE* file_ = nullptr;
+    platform::LineFile file_;
     int counter_ = 0;
     std::string indent_;
     bool initComplete_ = false;

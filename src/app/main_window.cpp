@@ -1,10 +1,11 @@
 // The main window's part of the application frame: starting a game, the loop
 // that runs until the window closes (or the script ends), and the close itself.
 #include <cmath>
-#include <fstream>
+#include <sstream>
 #include <iostream>
 
 #include "app/app.h"
+#include "app/frame_runs.h"
 #include "app/simulation.h"
 #include "game/f_init.h"
 #include "loop/general_loop.h"
@@ -89,8 +90,8 @@ void App::OnViewPointer(double x, double y, const render::ViewRect& view) {
 }
 
 void App::WindowLoop() {
-    if (FrameRun()) {
-        RunFrames();
+    if (IsFrameRun(options_)) {
+        RunFrames(*this);
         return;
     }
     Session& s = *session_;
@@ -117,18 +118,28 @@ void App::HeadlessLoop() {
         // The simulation: whole games played by the demo, one JSON line each.
         exitCode_ = RunSimulation(s, results_, options_.games, std::cout);
     } else if (!options_.script.empty()) {
-        std::ifstream script(options_.script);
-        if (!script) {
-            std::cerr << "zembrol: cannot read the script " << options_.script << "\n";
-            exitCode_ = 2;
-        } else {
-            int result = RunScript(s, script, std::cout, std::cerr, commands_);
-            if (result == kScriptError) exitCode_ = 2;
-        }
+        RunScriptFile();
     }
     // A headless run ends when its input ends, closing as a player would.
     if (s.loop.running) Form_QueryUnload();
 }
+
+bool App::RunScriptFile() {
+    const std::optional<std::string> text = platform::ReadFile(options_.script);
+    if (!text) {
+        std::cerr << "zembrol: cannot read the script " << options_.script << "\n";
+        exitCode_ = 2;
+        return false;
+    }
+    std::istringstream script(*text);
+    if (RunScript(*session_, script, std::cout, std::cerr, commands_) == kScriptError) {
+        exitCode_ = 2;
+        return false;
+    }
+    return true;
+}
+
+bool App::PumpCloseRequested() { return platform::PumpEvents(mainWindow_.Id()).closeRequested; }
 
 void App::Form_QueryUnload() {
     log_.SetInitializationComplete(true);

@@ -1,0 +1,28 @@
+// LineFile: a text file written line by line and flushed after each line, so what
+// was written survives a crash (the start-up log).
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace zembrol::platform {
+
+class LineFile {
+public:
+    LineFile() = default;
+    LineFile(const LineFile&) = delete;
+    LineFile& operator=(const LineFile&) = delete;
+    ~LineFile() { Close(); }
+
+    // Creates the file anew (any old content is replaced); false when it cannot be.
+    bool Create(const std::string& path);
+    // One line and its line end, flushed; false when it was not written.
+    bool WriteLine(const std::string& line);
+    void Close();
+    bool IsOpen() const { return file_ != nullptr; }
+
+private:
+    std::FILE* file_ = nullptr;
+};
+
+}  // namespace zembrol::platform
