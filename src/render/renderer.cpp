@@ -113,12 +113,12 @@ bool Renderer::d_InitD3D(const DeviceInfo& info) {
     }
     const platform::RgbaImage atlas = PackTiles(numbers, 32);
     numAtlas_.UploadRgba(atlas.width, atlas.height, atlas.pixels.data());
-    for (int k = 0; k < 6; ++k) digits_[static_cast<size_t>(k)].dg_Init(k + 1, nullptr);
+    for (int k = 0; k < 6; ++k) g_Digits[static_cast<size_t>(k)].dg_Init(k + 1, nullptr);
     d_LoadTex32x32(&texChb_, Fixed("chb.bmp"), log_);
     font_.m_InitLevelFont(log_);
     // The shape of 12 slices and 12 stacks that draws the balls, the light markers
     // and the world (the second shape the old program made drew nothing).
-    if (!shape1_.Upload(ShapeSphere(12, 12), GL_TRIANGLES)) {
+    if (!g_Shape1.Upload(ShapeSphere(12, 12), GL_TRIANGLES)) {
         log_("sph_CreateShape()", kPlain, false);
         return false;
     }
@@ -157,7 +157,7 @@ bool Renderer::InitGlobals(const Settings& settings) {
     log_("g_gridSmall.gr_Init()", kPlain, small);
 
     // Lights, ambient and materials are set per draw; the lights are made here.
-    lights_ = MakeLights(rng_);
+    g_Lights = MakeLights(rng_);
     lightsMade_ = true;
     device_.SetAmbient(CellColor(settings));
     device_.SetMaterial(MatDefault());
@@ -189,7 +189,7 @@ void Renderer::m_ApplyAlpha(const Settings& settings) {
 void Renderer::GraphicsLoaded(const Settings& settings) {
     m_LoadSkinTextures(settings);
     m_ApplyAlpha(settings);
-    if (lightsMade_) lights_ = MakeLights(rng_);
+    if (lightsMade_) g_Lights = MakeLights(rng_);
 }
 
 void Renderer::cs_SetWorldSpeed(int worldSpeed) {
@@ -206,13 +206,13 @@ void Renderer::StartDigits(int slot, float x, float y, int32_t amount, const Gam
                            const Settings& settings) {
     if (slot < 1 || slot > 6) return;
     const DigitSources src{state.g_TimeBonusNow, state.g_MiracleMeter, state.g_ColorTime};
-    digits_[static_cast<size_t>(slot - 1)].dg_ReInit(x, y, amount, src, NextPos(settings.g_SkinIndex).x, rng_);
+    g_Digits[static_cast<size_t>(slot - 1)].dg_ReInit(x, y, amount, src, NextPos(settings.g_SkinIndex).x, rng_);
 }
 
 void Renderer::StartAmountDigits(int32_t amount, float x, float y, const GameState& state, const Settings& settings) {
     int slot = 2;
     for (int candidate : {2, 5, 6})
-        if (!digits_[static_cast<size_t>(candidate - 1)].Flying()) {
+        if (!g_Digits[static_cast<size_t>(candidate - 1)].Flying()) {
             slot = candidate;
             break;
         }
@@ -228,7 +228,7 @@ void Renderer::SetCamera(const glm::vec3& eye, const glm::vec3& lookAt, const gl
     eye_ = eye;
     lookAt_ = lookAt;
     up_ = up;
-    fov_ = fov;
+    g_Fov = fov;
 }
 
 // [SECTION] the frame -----------------------------------------------------------------------
@@ -283,7 +283,7 @@ void Renderer::DrawCellBatch(const Settings& settings, std::vector<Instance>& ce
 
 void Renderer::ApplyCamera() {
     const glm::mat4 view = glm::lookAtLH(eye_, lookAt_, up_);
-    const glm::mat4 projection = glm::perspectiveLH_NO(fov_, Aspect(view_), 0.1f, 10000.0f);
+    const glm::mat4 projection = glm::perspectiveLH_NO(g_Fov, Aspect(view_), 0.1f, 10000.0f);
     device_.SetViewProjection(view, projection, eye_);
 }
 
@@ -318,7 +318,7 @@ void Renderer::m_DrawAll(const GameState& state, const Settings& settings, int d
     device_.SetSpecular(true);
     const int numLights = std::clamp<int>(settings.gr_NumLights, 0, kLightSlots);
     std::array<PointLight, kLightSlots> lit;
-    for (int i = 0; i < numLights; ++i) lit[static_cast<size_t>(i)] = lights_[static_cast<size_t>(i)].light;
+    for (int i = 0; i < numLights; ++i) lit[static_cast<size_t>(i)] = g_Lights[static_cast<size_t>(i)].light;
     device_.SetLights(lit.data(), lightsMade_ ? numLights : 0);
 
     // While a level flight runs the backdrop always goes first (its seam: levelTitleShown_).
@@ -330,8 +330,8 @@ void Renderer::m_DrawAll(const GameState& state, const Settings& settings, int d
 
     device_.SetLighting(true);
     if (numLights > 0 && lightsMade_) {
-        m_MoveLights(lights_, numLights, settings.gr_LightsSpeed, settings.bHLNew, state.g_FigX, state.g_FigY, rng_);
-        for (int i = 0; i < numLights; ++i) lit[static_cast<size_t>(i)] = lights_[static_cast<size_t>(i)].light;
+        m_MoveLights(g_Lights, numLights, settings.gr_LightsSpeed, settings.bHLNew, state.g_FigX, state.g_FigY, rng_);
+        for (int i = 0; i < numLights; ++i) lit[static_cast<size_t>(i)] = g_Lights[static_cast<size_t>(i)].light;
         device_.SetLights(lit.data(), numLights);
     }
     frameLights_ = lit;
@@ -441,15 +441,15 @@ void Renderer::SyncIndicator(const GameState& state) {
     // The colour bonus's own state drives the indicator: green while it warns, then
     // the loss or gain colour, hidden when no bonus runs.
     const bool on = state.g_ColorState != 0 || state.g_ColorWarn != 0;
-    chb_.chb_Enable(on);
+    g_CHB.chb_Enable(on);
     if (!on) return;
-    chb_.chb_SetColor(state.g_ColorState < 0 ? 255u : state.g_ColorState > 0 ? 16711680u : 65280u);
-    if (state.g_Running) chb_.chb_SetPos(state.g_ColorTime);
+    g_CHB.chb_SetColor(state.g_ColorState < 0 ? 255u : state.g_ColorState > 0 ? 16711680u : 65280u);
+    if (state.g_Running) g_CHB.chb_SetPos(state.g_ColorTime);
 }
 
 void Renderer::DrawIndicator() {
-    if (!chb_.Enabled() || chb_.Step() <= 0) return;
-    device_.SetMaterial(g_Materials(chb_.MaterialIndex()));
+    if (!g_CHB.Enabled() || g_CHB.Step() <= 0) return;
+    device_.SetMaterial(g_Materials(g_CHB.MaterialIndex()));
     device_.SetLighting(true);
     device_.SetModulate2x(true);
     device_.SetAlphaBlend(true);
@@ -457,8 +457,8 @@ void Renderer::DrawIndicator() {
     device_.SetTexture(&texChb_);
     device_.SetWorld(glm::mat4(1.0f));
     std::vector<Instance> balls;
-    for (const clsCHB::Ball& b : chb_.Balls()) balls.push_back(At(b.x, b.y, b.z, b.scale, device_.Ambient()));
-    DrawWithChosenLights(shape1_, balls, kShapeRadius);
+    for (const clsCHB::Ball& b : g_CHB.Balls()) balls.push_back(At(b.x, b.y, b.z, b.scale, device_.Ambient()));
+    DrawWithChosenLights(g_Shape1, balls, kShapeRadius);
 }
 
 void Renderer::DrawCells(const GameState& state, const Settings& settings) {
@@ -574,7 +574,7 @@ void Renderer::DrawWorldSpheres() {
         const glm::mat4 world = glm::translate(glm::mat4(1.0f), glm::vec3(11, 15, 0)) *
                                 glm::scale(glm::mat4(1.0f), glm::vec3(scales[s])) * glm::yawPitchRoll(a[0], a[1], a[2]);
         device_.SetWorld(world);
-        device_.Draw(shape1_);
+        device_.Draw(g_Shape1);
     }
     device_.SetWorld(glm::mat4(1.0f));
 }
@@ -594,7 +594,7 @@ bool Renderer::LayWorld(const Settings& settings, int viewGlY) {
     // again every fourth frame, and at once when the camera moved or the picture
     // was made anew.
     constexpr int kWorldRefreshFrames = 4;
-    const bool cameraMoved = eye_ != worldEye_ || lookAt_ != worldLookAt_ || up_ != worldUp_ || fov_ != worldFov_;
+    const bool cameraMoved = eye_ != worldEye_ || lookAt_ != worldLookAt_ || up_ != worldUp_ || g_Fov != worldFov_;
     if (!worldLayer_.Current() || cameraMoved || ++worldAge_ >= kWorldRefreshFrames) {
         worldLayer_.Begin();
         DrawWorldSpheres();
@@ -603,7 +603,7 @@ bool Renderer::LayWorld(const Settings& settings, int viewGlY) {
         worldEye_ = eye_;
         worldLookAt_ = lookAt_;
         worldUp_ = up_;
-        worldFov_ = fov_;
+        worldFov_ = g_Fov;
     }
     worldLayer_.Lay(view_.x, viewGlY);
     return true;
@@ -622,12 +622,12 @@ void Renderer::DrawMarkersAndBalls(const GameState& state, const Settings& setti
         device_.SetMaterial({{1, 1, 1, 1}, {1, 1, 1, 1}, {0, 0, 0, 0}, {0, 0, 0, 0}, 0});
         std::vector<Instance> markers;
         for (int i = settings.bHLNew ? 1 : 0; i < numLights; ++i) {
-            const PointLight& l = lights_[static_cast<size_t>(i)].light;
+            const PointLight& l = g_Lights[static_cast<size_t>(i)].light;
             Instance m = At(l.position.x, l.position.y, l.position.z, 1, device_.Ambient());
             m.tint = l.color;
             markers.push_back(m);
         }
-        DrawWithChosenLights(shape1_, markers, kShapeRadius);
+        DrawWithChosenLights(g_Shape1, markers, kShapeRadius);
     }
     if (settings.iBeSnake == 0) return;
     // cs_DrawBalls: every ball wobbles within +-0.3 on each axis.
@@ -647,7 +647,7 @@ void Renderer::DrawMarkersAndBalls(const GameState& state, const Settings& setti
         // Translation, then a uniform scale 1.5 that scales the position too.
         balls.push_back(At((pos.x + o[0]) * 1.5f, (pos.y + 2.0f * i + o[1]) * 1.5f, o[2] * 1.5f, 1.5f, device_.Ambient()));
     }
-    DrawWithChosenLights(shape1_, balls, kShapeRadius);
+    DrawWithChosenLights(g_Shape1, balls, kShapeRadius);
 }
 
 void Renderer::DrawTexts(const GameState& state) {
@@ -680,7 +680,7 @@ void Renderer::DrawDigits(const Settings& settings) {
     const ColorValue amb = FromArgb(0xFFEEEEEEu);
     // g_Button (0.9 x 0.8 at depth 2, drawn at z + 0.5) per character; one draw per colour.
     std::array<std::vector<Instance>, 4> byColor;
-    for (clsDigit& d : digits_) {
+    for (clsDigit& d : g_Digits) {
         const int color = d.ColorIndex();
         for (const clsDigit::Glyph& g : d.dg_Step()) {
             const int tile = NumTextureIndex(g.c);

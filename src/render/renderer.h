@@ -133,19 +133,19 @@ private:
     bool globalsReady_ = false;
 
     // Shared geometry and the widget meshes.
-    GlMesh cube_, fieldQuad_, unitQuad_, cornerQuad_, shape1_, ballMesh_, grid_, gridSmall_;
+    GlMesh cube_, fieldQuad_, unitQuad_, cornerQuad_, g_Shape1, ballMesh_, grid_, gridSmall_;
     // Textures: skin set (backdrop, 11 level blocks, next, ghost, world), fixed files.
     std::array<GlTexture, kTextureKeys> skinTex_;
     GlTexture texNext_, texZemb_, texSZemb_, texChb_, texSph_, texPrb_, numAtlas_;
     LevelFont font_;
 
-    std::array<LightRecord, kLightSlots> lights_{};
+    std::array<LightRecord, kLightSlots> g_Lights{};
     bool lightsMade_ = false;
     // The lights the scene is lit by this frame, after their move (the device's set).
     std::array<PointLight, kLightSlots> frameLights_{};
     int frameLightCount_ = 0;
-    std::array<clsDigit, 6> digits_;
-    clsCHB chb_;
+    std::array<clsDigit, 6> g_Digits;
+    clsCHB g_CHB;
     std::array<clsHLLabel, 2> labels_;
     std::vector<Instance> faces_;   // the cube faces of one cell batch, reused
     std::array<int, 2> labelHeights_{};
@@ -167,7 +167,7 @@ private:
     bool levelTitleShown_ = false;
 
     glm::vec3 eye_{11.05f, 14.5f, 127.0f}, lookAt_{11.05f, 14.5f, 0.0f}, up_{0, -1, 0};
-    float fov_ = 3.14159f / 11.0f;
+    float g_Fov = 3.14159f / 11.0f;
     ViewRect view_;
     int drawableHeight_ = 0;
     int frames_ = 0;
