@@ -16,8 +16,10 @@ constexpr GLuint kInstanceAttributes = sizeof(Instance) / 16;
 // Lighting per vertex, as the fixed-function pipeline did: emissive + material
 // ambient x (ambient light + every light's ambient) + diffuse x N.L per light, each
 // light attenuated by 1 / (a0 + a1 d + a2 d^2) inside its range. Flat shading takes
-// the first vertex of each triangle. Material power 0 means full specular wherever
-// a light reaches the front of the face. With uChosenLights a vertex adds only its
+// the first vertex of each triangle. Specular light is off, as the scene's render
+// states leave it: with the materials' power 0 it would add each light's full colour
+// and wash the lit figure out to white. With power 0, when switched on, it is full
+// wherever a light reaches the front of the face. With uChosenLights a vertex adds only its
 // instance's chosen lights (the CPU keeps those that reach the instance), which
 // spares a software vertex stage most of the loop over a full field of cells.
 const char* const kVertexShader = R"(#version 330 core
@@ -354,7 +356,7 @@ bool Device::Create(std::string* error) {
     glBlendFunc(GL_ONE, GL_ZERO);
     SetWorld(glm::mat4(1.0f));
     SetLighting(true);
-    SetSpecular(true);
+    SetSpecular(false);
     SetMaterial(MatDefault());
     SetTexture(nullptr);
     if (glGetError() != GL_NO_ERROR) {

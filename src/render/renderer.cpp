@@ -315,7 +315,7 @@ void Renderer::m_DrawAll(const GameState& state, const Settings& settings, int d
     glClear(worldLaid ? GL_DEPTH_BUFFER_BIT : GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
     device_.SetWorld(glm::mat4(1.0f));
-    device_.SetSpecular(true);
+    device_.SetSpecular(false);
     const int numLights = std::clamp<int>(settings.gr_NumLights, 0, kLightSlots);
     std::array<PointLight, kLightSlots> lit;
     for (int i = 0; i < numLights; ++i) lit[static_cast<size_t>(i)] = g_Lights[static_cast<size_t>(i)].light;
