@@ -48,7 +48,7 @@ public:
     void g_LoadRecords(const RecordKey& key);
     // g_Records back to key's record table file; false when it could not be written.
     bool g_SaveRecords(const RecordKey& key);
-    // Place of score in g_Records (Part of the end of a game): -1 when the loop is not
+    // Place of score in g_Records (a step of the end of a game): -1 when the loop is not
     // running or the score would not enter; unless query, inserted under name.
     int g_GetRecordPlace(int32_t score, const std::string& name, bool query, bool loopRunning);
     // The live place of score against g_RecordScores; remembered for the game's record.
