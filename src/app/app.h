@@ -154,7 +154,7 @@ private:
     void LoadSkinPicture();
     std::string BackdropKey() const;
     int FailStartUp();
-    static std::unique_ptr<Rng> LooksGenerator();
+    static std::unique_ptr<Rng> LooksGenerator(const CommandLine& options);
 
     CommandLine options_;
     AppPaths paths_;

@@ -24,6 +24,7 @@ bool App::InitRenderer() {
         return false;
     }
     view_.Attach(renderer_.get(), &session_->state);
+    renderer_->AttachEffects(&effects_);
     return true;
 }
 
@@ -54,6 +55,7 @@ void App::Targets::TexturePathLoaded(int /*index*/) {
 }
 
 void App::Targets::GraphicsLoaded() {
+    app_.effects_.GraphicsLoaded();
     if (app_.renderer_) app_.renderer_->GraphicsLoaded(app_.settings_);
 }
 

@@ -25,7 +25,7 @@ App::App(CommandLine options)
     : options_(std::move(options)),
       config_(paths_, log_, settings_),
       language_(paths_, log_),
-      looks_(LooksGenerator()),
+      looks_(LooksGenerator(options_)),
       effects_(settings_, *looks_) {
     config_.SetTargets(&targets_);
     config_.SetRunValues(options_.sets);
@@ -53,7 +53,10 @@ App::App(CommandLine options)
     }
 }
 
-std::unique_ptr<Rng> App::LooksGenerator() {
+std::unique_ptr<Rng> App::LooksGenerator(const CommandLine& options) {
+    // A seeded run seeds the looks too: a random camera move holds drops back, so a
+    // seed must replay it for the game to replay.
+    if (options.hasSeed) return std::make_unique<Rng>(options.seed ^ 0x5DEECE66Dull);
     return std::make_unique<Rng>([] { return static_cast<uint64_t>(platform::timeGetTime()) * 2654435761u; });
 }
 

@@ -26,6 +26,7 @@ bool App::InitGlobals() {
     if (!config_.ini_MainIni(1)) return false;
     log_.f_Log("ini_MainIni eLoad - complete", kLogPlain, true);
     if (!InitRenderGlobals()) return false;
+    effects_.InitGlobals();
     initGlobalsDone_ = true;
     return true;
 }
@@ -77,10 +78,11 @@ void App::OnViewPointer(double x, double y, const render::ViewRect& view) {
     // The pointer picks the column drawn under it, whatever the camera: the point of
     // the field plane under the pointer, its column, and the figure box placed so
     // that its middle columns lie under the pointer.
-    const CameraView& c = effects_.Resting();
+    const FrameView& c = effects_.View();
     glm::vec2 p;
-    if (!render::FieldPointUnderPointer({c.eye.x, c.eye.y, c.eye.z}, {c.lookAt.x, c.lookAt.y, c.lookAt.z}, {0, -1, 0},
-                                        c.angle, static_cast<float>(view.width), static_cast<float>(view.height),
+    if (!render::FieldPointUnderPointer({c.eye.x, c.eye.y, c.eye.z}, {c.lookAt.x, c.lookAt.y, c.lookAt.z},
+                                        {c.up.x, c.up.y, c.up.z}, c.fov, static_cast<float>(view.width),
+                                        static_cast<float>(view.height),
                                         static_cast<float>(x), static_cast<float>(y), &p))
         return;
     const int column = static_cast<int>(std::lround(p.x));

@@ -10,6 +10,7 @@ struct Vec3 {
 inline Vec3 operator+(Vec3 a, Vec3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
 inline Vec3 operator-(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 inline Vec3 operator/(Vec3 a, float k) { return {a.x / k, a.y / k, a.z / k}; }
+inline Vec3 operator*(Vec3 a, float k) { return {a.x * k, a.y * k, a.z * k}; }
 
 struct CameraView {
     Vec3 eye, lookAt;

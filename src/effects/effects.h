@@ -1,7 +1,8 @@
 // Effects: the scene's effects and the camera as plain state that advances once per
 // loop pass, drawn or not — the row removal (g_Del), the taken-back figure
-// (m_RemoveFig), the camera's resting view with its move (m_MoveScript) and the
-// view each frame is drawn from. A headless run and a window run of the same seed
+// (m_RemoveFig), the moving backdrop (m_DeformQuad), the level banner
+// (g_MovingQuads), the level flight (m_ChangeLevel), the camera's resting view with
+// its move (m_MoveScript), the end-of-game view, and the view each frame is drawn from. A headless run and a window run of the same seed
 // and inputs therefore play the same game: what the rules read (g_ViewMoving,
 // cl_Busy) changes pass by pass in both.
 //
@@ -10,8 +11,13 @@
 // at the start of each pass; the renderer reads the state to draw it.
 #pragma once
 
+#include <functional>
+
 #include "effects/camera.h"
+#include "effects/cls_change_level_script.h"
+#include "effects/cls_deform_quad.h"
 #include "effects/cls_del.h"
+#include "effects/cls_moving_quads.h"
 #include "effects/cls_remove_fig.h"
 #include "effects/move_script.h"
 #include "game/game_events.h"
@@ -34,9 +40,17 @@ public:
     Effects(const Settings& settings, Rng& looks);
 
     // The effect events of the rules; false for an event that is not the effects'.
-    bool OnGameEvent(const GameEvent& e);
-    // One pass: the camera move and the effects step once.
+    // A level flight marks the game waiting (cl_Busy) at once.
+    bool OnGameEvent(const GameEvent& e, GameState& s);
+    // One pass: the camera (flight, move or end-of-game view) and the effects step once.
     void AdvanceFrame(GameState& s);
+    // The one-time start: the banner below the field (idle unless bWalkText).
+    void InitGlobals();
+    // The graphics settings were loaded: the backdrop's deformation and its speed.
+    void GraphicsLoaded();
+    // Called when a level flight starts (true) and when it ends (false): the level
+    // sound and the music follow it.
+    std::function<void(bool)> onFlight;
     // F1..F7 and the main-view button: move from the resting view to preset 1..7.
     void StartViewPreset(int preset, GameState& s);
 
@@ -45,10 +59,11 @@ public:
     const CameraView& Home() const { return g_Home; }
     const clsDel& Del() const { return g_Del; }
     const clsRemoveFig& RemoveFig() const { return m_RemoveFig; }
-    // The rules asked for a banner restart / level flight since the last call (the
-    // effects that play them arrive with their drawing).
-    int LevelBannerRestarts() const { return bannerRestarts_; }
-    int LevelFlightsAsked() const { return flightsAsked_; }
+    const clsDeformQuad& DeformQuad() const { return m_DeformQuad; }
+    const clsMovingQuads& MovingQuads() const { return g_MovingQuads; }
+    const clsChangeLevelScript& ChangeLevel() const { return m_ChangeLevel; }
+    // The flight is on screen this frame: the frame shows the level's title.
+    bool FlightShown() const { return flightShown_; }
 
 private:
     const Settings& settings_;
@@ -59,8 +74,11 @@ private:
     clsMoveScript m_MoveScript;
     clsDel g_Del;
     clsRemoveFig m_RemoveFig;
-    int bannerRestarts_ = 0;
-    int flightsAsked_ = 0;
+    clsDeformQuad m_DeformQuad;
+    clsMovingQuads g_MovingQuads;
+    clsChangeLevelScript m_ChangeLevel;
+    bool flightShown_ = false;
+    float endOfGameSway_ = 0;   // the end-of-game view's running angle
 };
 
 }  // namespace zembrol

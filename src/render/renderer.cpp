@@ -115,6 +115,8 @@ bool Renderer::d_InitD3D(const DeviceInfo& info) {
     numAtlas_.UploadRgba(atlas.width, atlas.height, atlas.pixels.data());
     for (int k = 0; k < 6; ++k) g_Digits[static_cast<size_t>(k)].dg_Init(k + 1, nullptr);
     d_LoadTex32x32(&texChb_, Fixed("chb.bmp"), log_);
+    // The level banner's word plate (mq_Init).
+    log_("Загрузка текстуры lev.bmp", kPlain, d_LoadTex32x32(&texLev_, Fixed("lev.bmp"), log_));
     font_.m_InitLevelFont(log_);
     // The shape of 12 slices and 12 stacks that draws the balls, the light markers
     // and the world (the second shape the old program made drew nothing).
@@ -321,8 +323,10 @@ void Renderer::m_DrawAll(const GameState& state, const Settings& settings, int d
     for (int i = 0; i < numLights; ++i) lit[static_cast<size_t>(i)] = g_Lights[static_cast<size_t>(i)].light;
     device_.SetLights(lit.data(), lightsMade_ ? numLights : 0);
 
-    // While a level flight runs the backdrop always goes first (its seam: levelTitleShown_).
-    const bool backdropFirst = levelTitleShown_ || settings.gr_Alpha == 1;
+    // While a level flight runs the backdrop always goes first, and the level's title shows.
+    const bool flying = effects_ && effects_->ChangeLevel().cl_Busy();
+    levelTitleShown_ = effects_ && effects_->FlightShown();
+    const bool backdropFirst = flying || settings.gr_Alpha == 1;
     if (backdropFirst) DrawBackdropBlock(state, settings);
     else if (settings.bDrawSetka && settings.m_WorldEnable && !worldLaid) DrawBackdropDepth(settings);
     SyncIndicator(state);
@@ -340,7 +344,7 @@ void Renderer::m_DrawAll(const GameState& state, const Settings& settings, int d
     device_.SetAlphaBlend(blendOn_);
     device_.SetBlendFactors(blendSource_, blendDest_);
     DrawCells(state, settings);
-    DrawEffects(state);
+    DrawEffects(settings);
     DrawNextFigures(state, settings);
     DrawGhost(state, settings);
     device_.SetModulate2x(false);
@@ -353,7 +357,7 @@ void Renderer::m_DrawAll(const GameState& state, const Settings& settings, int d
     ApplyCamera();
     device_.SetDepthTest(false);
     if (settings.bFlyingBonus) DrawDigits(settings);
-    // The level banner (g_MovingQuads) draws here with the indicator's material.
+    DrawBanner(state);
     device_.SetDepthTest(true);
 
     for (size_t k = 0; k < labels_.size(); ++k) {
@@ -405,8 +409,8 @@ void Renderer::DrawBackdropBlock(const GameState& state, const Settings& setting
         device_.SetAlphaBlend(false);
         device_.SetLighting(false);
         device_.SetTexture(&skinTex_[0]);
+        DeformBackdrop();
         device_.DrawInstanced(fieldQuad_, BackdropQuads(settings));
-        // The deforming backdrop (dq_MakeDeform) moves the quad's texture here.
     }
     if (!settings.bHideGrids) {
         const ColorValue nextColor = FromArgb(255, settings.btMRedNext, settings.btMGreenNext, settings.btMBlueNext);
@@ -493,10 +497,86 @@ void Renderer::DrawCells(const GameState& state, const Settings& settings) {
     DrawCellBatch(settings, cells, &solid);
 }
 
-void Renderer::DrawEffects(const GameState& state) {
+void Renderer::DrawEffects(const Settings& settings) {
     // The row-removal and removed-figure effects draw here, with the field's
-    // texture, material and cell mesh still bound.
-    (void)state;
+    // texture, material and ambient still set, so their cells look like the field's.
+    if (!effects_) return;
+    const ColorValue amb = device_.Ambient();
+    const clsDel& del = effects_->Del();
+    if (del.Showing()) {
+        // The rows shrink to nothing while they come toward the viewer half a unit a frame.
+        const float scale = static_cast<float>(clsDel::kFrames - del.DrawnFrame()) / clsDel::kFrames;
+        std::vector<Instance> cells;
+        for (int16_t row : del.Rows()) {
+            if (row == 0) continue;
+            for (int x = kFirstCol; x < kFirstCol + kPlayWidth; ++x)
+                cells.push_back(At(static_cast<float>(x), row, del.DrawnFrame() / 2.0f, scale, amb));
+        }
+        if (!cells.empty()) DrawWithChosenLights(CellMesh(settings), cells, kCellRadius);
+    }
+    const clsRemoveFig& fig = effects_->RemoveFig();
+    if (fig.Active()) {
+        // The figure's box tumbles about one fixed axis through its corner, three units
+        // in front of the field; all lights may reach it as it turns.
+        std::vector<Instance> cells;
+        for (int i = 0; i < 4; ++i)
+            for (int j = 0; j < 4; ++j)
+                if (fig.Cells()[static_cast<size_t>(i)][static_cast<size_t>(j)])
+                    cells.push_back(At(static_cast<float>(i), static_cast<float>(j), 0, 1, amb));
+        const glm::mat4 world = glm::translate(glm::mat4(1.0f), glm::vec3(fig.Column(), fig.Y(), 3)) *
+                                glm::rotate(glm::mat4(1.0f), fig.Angle(), glm::normalize(glm::vec3(1, 1, 0.3f)));
+        device_.SetWorld(world);
+        device_.DrawInstanced(CellMesh(settings), cells);
+        device_.SetWorld(glm::mat4(1.0f));
+    }
+}
+
+void Renderer::DeformBackdrop() {
+    if (!effects_ || effects_->DeformQuad().Type() == 0) return;
+    const auto& c = effects_->DeformQuad().Corners();
+    bool same = true;
+    for (size_t k = 0; k < 4; ++k) same = same && c[k].u == backdropCorners_[k].u && c[k].v == backdropCorners_[k].v;
+    if (same) return;
+    backdropCorners_ = c;
+    // Corners 0..3 lie at (0, 0), (0, 32), (15, 0), (15, 32), as the field quad's vertices.
+    std::vector<RenderVertex> v = FieldQuadMesh().vertices;
+    for (size_t k = 0; k < 4; ++k) {
+        v[k].u = c[k].u;
+        v[k].v = c[k].v;
+    }
+    fieldQuad_.UpdateVertices(v);
+}
+
+void Renderer::DrawBanner(const GameState& state) {
+    if (!effects_) return;
+    const clsMovingQuads& mq = effects_->MovingQuads();
+    if (mq.Done()) return;
+    device_.SetAlphaBlend(false);
+    device_.SetModulate2x(false);
+    device_.SetLighting(true);
+    device_.SetMaterial(MatDefault());
+    device_.SetWorld(glm::mat4(1.0f));
+    const ColorValue amb = FromArgb(0xFFFFFFFFu);
+    // The word plate: 5 x 1.8 with its own picture.
+    Instance word = At(mq.X1(), mq.Y(), 1, 1, amb);
+    word.sx = 5;
+    word.sy = 1.8f;
+    device_.SetTexture(&texLev_);
+    device_.DrawInstanced(cornerQuad_, {word});
+    // The number plate: 1 x 1.8; a two-digit level shares it, each digit half as wide.
+    const std::string digits = std::to_string(std::clamp<int>(state.g_Level, 0, kMaxLevel));
+    std::vector<Instance> glyphs;
+    const float w = 1.0f / static_cast<float>(digits.size());
+    for (size_t k = 0; k < digits.size(); ++k) {
+        Instance g = At(mq.X2() + w * static_cast<float>(k), mq.Y(), 1, 1, amb);
+        g.sx = w;
+        g.sy = 1.8f;
+        g.us = 1.0f / kNumTextures;
+        g.uo = static_cast<float>(NumTextureIndex(digits[k])) / kNumTextures;
+        glyphs.push_back(g);
+    }
+    device_.SetTexture(&numAtlas_);
+    device_.DrawInstanced(cornerQuad_, glyphs);
 }
 
 void Renderer::DrawNextFigures(const GameState& state, const Settings& settings) {

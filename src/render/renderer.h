@@ -9,10 +9,9 @@
 // numbers; m_DrawAll once per loop pass, then ReadView for a screenshot, then the
 // window's swap. Destroyed before the window (g_Exit's first step).
 //
-// Seams for the effects that come later: the row and figure removal effects draw
-// at DrawEffects, the deforming backdrop and the level banner have their places in
-// the frame, and the camera scripts set the view through SetCamera and the level
-// title through ShowLevelTitle.
+// The effects (src/effects) advance once per pass on their own; the frame draws
+// their state: the removals after the field, the deforming backdrop, the banner,
+// and the level title while a flight is shown. The camera comes through SetCamera.
 #pragma once
 
 #include <array>
@@ -21,6 +20,7 @@
 #include <string>
 
 #include "settings/settings.h"
+#include "effects/effects.h"
 #include "game/game_state.h"
 #include "game/rng.h"
 #include "platform/image.h"
@@ -64,6 +64,8 @@ public:
     void cs_SetWorldSpeed(int worldSpeed);
     void ResetLabelSweeps(int gameSpeed);
     void SetModulate2x(bool on) { modulate2x_ = on; }
+    // The effects whose state the frame draws (removals, backdrop, banner); none: no effects.
+    void AttachEffects(const Effects* effects) { effects_ = effects; }
 
     // Flying numbers started by the rules: slot 1..6 at a field position.
     void StartDigits(int slot, float x, float y, int32_t amount, const GameState& state, const Settings& settings);
@@ -74,7 +76,6 @@ public:
 
     // The camera: eye, look-at point, up vector and vertical field of view.
     void SetCamera(const glm::vec3& eye, const glm::vec3& lookAt, const glm::vec3& up, float fov);
-    void ShowLevelTitle(bool on) { levelTitleShown_ = on; }
 
     // One frame of the 3D view, laid out in a drawable of this size (the window's
     // whole drawable); the window around the view is left to the caller.
@@ -101,7 +102,11 @@ private:
     void DrawCells(const GameState& state, const Settings& settings);
     void DrawNextFigures(const GameState& state, const Settings& settings);
     void DrawGhost(const GameState& state, const Settings& settings);
-    void DrawEffects(const GameState& state);
+    void DrawEffects(const Settings& settings);
+    // dq_MakeDeform's corners into the field quad's texture coordinates.
+    void DeformBackdrop();
+    // g_MovingQuads: the "Level" plate and the level's number plate.
+    void DrawBanner(const GameState& state);
     // The world drawn straight into the frame at its place in the frame: where
     // cells are see-through or no picture can be made.
     void cs_DrawWorld(const Settings& settings);
@@ -126,6 +131,9 @@ private:
     std::string Fixed(const char* name) const { return textureFolder_ + "/" + name; }
 
     RenderLog log_;
+    const Effects* effects_ = nullptr;
+    std::array<TexCoord, 4> backdropCorners_{{{0, 0}, {0, 1}, {1, 0}, {1, 1}}};
+    GlTexture texLev_;
     std::string textureFolder_;
     Rng rng_;   // cosmetic randomness: never the game's generator
     Device device_;

@@ -42,3 +42,11 @@ printf 'type English\nclick chkLang\n' > "$WORK/language.txt"
 printf 'type Русский\nclick chkLang\n' > "$WORK/language.txt"
 "$ZEMBROL" --headless --seed 1 --root "$root" --script "$WORK/language.txt" > /dev/null || fail "language script"
 [[ "$(head -1 "$root/lang.txt")" == russian.ini ]] || fail "lang.txt holds $(cat "$root/lang.txt") after choosing Русский"
+# A level advance: with the flight on the game waits 164 passes and ticks again in the
+# flight's 165th; with it off the next pass ticks.
+flight() { "$ZEMBROL" --headless --seed 1 --root "$root" --script "$(dirname "$0")/../loop/scripts/$1.txt" \
+  | grep -o '"g_Level":[0-9]*\|"m_FallCounter":[0-9]*\|"cl_Busy":[a-z]*' | paste -sd' '; }
+want='"g_Level":1 "m_FallCounter":0 "cl_Busy":true "g_Level":1 "m_FallCounter":0 "cl_Busy":true "g_Level":1 "m_FallCounter":1 "cl_Busy":false'
+[[ "$(flight level_flight)" == "$want" ]] || fail "level flight: $(flight level_flight)"
+want='"g_Level":1 "m_FallCounter":0 "cl_Busy":false "g_Level":1 "m_FallCounter":1 "cl_Busy":false'
+[[ "$(flight level_no_flight)" == "$want" ]] || fail "no level flight: $(flight level_no_flight)"

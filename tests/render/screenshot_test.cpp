@@ -33,14 +33,15 @@ protected:
 
     // Plays the script (settings that keep the check readable first) and loads the
     // screenshot, kept under the build folder for a person to look at.
-    platform::RgbaImage Shot(const std::string& name, const std::string& script, const std::string& options = "") {
+    platform::RgbaImage Shot(const std::string& name, const std::string& script, const std::string& options = "",
+                             int frames = 3) {
         dir_.Write("script.txt",
                    "set iFantom 0\nset gr_VisibleLights 0\nset iBeSnake 0\nset g_SkinIndex 1\n" + script);
         const std::string png = std::string(ZEMBROL_SHOTS_DIR) + "/" + name + ".png";
         fs::remove(png);
         const std::string cmd = "SDL_VIDEODRIVER=offscreen '" ZEMBROL_EXE "' --root '" + dir_.Path() +
                                 "' --seed 5 --dpi 96 --answer ok --script '" + (dir_ / "script.txt") +
-                                "' --screenshot '" + png + "' --frames 3 " + options + " > '" + (dir_ / "out.txt") + "' 2>&1";
+                                "' --screenshot '" + png + "' --frames " + std::to_string(frames) + " " + options + " > '" + (dir_ / "out.txt") + "' 2>&1";
         EXPECT_EQ(std::system(cmd.c_str()), 0) << dir_.Read("out.txt");
         platform::RgbaImage img;
         std::string error;
@@ -75,8 +76,24 @@ protected:
         }
     }
 
+    // Pixels of a rectangle of the view brighter than a dim backdrop (any channel above 150).
+    static int Bright(const platform::RgbaImage& img, glm::ivec2 from, glm::ivec2 to) {
+        int n = 0;
+        for (int y = std::max(from.y, 0); y < std::min(to.y, img.height); ++y)
+            for (int x = std::max(from.x, 0); x < std::min(to.x, img.width); ++x) {
+                const size_t k = (static_cast<size_t>(y) * static_cast<size_t>(img.width) + static_cast<size_t>(x)) * 4;
+                n += std::max({img.pixels[k], img.pixels[k + 1], img.pixels[k + 2]}) > 150;
+            }
+        return n;
+    }
+
     testing::TempDir dir_;
 };
+
+// Four full rows land at the bottom (a bar into their gap at column 18).
+const char* const kFourRows =
+    "row 30 111111111111110\nrow 29 111111111111110\nrow 28 111111111111110\nrow 27 111111111111110\n"
+    "figure 0 0000000000001111\nset g_FigX 15\nkey Down\ntick 28\n";
 
 TEST_F(Screenshot, ViewHasTheBaseSizeAndShowsAScene) {
     const platform::RgbaImage img = Shot("empty", "");
@@ -153,6 +170,52 @@ TEST_F(Screenshot, GraphicsGivenOnTheCommandLineReachTheRenderer) {
     for (const auto& e : fs::directory_iterator(dir_ / "data"))
         if (e.path().filename().string().rfind("Load_", 0) == 0) log = dir_.Read("data/" + e.path().filename().string());
     EXPECT_NE(log.find("CreateTextureFromFile(" + missing + ")"), std::string::npos) << log;
+}
+
+TEST_F(Screenshot, RemovedRowsShrinkWhereTheyWereAndThenAreGone) {
+    const platform::RgbaImage during = Shot("effect-rows-frame10", kFourRows, "", 10);
+    const platform::RgbaImage after = Shot("effect-rows-after", kFourRows, "", 60);
+    int shown = 0, gone = 0;
+    for (int k = 0; k < 15; ++k) {
+        shown += Red(during, CellPixel(4 + k, 30, during)) > 100;
+        gone += Red(after, CellPixel(4 + k, 30, after)) < 75;
+    }
+    EXPECT_GE(shown, 13) << "the removed bottom row at frame 10";
+    EXPECT_EQ(gone, 15) << "after 50 frames nothing is left";
+}
+
+TEST_F(Screenshot, ATakenBackFigureRisesAboveItsLandingPlace) {
+    const std::string landed = "figure 0 0000011001100000\nset g_FigX 9\nkey Down\ntick 32\n";
+    const platform::RgbaImage rising = Shot("effect-takeback", landed + "key Enter\n", "", 15);
+    const platform::RgbaImage still = Shot("effect-landed", landed, "", 15);
+    // Above the landing place (rows 18..27 over columns 8..13): the tumbling figure.
+    const glm::ivec2 from = CellPixel(8, 18, rising), to = CellPixel(14, 28, rising);
+    EXPECT_GT(Bright(rising, from, to), Bright(still, from, to) + 80);
+    EXPECT_LT(Red(rising, CellPixel(10, 30, rising)), 75) << "the figure has left its place";
+    EXPECT_GT(Red(still, CellPixel(10, 30, still)), 100);
+}
+
+TEST_F(Screenshot, TheLevelBannerHoldsBelowTheFieldAndTheBackdropMoves) {
+    const std::string rows = "row 30 111111111111110\n";
+    const platform::RgbaImage early = Shot("effect-banner-start", rows, "", 3);
+    const platform::RgbaImage held = Shot("effect-banner-held", rows, "", 300);
+    // The plates stop at x 8 and x 13 on y 30.5, 1.8 high: under the field's bottom row.
+    const glm::ivec2 from = CellPixel(8, 31, held), to = CellPixel(15, 33, held);
+    EXPECT_GT(Bright(held, from, to), Bright(early, from, to) + 100);
+    // The deforming backdrop changed between the two frames; the landed cells did not.
+    int moved = 0;
+    for (size_t k = 0; k < held.pixels.size(); k += 4) moved += std::abs(held.pixels[k + 2] - early.pixels[k + 2]) > 30;
+    EXPECT_GT(moved, 2000);
+    for (int k = 0; k < 14; ++k)
+        EXPECT_NEAR(Red(held, CellPixel(4 + k, 30, held)), Red(early, CellPixel(4 + k, 30, early)), 40) << 4 + k;
+    // A contact sheet of the effects' frames for a person to look at.
+    const std::string shots = ZEMBROL_SHOTS_DIR;
+    const std::string sheet = shots + "/effects-sheet.png";
+    const std::string cmd = "command -v montage >/dev/null && montage -geometry +4+4 -tile 6x1 '" + shots +
+                            "/effect-rows-frame10.png' '" + shots + "/effect-rows-after.png' '" + shots +
+                            "/effect-takeback.png' '" + shots + "/effect-landed.png' '" + shots +
+                            "/effect-banner-start.png' '" + shots + "/effect-banner-held.png' '" + sheet + "' 2>/dev/null";
+    if (std::system(cmd.c_str()) == 0) std::cout << "contact sheet of the effects: " << sheet << "\n";
 }
 
 }  // namespace
