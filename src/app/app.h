@@ -50,8 +50,11 @@ public:
     void g_Exit();
     // 1 at 96 dots per inch, 2 at any other value, 3 when the check failed.
     int g_CheckScreenScale();
-    // Creates the 3D device on the main window; false when it cannot.
+    // Creates the 3D device on the main window, then the sound device; false when
+    // the 3D device cannot be made (the game runs silent without sound).
     bool gg_InitDirectX();
+    // Opens the sound device; false when there is none (the game runs silent).
+    bool gg_InitSound();
     // Starts a game; the first start runs the one-time initialisation between its
     // two halves. False when that failed: the loop stops and the application exits.
     bool f_Init();
@@ -74,7 +77,7 @@ public:
     // The one path of the rules' events to their owners.
     EventRouter& Router() { return router_; }
     Effects& GetEffects() { return effects_; }
-    const SoundEvents& Sound() const { return sound_; }
+    SoundEvents& Sound() { return sound_; }
     AppResults& Results() { return results_; }
 
     // The main window's controls, by control name ("chkNew", "chkView3", "lblMin0", ...),
@@ -100,6 +103,13 @@ private:
         bool GetWindowEdges(float* left, float* top) override;
         void SetWindowEdges(float left, float top) override;
         bool SoundSlotsExist() override { return app_.soundSlotsCreated_; }
+        void MusicLoaded() override { app_.sound_.MusicLoaded(); }
+        void StopMusic() override { app_.sound_.StopMusic(); }
+        bool MusicVolume(short* volume) override { return app_.sound_.MusicVolume(volume); }
+        void MusicVolumeLoaded() override { app_.sound_.MusicVolumeLoaded(); }
+        void MusicFreqLoaded() override { app_.sound_.MusicFreqLoaded(); }
+        void SlotLoaded(int slot) override { app_.sound_.SlotLoaded(slot); }
+        void SlotSaving(int slot) override { app_.sound_.SlotSaving(slot); }
         void SkinLoaded() override { app_.LoadSkinPicture(); }
         void TexturePathLoaded(int index) override;
         void GraphicsLoaded() override;
@@ -175,7 +185,8 @@ private:
     std::unique_ptr<Session> session_;  // the game, its loop flags (running, loop-again) included
     AppResults results_{*this};                // the records behind the rules' record events and the game's end
     Effects effects_;                          // camera and scene effects, one step per pass
-    SoundEvents sound_{settings_};
+    std::unique_ptr<AudioDevice> audioDevice_;   // none without a sound card and in headless or scripted runs
+    SoundEvents sound_;                          // slots and music; released before the device
     render::ViewEvents view_{settings_};
     std::unique_ptr<render::Renderer> renderer_;   // the 3D view; released first at exit
     std::string viewCapture_;   // screenshot runs: DrawScene writes the view to this file once

@@ -52,6 +52,7 @@ void App::EscPause() {
 void App::SetPause(bool pressed) {
     window_.pausePressed = pressed;
     GameState& state = session_->state;
+    sound_.Pause(pressed);
     if (pressed) {
         state.g_Running = false;
         if (window_.escPause) mainWindow_.Minimize();
@@ -152,6 +153,7 @@ void App::ShowConfigWindow(int index) {
     if (choice == ConfigChoice::Load) {
         config_.ini_config = number;
         config_.ini_MainIni(1);
+        sound_.OnGameEvent({.kind = EventKind::MusicStart});  // the loaded music restarts with its fade-in
     } else if (choice == ConfigChoice::Save) {
         config_.ini_config = number;
         config_.ini_MainIni(0);
