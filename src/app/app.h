@@ -18,6 +18,7 @@
 #include "app/list_lines.h"
 #include "app/log.h"
 #include "app/main_window_state.h"
+#include "app/sound_config_targets.h"
 #include "effects/effects.h"
 #include "loop/session.h"
 #include "platform/events.h"
@@ -97,19 +98,12 @@ public:
 
 private:
     // Applies a loaded configuration to what exists of the application.
-    class Targets : public ConfigTargets {
+    class Targets : public SoundConfigTargets {
     public:
-        explicit Targets(App& app) : app_(app) {}
+        explicit Targets(App& app) : SoundConfigTargets(app.sound_), app_(app) {}
         bool GetWindowEdges(float* left, float* top) override;
         void SetWindowEdges(float left, float top) override;
         bool SoundSlotsExist() override { return app_.soundSlotsCreated_; }
-        void MusicLoaded() override { app_.sound_.MusicLoaded(); }
-        void StopMusic() override { app_.sound_.StopMusic(); }
-        bool MusicVolume(short* volume) override { return app_.sound_.MusicVolume(volume); }
-        void MusicVolumeLoaded() override { app_.sound_.MusicVolumeLoaded(); }
-        void MusicFreqLoaded() override { app_.sound_.MusicFreqLoaded(); }
-        void SlotLoaded(int slot) override { app_.sound_.SlotLoaded(slot); }
-        void SlotSaving(int slot) override { app_.sound_.SlotSaving(slot); }
         void SkinLoaded() override { app_.LoadSkinPicture(); }
         void TexturePathLoaded(int index) override;
         void GraphicsLoaded() override;
