@@ -82,7 +82,8 @@ inline FakeAudioBuffer::FakeAudioBuffer(FakeAudioDevice& device, std::string n, 
 }
 inline FakeAudioBuffer::~FakeAudioBuffer() {
     device_.journal.push_back(name + ": released");
-    if (device_.live[name] == this) device_.live.erase(name);
+    auto it = device_.live.find(name);
+    if (it != device_.live.end() && it->second == this) device_.live.erase(it);
 }
 inline void FakeAudioBuffer::Note(const std::string& what) { device_.journal.push_back(name + ": " + what); }
 
