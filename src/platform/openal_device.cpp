@@ -32,6 +32,11 @@ bool ReadWave(const std::string& path, Pcm* pcm, std::string* error) {
         *error = SDL_GetError();
         return false;
     }
+    if (length == 0 || !data) {
+        SDL_FreeWAV(data);
+        *error = "the file holds no sound";
+        return false;
+    }
     const int channels = spec.channels >= 2 ? 2 : 1;
     SDL_AudioCVT cvt;
     if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, static_cast<Uint8>(channels),
