@@ -18,6 +18,7 @@
 #include "app/list_lines.h"
 #include "app/log.h"
 #include "app/main_window_state.h"
+#include "app/sound_config_targets.h"
 #include "effects/effects.h"
 #include "loop/session.h"
 #include "platform/events.h"
@@ -50,8 +51,11 @@ public:
     void g_Exit();
     // 1 at 96 dots per inch, 2 at any other value, 3 when the check failed.
     int g_CheckScreenScale();
-    // Creates the 3D device on the main window; false when it cannot.
+    // Creates the 3D device on the main window, then the sound device; false when
+    // the 3D device cannot be made (the game runs silent without sound).
     bool gg_InitDirectX();
+    // Opens the sound device; false when there is none (the game runs silent).
+    bool gg_InitSound();
     // Starts a game; the first start runs the one-time initialisation between its
     // two halves. False when that failed: the loop stops and the application exits.
     bool f_Init();
@@ -74,7 +78,7 @@ public:
     // The one path of the rules' events to their owners.
     EventRouter& Router() { return router_; }
     Effects& GetEffects() { return effects_; }
-    const SoundEvents& Sound() const { return sound_; }
+    SoundEvents& Sound() { return sound_; }
     AppResults& Results() { return results_; }
 
     // The main window's controls, by control name ("chkNew", "chkView3", "lblMin0", ...),
@@ -108,9 +112,9 @@ public:
 
 private:
     // Applies a loaded configuration to what exists of the application.
-    class Targets : public ConfigTargets {
+    class Targets : public SoundConfigTargets {
     public:
-        explicit Targets(App& app) : app_(app) {}
+        explicit Targets(App& app) : SoundConfigTargets(app.sound_), app_(app) {}
         bool GetWindowEdges(float* left, float* top) override;
         void SetWindowEdges(float left, float top) override;
         bool SoundSlotsExist() override { return app_.soundSlotsCreated_; }
@@ -184,7 +188,8 @@ private:
     std::unique_ptr<Session> session_;  // the game, its loop flags (running, loop-again) included
     AppResults results_{*this};                // the records behind the rules' record events and the game's end
     Effects effects_;                          // camera and scene effects, one step per pass
-    SoundEvents sound_{settings_};
+    std::unique_ptr<AudioDevice> audioDevice_;   // none without a sound card and in headless or scripted runs
+    SoundEvents sound_;                          // slots and music; released before the device
     render::ViewEvents view_{settings_};
     std::unique_ptr<render::Renderer> renderer_;   // the 3D view; released first at exit
     std::string viewCapture_;   // screenshot runs: DrawScene writes the view to this file once

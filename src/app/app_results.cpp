@@ -105,6 +105,7 @@ void AppResults::CloseOtherWindows() {
 
 void AppResults::ShowLevelStats() {
     ResultWindows& w = windows_ ? *windows_ : scripted_;
+    app_.Sound().StartStatsMusic(app_.Paths().Data("music/dstat.wav"));
     w.ShowLevelStats(Book().g_LevelStat, app_.GameSession().state.g_Level);
 }
 

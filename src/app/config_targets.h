@@ -20,6 +20,7 @@ public:
     virtual void MusicVolumeLoaded() {}
     virtual void MusicFreqLoaded() {}
     virtual void SlotLoaded(int /*slot*/) {}
+    virtual void SlotSaving(int /*slot*/) {}   // the slot's values into the settings before a save
     virtual void SkinLoaded() {}
     virtual void ControlsColorLoaded() {}
     virtual void DeformTypeLoaded() {}

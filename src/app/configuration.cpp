@@ -134,6 +134,9 @@ public:
             case St::FreqAfter:
                 if (load_) t_.MusicFreqLoaded();
                 break;
+            case St::SlotBefore:
+                if (!load_) t_.SlotSaving(index);
+                break;
             case St::SlotPathAfter:
                 if (load_)
                     DefaultPath(&s_.slots[static_cast<size_t>(index)].Path,

@@ -10,6 +10,7 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
+#include "platform/openal_device.h"
 #include "platform/video.h"
 #include "render/renderer.h"
 #include "render/view_layout.h"
@@ -26,7 +27,9 @@ App::App(CommandLine options)
       config_(paths_, log_, settings_),
       language_(paths_, log_),
       looks_(LooksGenerator(options_)),
-      effects_(settings_, *looks_) {
+      effects_(settings_, *looks_),
+      // The sound's variant generator is cosmetic: seeded from the clock in every run.
+      sound_(settings_, static_cast<uint64_t>(std::time(nullptr)) * 40503u + platform::timeGetTime()) {
     config_.SetTargets(&targets_);
     config_.SetRunValues(options_.sets);
     language_.SetCaptionSink([this](const MainCaptions& c) { captions_ = c; });
@@ -41,8 +44,19 @@ App::App(CommandLine options)
     else clock_ = std::make_unique<SystemLoopClock>();
     session_ = std::make_unique<Session>(settings_.game, *rng_, router_, *clock_);
     session_->results = &results_;
-    // What a pass advances whether or not it draws: the camera move and the effects.
-    session_->advanceFrame = [this](GameState& state) { effects_.AdvanceFrame(state); };
+    // What a pass advances whether or not it draws: the camera move, the effects and
+    // the music's fade-in.
+    session_->advanceFrame = [this](GameState& state) {
+        effects_.AdvanceFrame(state);
+        sound_.AdvanceFrame();
+    };
+    sound_.SetLog([this](const std::string& line) { log_.f_Log(line, kLogPlain, false); });
+    // A level flight stops the music and plays the level sound; its end stops that
+    // sound and lets the music go on.
+    effects_.onFlight = [this](bool started) {
+        if (started) sound_.LevelFlightStarted();
+        else sound_.LevelFlightEnded();
+    };
     view_.Attach(nullptr, &session_->state);
     WireEvents();
     session_->loop.running = false;
@@ -111,6 +125,7 @@ int App::Main() {
         }
         splash_.Close();
         log_.SetInitializationComplete(true);
+        sound_.SetInitializationComplete(true);
         log_.f_Log("__Initialization is complete!", kLogPlain, true);
         mainWindow_.Show();
         InitMainWindowUi();
@@ -158,6 +173,9 @@ void App::g_Exit() {
     skinPicture_ = 0;
     ui_.Shutdown();
     mainWindow_.Destroy();
+    // The music buffer, then the slots' buffers, then the device they were made on.
+    sound_.ReleaseAll();
+    audioDevice_.reset();
     if (videoReady_) platform::VideoQuit();
     videoReady_ = false;
     log_.f_Log("g_Exit()", kLogLeave, true);
@@ -202,7 +220,30 @@ bool App::gg_InitDirectX() {
         log_.f_Log("gg_InitDirectX - d_InitD3D()=false", kLogPlain, true);
         return false;
     }
+    gg_InitSound();  // the game runs silent without it
     return true;
+}
+
+bool App::gg_InitSound() {
+    // Headless and scripted runs are tests and simulations: they never open a device.
+    if (options_.headless || !options_.script.empty()) return false;
+    log_.f_Log("gg_InitSound()", kLogEnter, true);
+    std::string error;
+    switch (platform::OpenAudioDevice(&audioDevice_, &error)) {
+        case platform::AudioOpen::Opened:
+            sound_.AttachDevice(audioDevice_.get());
+            log_.f_Log("gg_InitSound()", kLogLeave, true);
+            return true;
+        case platform::AudioOpen::NoDevice:
+            // No sound card or sound server: nothing to report to the player. The
+            // record closes the entry, marked failed, so the log says it once.
+            log_.f_Log("gg_InitSound()", kLogLeave, false);
+            return false;
+        case platform::AudioOpen::Failed: break;
+    }
+    log_.f_Log("gg_InitSound()", kLogLeave, false);
+    g_ErrorReport(kTextSoundInitFailed, "gg_InitSound", ErrorInfo{0, error});
+    return false;
 }
 
 bool App::d_InitD3D() {

@@ -51,6 +51,7 @@ void App::EscPause() {
 void App::SetPause(bool pressed) {
     window_.pausePressed = pressed;
     GameState& state = session_->state;
+    sound_.Pause(pressed);
     if (pressed) {
         state.g_Running = false;
         if (window_.escPause) mainWindow_.Minimize();
@@ -119,7 +120,7 @@ void App::RunModal(const std::function<bool(DialogKey)>& frame) {
             return;
         }
         // The scene stays alive under the window: its camera and effects go on.
-        effects_.AdvanceFrame(session_->state);
+        session_->advanceFrame(session_->state);
         m_DrawFrame();
         platform::Sleep(20);
     }
@@ -153,6 +154,7 @@ void App::ShowConfigWindow(int index) {
     if (choice == ConfigChoice::Load) {
         config_.ini_config = number;
         config_.ini_MainIni(1);
+        sound_.OnGameEvent({.kind = EventKind::MusicStart});  // the loaded music restarts with its fade-in
     } else if (choice == ConfigChoice::Save) {
         config_.ini_config = number;
         config_.ini_MainIni(0);

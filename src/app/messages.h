@@ -14,6 +14,7 @@ inline constexpr const char* kTextLogNotOpened = "Не удалось откры
 inline constexpr const char* kTextLogNotCreated = "Не удалось создать log-файл";
 inline constexpr const char* kTextInitFailed = "Не удалось проинициализировать Zembrol.";
 inline constexpr const char* kTextContinueLoading = "Продолжить загрузку ?";
+inline constexpr const char* kTextSoundInitFailed = "Не удалось проинициализировать DirectSound";
 inline constexpr const char* kTextDesktopUnknown = "Не удалось определить параметры Рабочего стола";
 inline constexpr const char* kTextDpiQuestion =
     "Для правильного отображения окна Zembrol необходимо установить разрешение Рабочего стола равное 96 "

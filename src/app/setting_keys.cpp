@@ -62,6 +62,7 @@ void VisitSettingKeys(Settings& s, SettingVisitor& v) {
         for (int i = 0; i < kSoundSlots; ++i) {
             std::string prefix = kSlotPrefixes[static_cast<size_t>(i)];
             SoundSlotSettings& slot = s.slots[static_cast<size_t>(i)];
+            v.Step(St::SlotBefore, i);
             key(prefix + "_Path", &slot.Path);
             v.Step(St::SlotPathAfter, i);
             key(prefix + "_Enbl", &slot.Enbl);

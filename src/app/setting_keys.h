@@ -19,7 +19,7 @@ enum class SettingStep {
     SpeedAfter,                           // the pass interval follows the speed
     UserSequence,                         // keys "u1".."u<mSeq_Count>"
     MusicPathAfter, EnableLoopAfter, MusicVolumeBefore, MusicVolumeAfter, FreqAfter,
-    SlotPathAfter, SlotAfter,             // index = slot
+    SlotBefore, SlotPathAfter, SlotAfter, // index = slot
     SkinAfter, ControlsColorAfter,
     MoveBkgAfter, TextureAfter,           // index = texture
     ValueDelayAfter, GraphAfter,

@@ -92,8 +92,10 @@ int32_t RemoveFullRows(Game& g) {
 
 bool Landing(Game& g) {
     GameState& s = g.s;
+    // The landing sound: the sound picks one of its two variants with a generator of
+    // its own, so the game's sequence of draws does not depend on sound.
     g.Raise({.kind = EventKind::PlaySoundAt,
-             .slot = g.rng.Rnd() > 0.5 ? SoundSlot::mDown1 : SoundSlot::mDown2,
+             .slot = SoundSlot::mDown1,
              .column = s.g_FigX + 2.0,
              .row = s.g_FigY + 2.0});
     Update_Array_Pole(g);

@@ -107,8 +107,9 @@ void CmdDrop(Game& g) {
     if (!s.g_Running || s.g_ViewMoving) return;
     if (s.g_DropArmed) {
         s.g_Dropping = true;
+        // The drop sound: the sound picks one of its two variants (not from the game's generator).
         g.Raise({.kind = EventKind::PlaySoundAt,
-                 .slot = g.rng.Rnd() <= 0.5 ? SoundSlot::mDrop2 : SoundSlot::mDrop1,
+                 .slot = SoundSlot::mDrop1,
                  .column = s.g_FigX + 2.0,
                  .row = s.g_FigY + 2.0});
         s.g_DropArmed = false;

@@ -1,0 +1,199 @@
+// The OpenAL sound device and its buffers; wave files are read with SDL.
+#include "platform/openal_device.h"
+
+#include <AL/al.h>
+#include <AL/alc.h>
+#include <AL/alext.h>
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace zembrol::platform {
+
+namespace {
+
+// The playback rates a buffer accepts, in hertz.
+constexpr uint32_t kMinFrequency = 100, kMaxFrequency = 200000;
+
+// A wave file as 16-bit samples, one or two channels, at the file's rate.
+struct Pcm {
+    std::vector<int16_t> samples;  // interleaved
+    int channels = 0;
+    uint32_t rate = 0;
+};
+
+bool ReadWave(const std::string& path, Pcm* pcm, std::string* error) {
+    SDL_AudioSpec spec;
+    Uint8* data = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV(path.c_str(), &spec, &data, &length)) {
+        *error = SDL_GetError();
+        return false;
+    }
+    if (length == 0 || !data) {
+        SDL_FreeWAV(data);
+        *error = "the file holds no sound";
+        return false;
+    }
+    const int channels = spec.channels >= 2 ? 2 : 1;
+    SDL_AudioCVT cvt;
+    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, static_cast<Uint8>(channels),
+                          spec.freq) < 0) {
+        *error = SDL_GetError();
+        SDL_FreeWAV(data);
+        return false;
+    }
+    std::vector<Uint8> work(static_cast<size_t>(length) * static_cast<size_t>(std::max(cvt.len_mult, 1)));
+    std::memcpy(work.data(), data, length);
+    SDL_FreeWAV(data);
+    cvt.buf = work.data();
+    cvt.len = static_cast<int>(length);
+    if (cvt.needed && SDL_ConvertAudio(&cvt) < 0) {
+        *error = SDL_GetError();
+        return false;
+    }
+    const size_t bytes = cvt.needed ? static_cast<size_t>(cvt.len_cvt) : length;
+    const size_t frames = bytes / (2 * static_cast<size_t>(channels));
+    if (frames == 0) {
+        *error = "the file holds no sound";
+        return false;
+    }
+    pcm->channels = channels;
+    pcm->rate = static_cast<uint32_t>(spec.freq);
+    pcm->samples.resize(frames * static_cast<size_t>(channels));
+    std::memcpy(pcm->samples.data(), work.data(), pcm->samples.size() * 2);
+    return true;
+}
+
+class AlBuffer final : public AudioBuffer {
+public:
+    AlBuffer(const Pcm& pcm, bool direct) : rate_(pcm.rate), frequency_(pcm.rate) {
+        alGenBuffers(2, buffers_);
+        alGenSources(2, sources_);
+        // Channel c of the file (the one channel of a mono file) in its own speaker,
+        // silence in the other: two stereo buffers whose sources are gained apart.
+        const size_t frames = pcm.samples.size() / static_cast<size_t>(pcm.channels);
+        std::vector<int16_t> side(frames * 2);
+        for (int c = 0; c < 2; ++c) {
+            const int from = pcm.channels == 2 ? c : 0;
+            for (size_t i = 0; i < frames; ++i) {
+                side[2 * i + static_cast<size_t>(c)] = pcm.samples[i * static_cast<size_t>(pcm.channels) + static_cast<size_t>(from)];
+                side[2 * i + static_cast<size_t>(1 - c)] = 0;
+            }
+            alBufferData(buffers_[c], AL_FORMAT_STEREO16, side.data(), static_cast<ALsizei>(side.size() * 2),
+                         static_cast<ALsizei>(pcm.rate));
+            alSourcei(sources_[c], AL_BUFFER, static_cast<ALint>(buffers_[c]));
+            alSourcei(sources_[c], AL_SOURCE_RELATIVE, AL_TRUE);
+            alSource3f(sources_[c], AL_POSITION, 0, 0, 0);
+            if (direct) alSourcei(sources_[c], AL_DIRECT_CHANNELS_SOFT, AL_TRUE);
+        }
+        ApplyGains();
+    }
+    ~AlBuffer() override {
+        alSourceStopv(2, sources_);
+        alDeleteSources(2, sources_);
+        alDeleteBuffers(2, buffers_);
+    }
+
+    void SetVolume(int32_t volume) override {
+        volume_ = volume;
+        ApplyGains();
+    }
+    void SetPan(int32_t pan) override {
+        pan_ = pan;
+        ApplyGains();
+    }
+    void SetFrequency(uint32_t frequency) override {
+        frequency_ = frequency == 0 ? rate_ : std::clamp(frequency, kMinFrequency, kMaxFrequency);
+        const float pitch = static_cast<float>(frequency_) / static_cast<float>(rate_);
+        for (ALuint s : sources_) alSourcef(s, AL_PITCH, pitch);
+    }
+    uint32_t GetFrequency() const override { return frequency_; }
+    void SetCurrentPosition(uint32_t /*position*/) override {
+        // Both sides go back together; a playing buffer goes on from the start.
+        const bool playing = Playing();
+        alSourceRewindv(2, sources_);
+        if (playing) alSourcePlayv(2, sources_);
+    }
+    void Play(bool looping) override {
+        for (ALuint s : sources_) alSourcei(s, AL_LOOPING, looping ? AL_TRUE : AL_FALSE);
+        if (!Playing()) alSourcePlayv(2, sources_);
+    }
+    void Stop() override {
+        // Paused, not stopped: the next Play goes on from here.
+        if (Playing()) alSourcePausev(2, sources_);
+    }
+
+private:
+    bool Playing() const {
+        ALint state = AL_STOPPED;
+        alGetSourcei(sources_[0], AL_SOURCE_STATE, &state);
+        return state == AL_PLAYING;
+    }
+    void ApplyGains() {
+        double left = 1, right = 1;
+        PanToGains(pan_, &left, &right);
+        const double gain = VolumeToGain(volume_);
+        alSourcef(sources_[0], AL_GAIN, static_cast<float>(gain * left));
+        alSourcef(sources_[1], AL_GAIN, static_cast<float>(gain * right));
+    }
+
+    ALuint buffers_[2] = {0, 0};
+    ALuint sources_[2] = {0, 0};
+    uint32_t rate_;
+    uint32_t frequency_;
+    int32_t volume_ = 0;
+    int32_t pan_ = 0;
+};
+
+class AlDevice final : public AudioDevice {
+public:
+    AlDevice(ALCdevice* device, ALCcontext* context)
+        : device_(device), context_(context), direct_(alIsExtensionPresent("AL_SOFT_direct_channels") == AL_TRUE) {}
+    ~AlDevice() override {
+        alcMakeContextCurrent(nullptr);
+        alcDestroyContext(context_);
+        alcCloseDevice(device_);
+    }
+
+    std::unique_ptr<AudioBuffer> CreateBuffer(const std::string& path, std::string* error) override {
+        Pcm pcm;
+        if (!ReadWave(path, &pcm, error)) return nullptr;
+        alGetError();
+        auto buffer = std::make_unique<AlBuffer>(pcm, direct_);
+        if (const ALenum e = alGetError(); e != AL_NO_ERROR) {
+            *error = std::string("OpenAL error ") + alGetString(e);
+            return nullptr;
+        }
+        return buffer;
+    }
+
+private:
+    ALCdevice* device_;
+    ALCcontext* context_;
+    bool direct_;
+};
+
+}  // namespace
+
+AudioOpen OpenAudioDevice(std::unique_ptr<AudioDevice>* device, std::string* error) {
+    ALCdevice* d = alcOpenDevice(nullptr);
+    if (!d) {
+        *error = "no sound output device";
+        return AudioOpen::NoDevice;
+    }
+    ALCcontext* c = alcCreateContext(d, nullptr);
+    if (!c || !alcMakeContextCurrent(c)) {
+        const ALCenum e = alcGetError(d);
+        *error = std::string("OpenAL context: ") + alcGetString(d, e);
+        if (c) alcDestroyContext(c);
+        alcCloseDevice(d);
+        return AudioOpen::Failed;
+    }
+    *device = std::make_unique<AlDevice>(d, c);
+    return AudioOpen::Opened;
+}
+
+}  // namespace zembrol::platform

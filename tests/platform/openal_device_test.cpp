@@ -1,0 +1,93 @@
+// The OpenAL device on its silent driver: wave files in the formats the game reads
+// become buffers at their own rate; a missing or damaged file is refused with a reason.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <vector>
+
+#include "platform/openal_device.h"
+#include "temp_dir.h"
+
+using namespace zembrol;
+
+namespace {
+
+// A wave file: `format` 1 (integer PCM) or 3 (float), samples given as raw bytes.
+std::string Wave(uint16_t format, uint16_t channels, uint32_t rate, uint16_t bits, const std::vector<uint8_t>& data) {
+    std::string w;
+    auto u16 = [&](uint16_t v) { w += static_cast<char>(v & 0xff); w += static_cast<char>(v >> 8); };
+    auto u32 = [&](uint32_t v) { u16(static_cast<uint16_t>(v & 0xffff)); u16(static_cast<uint16_t>(v >> 16)); };
+    w += "RIFF";
+    u32(static_cast<uint32_t>(36 + data.size()));
+    w += "WAVEfmt ";
+    u32(16);
+    u16(format);
+    u16(channels);
+    u32(rate);
+    u32(rate * channels * bits / 8);
+    u16(static_cast<uint16_t>(channels * bits / 8));
+    u16(bits);
+    w += "data";
+    u32(static_cast<uint32_t>(data.size()));
+    w.append(data.begin(), data.end());
+    return w;
+}
+
+std::unique_ptr<AudioDevice> SilentDevice() {
+    setenv("ALSOFT_DRIVERS", "null", 1);
+    std::unique_ptr<AudioDevice> device;
+    std::string error;
+    EXPECT_EQ(platform::OpenAudioDevice(&device, &error), platform::AudioOpen::Opened) << error;
+    return device;
+}
+
+}  // namespace
+
+TEST(OpenAlDevice, ReadsTheWaveFormatsAtTheirOwnRate) {
+    zembrol::testing::TempDir dir;
+    std::vector<uint8_t> floats(400 * 4);
+    const float half = 0.5f;
+    for (size_t i = 0; i < 400; ++i) std::memcpy(&floats[i * 4], &half, 4);
+    struct Case { const char* file; std::string bytes; uint32_t rate; };
+    const Case cases[] = {
+        {"u8_mono.wav", Wave(1, 1, 11025, 8, std::vector<uint8_t>(300, 200)), 11025},
+        {"s16_stereo.wav", Wave(1, 2, 22050, 16, std::vector<uint8_t>(800, 7)), 22050},
+        {"float_mono.wav", Wave(3, 1, 48000, 32, floats), 48000},
+    };
+    auto device = SilentDevice();
+    ASSERT_TRUE(device);
+    for (const Case& c : cases) {
+        dir.Write(c.file, c.bytes);
+        std::string error;
+        auto buffer = device->CreateBuffer(dir / c.file, &error);
+        ASSERT_TRUE(buffer) << c.file << ": " << error;
+        EXPECT_EQ(buffer->GetFrequency(), c.rate) << c.file;
+        buffer->SetFrequency(30000);
+        EXPECT_EQ(buffer->GetFrequency(), 30000u) << c.file;
+        buffer->SetFrequency(0);  // back to the file's own rate
+        EXPECT_EQ(buffer->GetFrequency(), c.rate) << c.file;
+        // The controls a slot and the music use, in the order they use them.
+        buffer->SetVolume(-600);
+        buffer->SetPan(5000);
+        buffer->SetCurrentPosition(0);
+        buffer->Play(true);
+        buffer->SetCurrentPosition(0);
+        buffer->Stop();
+        buffer->Play(false);
+    }
+}
+
+TEST(OpenAlDevice, RefusesMissingAndDamagedFilesWithAReason) {
+    zembrol::testing::TempDir dir;
+    dir.Write("noise.wav", "this is not a wave file at all, only text");
+    dir.Write("empty.wav", Wave(1, 1, 22050, 16, {}));
+    auto device = SilentDevice();
+    ASSERT_TRUE(device);
+    for (const char* file : {"missing.wav", "noise.wav", "empty.wav"}) {
+        std::string error;
+        EXPECT_FALSE(device->CreateBuffer(dir / file, &error)) << file;
+        EXPECT_FALSE(error.empty()) << file;
+    }
+}
