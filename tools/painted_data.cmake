@@ -1,6 +1,6 @@
 # zembrol_painted_data(TOOL FOLDER COMMENT SOURCES ... FILES ...)
 # A build-time picture generator: TOOL, built from SOURCES, paints FILES into the
-# runnable tree's data/FOLDER (run as "TOOL OUTPUT_FOLDER"); they install there too.
+# runnable tree's data/FOLDER (run as "TOOL OUTPUT_FOLDER"); they install with the shipped data.
 # The target zembrol_FOLDER stands for the painted files.
 function(zembrol_painted_data tool folder comment)
   cmake_parse_arguments(P "" "" "SOURCES;FILES" ${ARGN})
@@ -15,5 +15,5 @@ function(zembrol_painted_data tool folder comment)
     DEPENDS ${tool} VERBATIM
     COMMENT "${comment}")
   add_custom_target(zembrol_${folder} ALL DEPENDS ${outputs})
-  install(FILES ${outputs} DESTINATION data/${folder})
+  install(FILES ${outputs} DESTINATION ${ZEMBROL_INSTALL_SHARE}/data/${folder})
 endfunction()

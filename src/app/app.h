@@ -158,6 +158,7 @@ private:
     void LoadSkinPicture();
     std::string BackdropKey() const;
     int FailStartUp();
+    void PreparePlayerFolder();
     static std::unique_ptr<Rng> LooksGenerator(const CommandLine& options);
 
     CommandLine options_;

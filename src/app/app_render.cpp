@@ -18,7 +18,7 @@ bool App::InitRenderer() {
     auto log = [this](const std::string& message, int kind, bool ok) { log_.f_Log(message, kind, ok); };
     const uint64_t seed = options_.hasSeed ? options_.seed ^ 0x9E3779B97F4A7C15ull
                                            : static_cast<uint64_t>(platform::timeGetTime()) * 2654435761u;
-    renderer_ = std::make_unique<render::Renderer>(log, paths_.Data("textures"), seed, options_.hasSeed);
+    renderer_ = std::make_unique<render::Renderer>(log, paths_.Shipped("textures"), seed, options_.hasSeed);
     if (!renderer_->d_InitD3D({gl.vendor, gl.renderer, gl.version, gl.maxTextureSize})) {
         renderer_.reset();
         return false;

@@ -172,7 +172,7 @@ public:
 private:
     // A path value shorter than 3 characters names the shipped default file.
     void DefaultPath(std::string* value, const std::string& dataRelative) {
-        if (platform::Utf8Length(*value) < 3) *value = paths_.Data(dataRelative);
+        if (platform::Utf8Length(*value) < 3) *value = paths_.Shipped(dataRelative);
     }
 
     void UserSequence() {
@@ -220,7 +220,7 @@ bool Configuration::ini_MainIni(int eLoad) {
         currentPath = ini_ConfigPath();
         if (!a_FindFile(log_, currentPath)) {
             std::string error;
-            if (platform::CopyFileAtomic(paths_.Data("set/default.ini"), currentPath, &error))
+            if (platform::CopyFileAtomic(paths_.Shipped("set/default.ini"), currentPath, &error))
                 log_.f_Log("copy default ini-file", kLogPlain, true);
             else
                 log_.f_Log("copy default ini-file - " + error, kLogPlain, false);

@@ -69,7 +69,7 @@ void App::LoadSkinPicture() {
         path = skin;  // a picture file of the player's
     } else {
         const NumberRead<int> n = ParseNumberIn(skin, 1, 3);
-        path = paths_.Data("skins/skin" + std::to_string(n ? n.value : 1) + ".png");
+        path = paths_.Shipped("skins/skin" + std::to_string(n ? n.value : 1) + ".png");
     }
     platform::RgbaImage image;
     std::string error;

@@ -14,7 +14,7 @@ Language::Language(const AppPaths& paths, StartupLog& log) : paths_(paths), log_
 std::string Language::ini_GetParam(const std::string& section, const std::string& key) const {
     // Without a chosen language there is no file to read: every text is "...".
     if (current_.empty()) return "...";
-    return platform::GetPrivateProfileString(section, key, "...", paths_.Data("lang/" + current_));
+    return platform::GetPrivateProfileString(section, key, "...", paths_.Shipped("lang/" + current_));
 }
 
 bool Language::set_lang(bool save) {
@@ -33,7 +33,7 @@ bool Language::set_lang(bool save) {
         }
         std::string text = platform::DecodeFileText(*bytes);
         std::string line = text.substr(0, text.find_first_of("\r\n"));
-        if (!line.empty() && a_FindFile(log_, paths_.Data("lang/" + line))) {
+        if (!line.empty() && a_FindFile(log_, paths_.Shipped("lang/" + line))) {
             current_ = line;
         } else {
             current_ = kDefaultLanguage;
@@ -47,7 +47,7 @@ bool Language::set_lang(bool save) {
 
 bool Language::get_languages(std::vector<std::string>* names) {
     std::string error;
-    std::vector<std::string> found = platform::FindFiles(paths_.Data("lang/*.ini"), &error);
+    std::vector<std::string> found = platform::FindFiles(paths_.Shipped("lang/*.ini"), &error);
     if (found.empty()) {
         log_.f_Log(error.empty() ? "get_languages() - no files found" : "get_languages() - " + error, kLogPlain,
                    false);
@@ -60,7 +60,7 @@ bool Language::get_languages(std::vector<std::string>* names) {
 
 std::string Language::TextOr(const std::string& section, const std::string& key, const std::string& fallback) const {
     if (current_.empty()) return fallback;
-    return platform::GetPrivateProfileString(section, key, fallback, paths_.Data("lang/" + current_));
+    return platform::GetPrivateProfileString(section, key, fallback, paths_.Shipped("lang/" + current_));
 }
 
 const std::vector<MainLabelKey>& MainLabelKeys() {
@@ -82,7 +82,7 @@ const std::vector<MainLabelKey>& MainLabelKeys() {
 
 std::string Language::LanguageName(const std::string& fileName) const {
     const std::string name =
-        platform::GetPrivateProfileString("Language", "Name", "", paths_.Data("lang/" + fileName));
+        platform::GetPrivateProfileString("Language", "Name", "", paths_.Shipped("lang/" + fileName));
     return name.empty() ? fileName : name;
 }
 

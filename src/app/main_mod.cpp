@@ -3,6 +3,7 @@
 #include <cmath>
 #include <ctime>
 #include <exception>
+#include <iostream>
 
 #include "app/app.h"
 #include "app/messages.h"
@@ -77,8 +78,10 @@ std::unique_ptr<Rng> App::LooksGenerator(const CommandLine& options) {
 int App::Main() {
     try {
         startUp_ = true;
-        // The application folder comes first: the single-instance lock lives in its data folder.
-        paths_.root = NormaliseAppFolder(options_.root.empty() ? platform::ExecutableFolder() : options_.root);
+        // The folders come first: the single-instance lock lives in the player's data folder.
+        paths_ = ResolveFolders({platform::ExecutableFolder(), options_.root, platform::EnvironmentValue("XDG_DATA_HOME"),
+                                 platform::EnvironmentValue("HOME"), platform::IsDirectory});
+        if (paths_.installed) PreparePlayerFolder();
         if (instance_.Acquire(paths_.Data("zembrol.lock")) == platform::InstanceLock::Result::HeldByAnother)
             return 0;  // another run owns this folder: leave silently, its log untouched
         session_->state.g_Exiting = false;
@@ -147,6 +150,16 @@ int App::Main() {
     g_Exit();
     log_.f_CloseLog();
     return exitCode_;
+}
+
+void App::PreparePlayerFolder() {
+    // An installed game's first start makes the player's folder; the language starts
+    // as shipped. What cannot be made shows when the log cannot be opened.
+    std::string error;
+    if (!platform::MakeFolders(paths_.Data("set"), &error))
+        std::cerr << "zembrol: cannot make the folder " << paths_.Data("set") << ": " << error << "\n";
+    const std::string langTxt = paths_.root + "/lang.txt";
+    if (!platform::FileExists(langTxt)) platform::CopyFileAtomic(paths_.shared + "/lang.txt", langTxt);
 }
 
 int App::FailStartUp() {

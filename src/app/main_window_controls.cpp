@@ -191,7 +191,7 @@ void App::ShowLanguageWindow() {
 
 void App::OpenHelp() {
     const std::string& file = language_.Current();
-    const std::string base = paths_.Data("help/" + (file.size() > 4 ? file.substr(0, file.size() - 4) : file));
+    const std::string base = paths_.Shipped("help/" + (file.size() > 4 ? file.substr(0, file.size() - 4) : file));
     // Both help files are offered to the desktop; a missing one says nothing. Without a
     // handler the player is told once, not once per file.
     for (const char* ext : {".chm", ".txt"})

@@ -42,7 +42,7 @@ RecordEntry AppResultWindows::ShowRecordEntry(const std::string& offered, bool d
             return choice != RecordEntryChoice::None;
         });
         if (choice == RecordEntryChoice::GotoRecords) {
-            OpenWithDesktopOrSay(RecordsPageAddress(app_.Config().currentPath, app_.Paths().Data("set/default.ini")));
+            OpenWithDesktopOrSay(RecordsPageAddress(app_.Config().currentPath, app_.Paths().Shipped("set/default.ini")));
             continue;  // the window shows again, the name as typed
         }
         if (choice != RecordEntryChoice::Ok) return entry;  // cancelled

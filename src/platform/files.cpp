@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
+#include <filesystem>
 #include <climits>
 #include <cstring>
 #include <fstream>
@@ -104,6 +106,19 @@ std::vector<std::string> FindFiles(const std::string& pattern, std::string* erro
     }
     closedir(dir);
     return found;
+}
+
+bool MakeFolders(const std::string& path, std::string* error) {
+    std::error_code ec;
+    std::filesystem::create_directories(path, ec);
+    if (IsDirectory(path)) return true;
+    if (error) *error = ec ? ec.message() : "not a folder";
+    return false;
+}
+
+std::string EnvironmentValue(const char* name) {
+    const char* v = std::getenv(name);
+    return v ? v : "";
 }
 
 std::string ExecutableFolder() {

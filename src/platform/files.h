@@ -22,6 +22,11 @@ bool IsDirectory(const std::string& path);
 // without wildcards names one file exactly. The order is the file system's.
 std::vector<std::string> FindFiles(const std::string& pattern, std::string* error = nullptr);
 
+// Creates the folder and any missing parents; true when it exists afterwards.
+bool MakeFolders(const std::string& path, std::string* error = nullptr);
+// The value of an environment variable; empty when it is not set.
+std::string EnvironmentValue(const char* name);
+
 // Folder of the running executable, without a trailing separator.
 std::string ExecutableFolder();
 // The machine's name: trimmed and cut at the first NUL; "localhost" when unknown.
