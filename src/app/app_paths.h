@@ -21,7 +21,9 @@ struct AppPaths {
     // root + "/data/" + relative path, e.g. Data("set/cfg.ini"): what the game writes.
     std::string Data(std::string_view relative) const { return root + "/data/" + std::string(relative); }
     // shared + "/data/" + relative path, e.g. Shipped("textures"): what the game ships.
-    std::string Shipped(std::string_view relative) const { return shared + "/data/" + std::string(relative); }
+    // Without a shared folder of its own the shipped data lies in the player's folder.
+    const std::string& SharedFolder() const { return shared.empty() ? root : shared; }
+    std::string Shipped(std::string_view relative) const { return SharedFolder() + "/data/" + std::string(relative); }
     std::string LogFile() const { return Data("Load_" + machine + ".log"); }
 };
 

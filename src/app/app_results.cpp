@@ -143,13 +143,13 @@ bool AppResults::g_MakeGameRecord() {
 }
 
 void AppResults::SendResult() {
-    const std::string addrFile = app_.Paths().shared + "/addr.txt";
+    const std::string addrFile = app_.Paths().SharedFolder() + "/addr.txt";
     const std::optional<std::string> addr = platform::ReadFile(addrFile);
     std::string address = addr ? addr->substr(0, addr->find_first_of("\r\n")) : "";
     const size_t first = address.find_first_not_of(" \t"), last = address.find_last_not_of(" \t");
     address = first == std::string::npos ? std::string() : address.substr(first, last - first + 1);
     if (address.empty() || !platform::OpenWithDesktop(ResultMailLink(address, g_ResultText)))
-        g_ErrorReport("Не удалось прочитать файл, содержащий адрес отправки результата - " + app_.Paths().shared + "/addr.txt",
+        g_ErrorReport("Не удалось прочитать файл, содержащий адрес отправки результата - " + app_.Paths().SharedFolder() + "/addr.txt",
                       "End Of Game", ErrorInfo{});
 }
 
