@@ -121,6 +121,8 @@ private:
         void SkinLoaded() override { app_.LoadSkinPicture(); }
         void TexturePathLoaded(int index) override;
         void GraphicsLoaded() override;
+        bool GetWindowMode(bool* fullscreen, int16_t* width, int16_t* height) override;
+        void WindowModeLoaded() override;
         void WorldSpeedChanged() override;
         void ResetLabelSweeps() override;
 
@@ -137,6 +139,10 @@ private:
     void WindowLoop();
     void HeadlessLoop();
     void OnInput(const platform::InputEvent& event);
+    // Fullscreen, size and focus changes of the main window.
+    void OnWindowEvents(const platform::PumpResult& result);
+    // The controls' scale, fonts and outline follow the window's size.
+    void Relayout();
     // The pointer at (x, y) pixels of the 3D view chooses the figure's column.
     void OnViewPointer(double x, double y, const render::ViewRect& view);
     void ShowSplash();

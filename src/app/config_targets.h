@@ -3,6 +3,8 @@
 // implements its part when it exists; until then nothing is applied.
 #pragma once
 
+#include <cstdint>
+
 namespace zembrol {
 
 class ConfigTargets {
@@ -27,6 +29,10 @@ public:
     virtual void TexturePathLoaded(int /*index*/) {}
     virtual void DeformSpeedLoaded() {}
     virtual void GraphicsLoaded() {}     // lights re-created, light colours, materials
+    // The window's mode and size: read before a save (false keeps the stored values),
+    // applied after a load.
+    virtual bool GetWindowMode(bool* /*fullscreen*/, int16_t* /*width*/, int16_t* /*height*/) { return false; }
+    virtual void WindowModeLoaded() {}
 };
 
 }  // namespace zembrol

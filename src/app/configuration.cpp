@@ -166,6 +166,12 @@ public:
             case St::GraphAfter:
                 if (load_) t_.GraphicsLoaded();
                 break;
+            case St::DesktopBefore:
+                if (!load_) t_.GetWindowMode(&s_.bFullScreen, &s_.iWindowWidth, &s_.iWindowHeight);
+                break;
+            case St::DesktopAfter:
+                if (load_) t_.WindowModeLoaded();
+                break;
         }
     }
 

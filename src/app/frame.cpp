@@ -115,7 +115,8 @@ void App::DrawControls() {
     if (!ui_.Active()) return;
     int w, h;
     mainWindow_.DrawableSize(&w, &h);
-    const float s = render::LayoutView(w, h).scale;
+    const render::ViewRect layout = render::LayoutView(w, h);
+    const float s = layout.scale;
     ui_.NewFrame();
     MainWindowView v;
     v.state = &session_->state;
@@ -138,6 +139,8 @@ void App::DrawControls() {
     v.listFont = ui_.ListFont();
     if (book.Place() > 0) v.placeText = captions_.lblPlaceCap + " " + std::to_string(book.Place());
     v.scale = s;
+    v.originX = static_cast<float>(layout.originX);
+    v.originY = static_cast<float>(layout.originY);
     MainWindowInput in = DrawMainWindow(v);
     if (modal_ && modal_()) modal_ = nullptr;
     ui_.Render();

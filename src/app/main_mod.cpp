@@ -272,6 +272,8 @@ bool App::d_InitD3D() {
         log_.f_Log("d_InitD3D()", kLogLeave, false);
         return false;
     }
+    // Smaller than half the base layout the controls no longer read.
+    mainWindow_.SetMinimumSize(render::kBaseWindowWidth / 2, render::kBaseWindowHeight / 2);
     if (!InitRenderer()) {
         log_.f_Log("d_InitD3D()", kLogLeave, false);
         return false;
@@ -281,7 +283,8 @@ bool App::d_InitD3D() {
 }
 
 bool App::Targets::GetWindowEdges(float* left, float* top) {
-    if (!app_.mainWindow_.Exists()) return false;
+    // Fullscreen or maximised, the free window's place stays as it was stored.
+    if (!app_.mainWindow_.Exists() || app_.mainWindow_.IsFullscreen() || app_.mainWindow_.IsMaximized()) return false;
     app_.mainWindow_.Restore();
     int x, y;
     app_.mainWindow_.GetPosition(&x, &y);

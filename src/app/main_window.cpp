@@ -102,6 +102,7 @@ void App::WindowLoop() {
             platform::PumpEvents(mainWindow_.Id(), [this](const platform::InputEvent& e) { OnInput(e); });
         // Minimising the window by any means pauses the game.
         if (r.minimized && !window_.pausePressed) SetPause(true);
+        OnWindowEvents(r);
         if (r.closeRequested && session_->loop.running) Form_QueryUnload();
         TickWindowTimers();
         DemoTimerPump(*session_);

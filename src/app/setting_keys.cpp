@@ -104,6 +104,18 @@ void VisitSettingKeys(Settings& s, SettingVisitor& v) {
         key("gr_LightsSpeed", &s.gr_LightsSpeed);
         v.Step(St::GraphAfter, 0);
     }
+
+    // The desktop's own keys, after every older section: files without them keep
+    // their values and read as before.
+    sec = "DESKTOP";
+    if (v.Section(sec)) {
+        key("bPauseOnFocusLoss", &s.bPauseOnFocusLoss);
+        v.Step(St::DesktopBefore, 0);
+        key("bFullScreen", &s.bFullScreen);
+        key("iWindowWidth", &s.iWindowWidth);
+        key("iWindowHeight", &s.iWindowHeight);
+        v.Step(St::DesktopAfter, 0);
+    }
 }
 
 bool FindSetting(Settings& settings, const std::string& name, SettingRef* ref) {

@@ -23,6 +23,7 @@ enum class SettingStep {
     SkinAfter, ControlsColorAfter,
     MoveBkgAfter, TextureAfter,           // index = texture
     ValueDelayAfter, GraphAfter,
+    DesktopBefore, DesktopAfter,          // around the window mode and size
 };
 
 class SettingVisitor {

@@ -46,14 +46,21 @@ PumpResult PumpEvents(uint32_t mainWindowId, const std::function<void(const Inpu
             case SDL_WINDOWEVENT:
                 if (ev.window.windowID == mainWindowId && ev.window.event == SDL_WINDOWEVENT_CLOSE)
                     result.closeRequested = true;
-                if (ev.window.windowID == mainWindowId && ev.window.event == SDL_WINDOWEVENT_MINIMIZED)
-                    result.minimized = true;
+                if (ev.window.windowID != mainWindowId) break;
+                if (ev.window.event == SDL_WINDOWEVENT_MINIMIZED) result.minimized = true;
+                if (ev.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) result.resized = true;
+                if (ev.window.event == SDL_WINDOWEVENT_FOCUS_LOST) result.focusLost = true;
                 break;
             case SDL_KEYDOWN: {
                 const Uint16 mod = ev.key.keysym.mod;
                 // Alt+F4 closes the window even where no window manager does it for us.
                 if (ev.key.keysym.sym == SDLK_F4 && (mod & KMOD_ALT)) {
                     result.closeRequested = true;
+                    break;
+                }
+                // Alt+Enter switches between the window and fullscreen (a held key does not repeat it).
+                if ((ev.key.keysym.sym == SDLK_RETURN || ev.key.keysym.sym == SDLK_KP_ENTER) && (mod & KMOD_ALT)) {
+                    if (!ev.key.repeat) result.toggleFullscreen = true;
                     break;
                 }
                 in.vkCode = VirtualKey(ev.key.keysym.sym);

@@ -19,6 +19,9 @@ struct InputEvent {
 struct PumpResult {
     bool closeRequested = false;  // the window manager, Alt+F4 or the session asked to close
     bool minimized = false;       // the main window was minimised
+    bool resized = false;         // its drawable changed size (a resize, maximise or fullscreen)
+    bool focusLost = false;       // another window took the keyboard focus
+    bool toggleFullscreen = false;   // Alt+Enter
 };
 
 // Runs the pending events of the main window: input goes to `onInput`, and what the

@@ -1,6 +1,8 @@
 // Main window and GL context through SDL2; GL calls through libepoxy.
 #include "platform/gl_window.h"
 
+#include <algorithm>
+
 #include <SDL.h>
 #include <epoxy/gl.h>
 
@@ -19,7 +21,7 @@ bool GlWindow::Create(const std::string& title, int width, int height, std::stri
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
     window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
                                SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS |
-                                   SDL_WINDOW_ALLOW_HIGHDPI);
+                                   SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window_) {
         if (error) *error = SDL_GetError();
         return false;
@@ -83,6 +85,41 @@ void GlWindow::SetPosition(int x, int y) {
     const ScreenPoint at = KeepOnDisplay({x, y}, w, h, Displays());
     SDL_SetWindowPosition(window_, at.x, at.y);
 }
+
+void GlWindow::SetSize(int w, int h) {
+    if (!window_ || w <= 0 || h <= 0) return;
+    // Never larger than the display's usable area: the window stays whole on screen.
+    int x = 0, y = 0;
+    SDL_GetWindowPosition(window_, &x, &y);
+    for (const DisplayArea& a : Displays()) {
+        const ScreenRect& d = a.bounds;
+        if (x + w / 2 >= d.x && x + w / 2 < d.x + d.w && y + h / 2 >= d.y && y + h / 2 < d.y + d.h) {
+            w = std::min(w, a.usable.w);
+            h = std::min(h, a.usable.h);
+        }
+    }
+    SDL_SetWindowSize(window_, w, h);
+    SetPosition(x, y);
+}
+
+void GlWindow::GetSize(int* w, int* h) const {
+    *w = *h = 0;
+    if (window_) SDL_GetWindowSize(window_, w, h);
+}
+
+void GlWindow::SetMinimumSize(int w, int h) {
+    if (window_) SDL_SetWindowMinimumSize(window_, w, h);
+}
+
+void GlWindow::SetFullscreen(bool on) {
+    if (window_) SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+}
+
+bool GlWindow::IsFullscreen() const {
+    return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+}
+
+bool GlWindow::IsMaximized() const { return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_MAXIMIZED); }
 
 void GlWindow::GetPosition(int* x, int* y) const {
     *x = *y = 0;

@@ -31,6 +31,14 @@ public:
     // Moves the window to (x, y), kept inside the usable area of its display.
     void SetPosition(int x, int y);
     void GetPosition(int* x, int* y) const;
+    // The window's size in screen pixels; a new size is kept within its display.
+    void GetSize(int* w, int* h) const;
+    void SetSize(int w, int h);
+    void SetMinimumSize(int w, int h);
+    // Fullscreen on the window's display (the desktop's own mode), and back.
+    void SetFullscreen(bool on);
+    bool IsFullscreen() const;
+    bool IsMaximized() const;
     void DrawableSize(int* w, int* h) const;
     void Restore();  // back to the normal state (not minimised)
     void Minimize();

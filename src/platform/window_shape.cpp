@@ -42,7 +42,23 @@ bool SetRoundedShape(GlWindow& window, int width, int height, int ellipse) {
 }
 
 namespace {
-SDL_HitTestResult HitTest(SDL_Window*, const SDL_Point* p, void* data) {
+// The window has no frame of its own: its outermost pixels resize it (a free
+// window only), the rest of what the game calls draggable moves it.
+SDL_HitTestResult HitTest(SDL_Window* win, const SDL_Point* p, void* data) {
+    constexpr int kEdge = 6;
+    if (!(SDL_GetWindowFlags(win) & (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_MAXIMIZED))) {
+        int w = 0, h = 0;
+        SDL_GetWindowSize(win, &w, &h);
+        const bool left = p->x < kEdge, right = p->x >= w - kEdge, top = p->y < kEdge, bottom = p->y >= h - kEdge;
+        if (top && left) return SDL_HITTEST_RESIZE_TOPLEFT;
+        if (top && right) return SDL_HITTEST_RESIZE_TOPRIGHT;
+        if (bottom && left) return SDL_HITTEST_RESIZE_BOTTOMLEFT;
+        if (bottom && right) return SDL_HITTEST_RESIZE_BOTTOMRIGHT;
+        if (top) return SDL_HITTEST_RESIZE_TOP;
+        if (bottom) return SDL_HITTEST_RESIZE_BOTTOM;
+        if (left) return SDL_HITTEST_RESIZE_LEFT;
+        if (right) return SDL_HITTEST_RESIZE_RIGHT;
+    }
     auto* draggable = static_cast<std::function<bool(int, int)>*>(data);
     return (*draggable && (*draggable)(p->x, p->y)) ? SDL_HITTEST_DRAGGABLE : SDL_HITTEST_NORMAL;
 }

@@ -15,10 +15,12 @@ struct ViewRect {
     int x = 0, y = 0;            // top-left, drawable pixels from the window's top-left
     int width = 0, height = 0;
     float scale = 1;             // drawable pixels per base pixel
+    int originX = 0, originY = 0;   // the base layout's top-left in the drawable
 };
 
 // The view in a drawable of w x h pixels: the base layout scaled by the smaller
-// of the two ratios, so it keeps its shape in any window.
+// of the two ratios and centred, so it keeps its shape in any window (a wider or
+// taller window shows bands beside or above it, never a stretched picture).
 ViewRect LayoutView(int drawableWidth, int drawableHeight);
 
 // Width / height of the view, the projection's aspect.

@@ -72,6 +72,12 @@ struct Settings {
     int16_t dq_ValueDelay = 20;
     int16_t gr_VisibleLights = 1;
     int16_t gr_LightsSpeed = 5;
+
+    // DESKTOP
+    bool bPauseOnFocusLoss = true;     // switching to another window pauses a running game
+    bool bFullScreen = false;
+    int16_t iWindowWidth = 0;          // the window's size in pixels; 0: the base size at the desktop's scale
+    int16_t iWindowHeight = 0;
 };
 
 }  // namespace zembrol

@@ -34,10 +34,12 @@ SkinColors Skin(int skin) {
     }
 }
 
-// Layout helper: base pixels to window pixels.
+// Layout helper: base pixels to window pixels. The base layout keeps its shape in
+// any window: scaled by s and centred, its top-left at (ox, oy).
 struct Layout {
-    float s;
-    ImVec2 P(float x, float y) const { return ImVec2(x * s, y * s); }
+    float s, ox = 0, oy = 0;
+    ImVec2 P(float x, float y) const { return ImVec2(ox + x * s, oy + y * s); }   // a place
+    ImVec2 S(float w, float h) const { return ImVec2(w * s, h * s); }             // a size
     float L(float v) const { return v * s; }
 };
 
@@ -112,7 +114,7 @@ void RecordList(const char* id, const char* title, std::span<const std::string> 
     ImGui::PushStyleColor(ImGuiCol_ChildBg, IM_COL32(0, 0, 0, 70));
     ImGui::PushStyleColor(ImGuiCol_Text, textColor);
     // Narrow margins and scroll bar leave the width to the rows.
-    ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, lay.P(5, 4));
+    ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, lay.S(5, 4));
     ImGui::PushStyleVar(ImGuiStyleVar_ScrollbarSize, lay.L(8));
     ImGui::BeginChild(id, size, true);
     ImGui::TextColored(ImGui::ColorConvertU32ToFloat4(c.accent), "%s", title);
@@ -164,7 +166,7 @@ const std::vector<UiRect>& ControlRects() { return g_controlRects; }
 MainWindowInput DrawMainWindow(const MainWindowView& v) {
     MainWindowInput in;
     g_controlRects.clear();
-    const Layout lay{v.scale};
+    const Layout lay{v.scale, v.originX, v.originY};
     const SkinColors c = Skin(v.skin);
     if (v.drawBackdrop) DrawSkin(v, lay);
 
@@ -180,14 +182,13 @@ MainWindowInput DrawMainWindow(const MainWindowView& v) {
     ImFont* font = io.Fonts->Fonts[0];
     ImFont* big = io.Fonts->Fonts.Size > 1 ? io.Fonts->Fonts[1] : font;
     const ImU32 text = FromBgr(ControlsColor(v.controlsColor));
-    const ImVec2 origin = ImGui::GetWindowPos();
-    auto at = [&](float x, float y) { return ImVec2(origin.x + x * lay.s, origin.y + y * lay.s); };
+    auto at = [&](float x, float y) { return lay.P(x, y); };
 
     // Title and the two corner labels (minimise = pause, close).
     Text(big, at(26, 8), c.accent, "ZEMBROL");
     const bool litMin = v.highlighted == "lblMin0", litClose = v.highlighted == "lblMin1";
-    Button(v, in, "lblMin0", "_", lay.P(720, 12), lay.P(26, 24), false, c);
-    Button(v, in, "lblMin1", "x", lay.P(752, 12), lay.P(26, 24), false, c);
+    Button(v, in, "lblMin0", "_", lay.P(720, 12), lay.S(26, 24), false, c);
+    Button(v, in, "lblMin1", "x", lay.P(752, 12), lay.S(26, 24), false, c);
     if (litMin) Text(font, at(730, 14), FromBgr(0x00FF00), "_");
     if (litClose) Text(font, at(761, 15), FromBgr(0x0000FF), "x");
 
@@ -223,26 +224,26 @@ MainWindowInput DrawMainWindow(const MainWindowView& v) {
 
     // Buttons. The language button reads the same in every language, so a player
     // who cannot read the current one still finds it.
-    const ImVec2 bs = lay.P(120, 26);
+    const ImVec2 bs = lay.S(120, 26);
     Button(v, in, "chkNew", cap.chkNew, lay.P(402, 312), bs, false, c);
     Button(v, in, "chkPause", cap.chkPause, lay.P(528, 312), bs, v.pausePressed, c);
     Button(v, in, "chkDemo", cap.chkDemo, lay.P(654, 312), bs, v.demoPressed, c);
     Button(v, in, "chkSet", cap.chkSet, lay.P(402, 344), bs, false, c);
     Button(v, in, "chkLang", "A / Я", lay.P(528, 344), bs, false, c);
     Button(v, in, "chkHelp", cap.chkHelp, lay.P(654, 344), bs, false, c);
-    Button(v, in, "chkView0", cap.chkView0, lay.P(402, 376), lay.P(120, 26), v.viewPressed == 0, c);
+    Button(v, in, "chkView0", cap.chkView0, lay.P(402, 376), lay.S(120, 26), v.viewPressed == 0, c);
     for (int i = 1; i <= 5; ++i) {
         const std::string name = "chkView" + std::to_string(i);
-        Button(v, in, name.c_str(), std::to_string(i), lay.P(528 + 25.2f * (i - 1), 376), lay.P(22, 26),
+        Button(v, in, name.c_str(), std::to_string(i), lay.P(528 + 25.2f * (i - 1), 376), lay.S(22, 26),
                v.viewPressed == i, c);
     }
     Button(v, in, "chkExit", cap.chkExit, lay.P(654, 376), bs, false, c);
 
     // Record tables.
     RecordList("lstTable", cap.lstTableCap.c_str(), v.recordRows, v.highlightLists[0], lay.P(396, 414),
-               lay.P(188, 170), lay, text, c, v.listFont);
+               lay.S(188, 170), lay, text, c, v.listFont);
     RecordList("lstLevel", cap.lstLevelCap.c_str(), v.levelRows, v.highlightLists[1], lay.P(588, 414),
-               lay.P(188, 170), lay, text, c, v.listFont);
+               lay.S(188, 170), lay, text, c, v.listFont);
 
     Text(font, at(26, 566), text, v.fpsText);
     ImGui::End();

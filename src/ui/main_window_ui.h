@@ -44,6 +44,7 @@ struct MainWindowView {
     std::string placeText, levelPlaceText; // the record-place labels
     UiRect view;                           // the 3D view in window pixels
     float scale = 1;                       // window pixels per pixel of the 800 x 600 base layout
+    float originX = 0, originY = 0;        // where the base layout's top-left lies in the window
 };
 
 struct MainWindowInput {

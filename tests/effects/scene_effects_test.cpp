@@ -99,7 +99,9 @@ TEST(ChangeLevelScript, ThreeSegmentsOf55FramesEndAtTheRestingView) {
     while (cl.cl_Busy()) {
         cl.cl_ExecScript(&eye, &at, &tilt);
         ++frames;
-        if (frames == 55) EXPECT_EQ(cl.SegmentIndex(), 1);
+        if (frames == 55) {
+            EXPECT_EQ(cl.SegmentIndex(), 1);
+        }
         if (frames == 110) {
             EXPECT_FLOAT_EQ(eye.z, 50);   // straight down the centre axis
             EXPECT_FLOAT_EQ(at.x, 12);
