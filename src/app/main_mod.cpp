@@ -45,6 +45,10 @@ App::App(CommandLine options)
     session_->advanceFrame = [this](GameState& state) { effects_.AdvanceFrame(state); };
     view_.Attach(nullptr, &session_->state);
     WireEvents();
+    // The end-of-game windows: drawn in a window run, driven by a script, or answered
+    // at once with their defaults.
+    results_.SetWindows(&resultWindows_);
+    results_.onPlaceLabelsReset = [this] { targets_.ResetLabelSweeps(); };
     session_->loop.running = false;
     session_->loop.loopAgain = false;
     for (const std::string& word : options_.answers) {
