@@ -139,6 +139,7 @@ void App::RunWindowLoop(ScriptWindow& w, const std::function<std::vector<std::st
     // What the player does in one frame acts after it: a click may ask a question in
     // a box of its own, which must not open inside the window's frame.
     std::vector<std::string> keys, clicks;
+    bool closeKey = false;
     modal_ = [&] {
         clicks = draw();
         return false;
@@ -147,11 +148,14 @@ void App::RunWindowLoop(ScriptWindow& w, const std::function<std::vector<std::st
     while (!w.Closed()) {
         platform::PumpResult r = platform::PumpEvents(mainWindow_.Id(), [&](const platform::InputEvent& e) {
             if (e.type != platform::InputEvent::Type::KeyDown) return;
+            // Alt+F4 closes the game from a window too, as it does during play.
+            if (e.alt && e.vkCode == 115 && !e.shift && !e.ctrl) closeKey = true;
+            if (e.shift || e.ctrl || e.alt) return;
             if (e.vkCode == 13) keys.emplace_back("Enter");
             if (e.vkCode == 27) keys.emplace_back("Esc");
             if (e.vkCode == 32) keys.emplace_back("Space");
         });
-        if (r.closeRequested || !session_->loop.running) {
+        if (r.closeRequested || closeKey || !session_->loop.running) {
             // The game closes: the window goes without an answer.
             modal_ = nullptr;
             w.Dismiss();
