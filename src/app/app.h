@@ -114,6 +114,8 @@ public:
     const CommandLine& Options() const { return options_; }
     // Window pixels per pixel of the base layout.
     float UiScale() const { return static_cast<float>(desktopDpi_) / 96.0f; }
+    // The monospaced face of tables (null without one, or without a window).
+    ImFont* UiListFont() const { return ui_.ListFont(); }
 
 private:
     // Applies a loaded configuration to what exists of the application.

@@ -127,12 +127,15 @@ void App::RunModal(const std::function<bool(DialogKey)>& frame) {
 }
 
 void App::RunWindow(ScriptWindow& w, const std::function<std::vector<std::string>()>& draw) {
+    // The log shows which window the game waits on.
+    log_.f_Log(w.Name(), kLogEnter, true);
     openWindow_ = &w;
     if (!session_->loop.running) w.Dismiss();
     else if (windowFeed_) windowFeed_->DriveWindow(w);
     else if (options_.headless || !ui_.Active()) w.CloseByDefault();
     else RunWindowLoop(w, draw);
     openWindow_ = nullptr;
+    log_.f_Log(w.Name(), kLogLeave, true);
 }
 
 void App::RunWindowLoop(ScriptWindow& w, const std::function<std::vector<std::string>()>& draw) {

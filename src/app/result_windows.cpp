@@ -271,6 +271,7 @@ void AppResultWindows::ShowFullStat(const std::vector<StatRec>& rows, int marked
     view.caption = w.lblCaption;
     view.gameLine = w.gameLine;
     view.okCap = "OK";
+    view.rowFont = app_.UiListFont();
     app_.RunWindow(w, [&] {
         view.table = &w.Table();
         view.lblToolTip = w.ToolTip();

@@ -84,7 +84,7 @@ std::vector<std::string> DrawLevelStats(const LevelStatsView& v, float scale) {
 
 FullStatInput DrawFullStat(const FullStatView& v, float scale) {
     FullStatInput in;
-    if (!BeginWindow(v.caption, "frmFullStat", 780, scale, nullptr)) {
+    if (!BeginWindow(v.caption, "frmFullStat", 740, scale, nullptr)) {
         in.clicked.emplace_back("cmdOK");
         return in;
     }
@@ -93,9 +93,15 @@ FullStatInput DrawFullStat(const FullStatView& v, float scale) {
     ImGui::Separator();
     // Column widths in characters of the widest text each column can hold.
     static const int kChars[kFullStatColumns] = {3, 4, 6, 6, 3, 2, 6, 3, 3, 3, 3, 11, 4, 3, 7, 8};
+    if (v.rowFont) ImGui::PushFont(v.rowFont);
     const float ch = ImGui::CalcTextSize("0").x;
     const float rowHeight = ImGui::GetTextLineHeightWithSpacing() + 2 * scale;
-    const float placeWidth = 4 * ch, gap = 0.9f * ch;
+    // The columns spread over the window's width, the scroll bar's room kept.
+    const float placeWidth = 4 * ch;
+    int chars = 0;
+    for (int c : kChars) chars += c;
+    const float room = ImGui::GetContentRegionAvail().x - 24 * scale - placeWidth - static_cast<float>(chars) * ch;
+    const float gap = std::max(0.9f * ch, room / kFullStatColumns);
     float width = placeWidth;
     for (int c : kChars) width += c * ch + gap;
     const ImVec2 origin = ImGui::GetCursorScreenPos();
@@ -126,6 +132,7 @@ FullStatInput DrawFullStat(const FullStatView& v, float scale) {
                         ImGui::GetColorU32(ImGuiCol_PlotHistogram), 3 * scale, 0, 1.5f * scale);
     }
     const float tableHeight = kFullStatVisibleRows * rowHeight;
+    if (v.rowFont) ImGui::PopFont();
     if (t.Scrolls()) {
         // vscrlUpDown: its top is the first record.
         ImGui::SetCursorScreenPos(ImVec2(origin.x + width + 6 * scale, origin.y));

@@ -11,6 +11,8 @@
 
 #include "stats/stat_windows.h"
 
+struct ImFont;
+
 namespace zembrol {
 
 struct LevelStatsView {
@@ -28,6 +30,7 @@ struct FullStatView {
     std::string gameLine;         // game type and speed of the table
     std::string lblToolTip;       // what the pointer last pointed at
     std::string okCap;
+    ImFont* rowFont = nullptr;    // the rows' monospaced face; null: the window's font
 };
 
 struct FullStatInput {
