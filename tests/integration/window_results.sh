@@ -66,4 +66,12 @@ play() {  # language file, screenshot suffix
 
 play english.ini en
 play russian.ini ru
+
+# A screenshot run with a script: the windows take the script's lines, as headless.
+root="$(make_root shot)"
+echo english.ini > "$root/lang.txt"
+"$ZEMBROL" --root "$root" --seed 1 --script "$(dirname "$0")/../loop/scripts/record_windows.txt" \
+  --screenshot "$WORK/shot.png" > "$WORK/shot.json" || fail "scripted screenshot run: exit $?"
+[[ "$(wc -l < "$WORK/shot.json")" == 5 ]] || fail "the scripted screenshot run printed $(wc -l < "$WORK/shot.json") dumps"
+grep -q '"window":"frmFullStat"' "$WORK/shot.json" || fail "the scripted screenshot run did not reach the full statistics"
 exit 0
