@@ -4,10 +4,13 @@
 source "$(dirname "$0")/lib.sh" "$@"
 root="$(make_root)"
 script="$(dirname "$0")/../loop/scripts/four_rows_then_game_over.txt"
-# Each run gets a fresh folder: the dump shows the result windows, which show the
-# record files the run before would have extended.
+# Each run gets a fresh copy of the folder, at the same path (the settings in the dump
+# name it): the dump shows the result windows, which show the record files that the
+# run before would have extended.
 "$ZEMBROL" --headless --seed 1 --root "$root" --script "$script" > "$WORK/a.json"
-"$ZEMBROL" --headless --seed 1 --root "$(make_root b)" --script "$script" > "$WORK/b.json"
+rm -rf "$root"
+root="$(make_root)"
+"$ZEMBROL" --headless --seed 1 --root "$root" --script "$script" > "$WORK/b.json"
 [[ -s "$WORK/a.json" ]] || fail "no dump printed"
 cmp -s "$WORK/a.json" "$WORK/b.json" || fail "the same seed gave different dumps"
 grep -q '"gamesOver":[1-9]' "$WORK/a.json" || fail "the script did not play a game to its end"
