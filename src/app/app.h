@@ -20,6 +20,7 @@
 #include "app/main_window_state.h"
 #include "app/sound_config_targets.h"
 #include "effects/effects.h"
+#include "loop/script_window.h"
 #include "loop/session.h"
 #include "platform/events.h"
 #include "platform/gl_window.h"
@@ -93,6 +94,14 @@ public:
     // Runs a modal window: `frame` draws it once and returns true when it closed. The
     // loop is suspended; the 3D view and the main window keep being drawn.
     void RunModal(const std::function<bool(DialogKey)>& frame);
+    // Runs a result window until it closes: a script running now feeds it its next
+    // lines; a headless run with no script closes it with its default answer; a
+    // window run draws it over the game (`draw`: one frame of the window, returning
+    // the controls the player pressed), its keys and clicks becoming its commands.
+    void RunWindow(ScriptWindow& window, const std::function<std::vector<std::string>()>& draw);
+    // The result window open now, or null.
+    ScriptWindow* OpenWindow() { return openWindow_; }
+    void SetWindowFeed(WindowFeed* feed) { windowFeed_ = feed; }
 
     // For the measuring runs (frame_runs.cpp), beside the game's own loop.
     // One whole main-window frame: camera, 3D view, controls, swap.
@@ -109,6 +118,8 @@ public:
     const CommandLine& Options() const { return options_; }
     // Window pixels per pixel of the base layout.
     float UiScale() const { return static_cast<float>(desktopDpi_) / 96.0f; }
+    // The monospaced face of tables (null without one, or without a window).
+    ImFont* UiListFont() const { return ui_.ListFont(); }
 
 private:
     // Applies a loaded configuration to what exists of the application.
@@ -153,6 +164,7 @@ private:
     // Pressing or releasing the pause button.
     void SetPause(bool pressed);
     void ShowConfigWindow(int index);
+    void RunWindowLoop(ScriptWindow& window, const std::function<std::vector<std::string>()>& draw);
     void ShowLanguageWindow();
     void OpenHelp();
     void DrawControls();
@@ -180,6 +192,8 @@ private:
     MainWindowState window_;
     platform::ImGuiLayer ui_;
     std::function<bool()> modal_;              // the open modal window, drawn every frame
+    ScriptWindow* openWindow_ = nullptr;       // the result window open now
+    WindowFeed* windowFeed_ = nullptr;         // the script running now, which drives windows
     std::function<bool(int, int)> dragTest_;   // where a left-button drag moves the window
     uintptr_t skinPicture_ = 0;                // the skin as a UI texture
     int skinGeneration_ = 0;                   // counts the skin loads: the backdrop's key

@@ -57,4 +57,12 @@ bool AppCommands::Set(const std::string& name, const std::string& value, std::st
     return FindSetting(app_.GetSettings(), name, &ref) && AssignSetting(value, ref, problem);
 }
 
+ScriptWindow* AppCommands::OpenWindow() { return app_.OpenWindow(); }
+
+std::vector<std::pair<std::string, std::string>> AppCommands::SettingValues() {
+    return zembrol::SettingValues(app_.GetSettings());
+}
+
+void AppCommands::SetWindowFeed(WindowFeed* feed) { app_.SetWindowFeed(feed); }
+
 }  // namespace zembrol

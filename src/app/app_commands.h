@@ -20,6 +20,9 @@ public:
     bool Answer(const std::string& word) override;
     bool Type(const std::string& text) override;
     bool Set(const std::string& name, const std::string& value, std::string* problem) override;
+    ScriptWindow* OpenWindow() override;
+    std::vector<std::pair<std::string, std::string>> SettingValues() override;
+    void SetWindowFeed(WindowFeed* feed) override;
 
 private:
     App& app_;

@@ -37,6 +37,9 @@ void App::DrawScene() {
     if (!renderer_) return;
     int w = 0, h = 0;
     mainWindow_.DrawableSize(&w, &h);
+    // A place that changed since the last frame starts its label's sweep.
+    const RecordDisplay& display = results_.Display();
+    renderer_->SetLabelPlaces(display.levelPlace, display.place);
     renderer_->m_DrawAll(session_->state, settings_, w, h);
     if (!viewCapture_.empty()) {
         // The view as drawn, before the window's controls and the swap.

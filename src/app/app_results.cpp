@@ -25,25 +25,11 @@ std::string Today() {
     return text;
 }
 
-bool Blank(const std::string& t) { return t.find_first_not_of(" \t") == std::string::npos; }
-
 }  // namespace
 
 bool AcceptEmptyName(const std::string& question) {
     return ShowBox(question, platform::BoxIcon::Question, platform::BoxButtons::YesNoCancel,
                    platform::BoxAnswer::Cancel) == platform::BoxAnswer::Yes;
-}
-
-RecordEntry ScriptedResultWindows::ShowRecordEntry(const std::string& offered, bool demoPlayed) {
-    RecordEntry e;
-    e.name = demoPlayed ? kComputerName : offered;
-    const platform::BoxAnswer a = ShowBox("frmEnterName: " + e.name, platform::BoxIcon::Question,
-                                          platform::BoxButtons::OkCancel, platform::BoxAnswer::Ok);
-    e.cancelled = a != platform::BoxAnswer::Ok;
-    // An empty name is taken only when the player says so; otherwise the window would
-    // stay open, and a scripted run has nobody to type: "no" and "cancel" cancel.
-    if (!e.cancelled && Blank(e.name)) e.cancelled = !AcceptEmptyName("Empt");
-    return e;
 }
 
 RecordBook& AppResults::Book() {
@@ -68,14 +54,16 @@ std::string AppResults::StoredName() const {
 
 bool AppResults::OnGameEvent(const GameEvent& e) {
     switch (e.kind) {
-        // The place labels' heights belong to the view's label sweeps, which start
-        // again with every configuration; a new game clears the strings they show.
+        // The place labels' heights belong to the view's label sweeps; a new game
+        // clears the texts they show.
         case EventKind::RecordPlaceLabelsReset:
-        case EventKind::RecordPlaceStringsClear: placeStrings_ = {}; return true;
+            if (onPlaceLabelsReset) onPlaceLabelsReset();
+            return true;
+        case EventKind::RecordPlaceStringsClear: display_.Clear(); return true;
         case EventKind::RecordsNewGame: NewGame(); return true;
         case EventKind::LevelFinished: LevelFinished(e.value); return true;
         case EventKind::BookLevelStat: BookLevelStat(e.value, e.flag); return true;
-        case EventKind::RecordDisplayUpdate: UpdatePlace(); return true;
+        case EventKind::RecordDisplayUpdate: UpdatePlace(e.flag); return true;
         default: return false;
     }
 }
@@ -85,18 +73,35 @@ void AppResults::NewGame() {
     b.g_LoadRecords(CurrentKey());
     b.g_LoadLevelTable(CurrentKey(), 0, false);
     b.ResetLevelStat();
-    UpdatePlace();
+    // Both lists are filled anew; the first-place name is shown from the start.
+    display_.TableListRefilled();
+    display_.LevelListRefilled();
+    UpdatePlace(true);
 }
 
 void AppResults::LevelFinished(int levelLeft) {
     Book().g_LoadLevelTable(CurrentKey(), levelLeft + 1, false);
+    display_.LevelListRefilled();
+    UpdatePlace(true);
 }
 
 void AppResults::BookLevelStat(int level, bool atGameOver) {
     Book().BookLevelStat(level, atGameOver, app_.GameSession().state.score.s_getval());
 }
 
-void AppResults::UpdatePlace() { Book().UpdatePlace(app_.GameSession().state.score.s_getval()); }
+void AppResults::UpdatePlace(bool levelChanged) {
+    RecordBook& b = Book();
+    const int32_t score = app_.GameSession().state.score.s_getval();
+    b.UpdatePlace(score);
+    const Settings& settings = app_.GetSettings();
+    RecordDisplay::Tables t;
+    t.recordScores = &b.g_RecordScores;
+    t.records = &b.g_Records;
+    t.levelTable = &b.g_LevelTable;
+    t.bLstBox0 = settings.bLstBox[0];
+    t.bLstBox1 = settings.bLstBox[1];
+    display_.Update(score, levelChanged, t);
+}
 
 void AppResults::CloseOtherWindows() {
     lastInsertPlace_ = -1;
@@ -104,9 +109,7 @@ void AppResults::CloseOtherWindows() {
 }
 
 void AppResults::ShowLevelStats() {
-    ResultWindows& w = windows_ ? *windows_ : scripted_;
-    app_.Sound().StartStatsMusic(app_.Paths().Shipped("music/dstat.wav"));
-    w.ShowLevelStats(Book().g_LevelStat, app_.GameSession().state.g_Level);
+    if (windows_) windows_->ShowLevelStats(Book().g_LevelStat, app_.GameSession().state.g_Level);
 }
 
 int AppResults::g_GetRecordPlace(bool query) {
@@ -121,11 +124,12 @@ int AppResults::g_GetRecordPlace(bool query) {
 }
 
 void AppResults::ShowRecordEntry() {
-    ResultWindows& w = windows_ ? *windows_ : scripted_;
     const bool demo = app_.GameSession().demo.demoUsed;
     g_PlayerName = StoredName();
     nameRead_ = true;
-    const RecordEntry e = w.ShowRecordEntry(g_PlayerName, demo);
+    // Without windows the entry is confirmed with the name offered.
+    const RecordEntry e = windows_ ? windows_->ShowRecordEntry(g_PlayerName, demo)
+                                   : RecordEntry{false, demo ? kComputerName : g_PlayerName, false};
     cancelled_ = e.cancelled;
     send_ = e.send && !demo;
     if (cancelled_) return;
@@ -159,8 +163,7 @@ void AppResults::g_AddRecordToFullStat() {
 }
 
 void AppResults::ShowFullStat() {
-    ResultWindows& w = windows_ ? *windows_ : scripted_;
-    w.ShowFullStat(Book().g_FullStat);
+    if (windows_) windows_->ShowFullStat(Book().g_FullStat, Book().fullStatAdded);
 }
 
 void AppResults::g_LoadRecords() { Book().g_LoadRecords(CurrentKey()); }

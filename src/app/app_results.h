@@ -3,9 +3,8 @@
 // RecordBook over the application folder's data/set.
 //
 // The three end-of-game windows (level statistics, record entry, full statistics) are
-// reached through ResultWindows. Until the real windows exist, a run answers them from
-// its script (ScriptedResultWindows: message-box answers) or, in the simulation, from
-// the rules themselves (the record goes under "Computer").
+// reached through ResultWindows: the real windows (result_windows.h), or in the
+// simulation the rules' own answers (the record goes under "Computer").
 #pragma once
 
 #include <array>
@@ -17,6 +16,7 @@
 #include "game/end_of_game.h"
 #include "game/game_events.h"
 #include "stats/record_book.h"
+#include "stats/record_display.h"
 
 namespace zembrol {
 
@@ -39,15 +39,9 @@ public:
     // frmEnterName: offered is the stored name; after a demo game the name is fixed to
     // "Computer" and the result cannot be sent.
     virtual RecordEntry ShowRecordEntry(const std::string& offered, bool demoPlayed) = 0;
-    // frmFullStat: the table as the addition left it.
-    virtual void ShowFullStat(const std::vector<StatRec>& rows) { (void)rows; }
-};
-
-// Scripted runs: the record entry is a question answered like a message box (OK by
-// default, Cancel from `answer cancel`); the statistics windows close at once.
-class ScriptedResultWindows final : public ResultWindows {
-public:
-    RecordEntry ShowRecordEntry(const std::string& offered, bool demoPlayed) override;
+    // frmFullStat: the table as the addition left it; marked is the game just ended
+    // (1-based place in the rows, 0 when it did not enter).
+    virtual void ShowFullStat(const std::vector<StatRec>& rows, int marked) { (void)rows, (void)marked; }
 };
 
 inline constexpr const char* kComputerName = "Computer";
@@ -61,7 +55,7 @@ class AppResults final : public ResultSteps {
 public:
     explicit AppResults(App& app) : app_(app) {}
 
-    // nullptr: the scripted windows.
+    // The windows the end of a game shows; none: every window takes its default answer.
     void SetWindows(ResultWindows* windows) { windows_ = windows; }
     RecordBook& Book();
     RecordKey CurrentKey() const;
@@ -75,9 +69,12 @@ public:
     void NewGame();
     void LevelFinished(int levelLeft);
     void BookLevelStat(int level, bool atGameOver);
-    void UpdatePlace();
-    // The two record-place strings of the record display (table, level).
-    const std::array<std::string, 2>& PlaceStrings() const { return placeStrings_; }
+    // The record display (lblLevelPlace, the lists' selection); levelChanged: the
+    // level table is new since the last update.
+    void UpdatePlace(bool levelChanged);
+    const RecordDisplay& Display() const { return display_; }
+    // f_Init resets the heights of the two place labels (the label sweeps).
+    std::function<void()> onPlaceLabelsReset;
 
     // ResultSteps
     void CloseOtherWindows() override;
@@ -100,7 +97,6 @@ private:
 
     App& app_;
     std::unique_ptr<RecordBook> book_;
-    ScriptedResultWindows scripted_;
     ResultWindows* windows_ = nullptr;
     std::string g_PlayerName;
     bool nameRead_ = false;
@@ -109,7 +105,7 @@ private:
     StatRec g_GameRec;
     std::string g_ResultText;
     int lastInsertPlace_ = -1;
-    std::array<std::string, 2> placeStrings_;
+    RecordDisplay display_;
 };
 
 }  // namespace zembrol

@@ -49,7 +49,6 @@ bool App::InitMainWindowUi() {
     // The outline: a rounded rectangle, as far as the display can shape windows.
     platform::SetRoundedShape(mainWindow_, w, h, static_cast<int>(37 * scale));
     LoadSkinPicture();
-    results_.SetWindows(&resultWindows_);
     dragTest_ = [this](int x, int y) { return Draggable(x, y); };
     platform::SetDragArea(mainWindow_, &dragTest_);
     return true;
@@ -131,13 +130,18 @@ void App::DrawControls() {
     v.skinPicture = skinPicture_;
     v.drawBackdrop = ui_.BackdropWanted();
     v.controlsColor = settings_.iControlsColor;
-    v.highlightLists = {settings_.bLstBox[0], settings_.bLstBox[1]};
     v.view = ViewRectOf(mainWindow_);
     RecordBook& book = results_.Book();
     v.recordRows = recordLines_.Of(book.g_Records);
     v.levelRows = levelLines_.Of(book.g_LevelTable);
     v.listFont = ui_.ListFont();
-    if (book.Place() > 0) v.placeText = captions_.lblPlaceCap + " " + std::to_string(book.Place());
+    const RecordDisplay& display = results_.Display();
+    v.lblLevelPlace = display.lblLevelPlace;
+    v.tableSelected = display.lstTable.selected;
+    v.tableTop = display.lstTable.top;
+    v.levelSelected = display.lstLevel.selected;
+    v.levelTop = display.lstLevel.top;
+    if (render::Renderer* r = GetRenderer()) v.labelHeights = r->LabelHeights();
     v.scale = s;
     v.originX = static_cast<float>(layout.originX);
     v.originY = static_cast<float>(layout.originY);

@@ -76,6 +76,8 @@ const std::vector<MainLabelKey>& MainLabelKeys() {
         {"lblTakeBackCap", [](C& c) { return &c.lblTakeBackCap; }, "Take back"},
         {"lstTableCap", [](C& c) { return &c.lstTableCap; }, "Top 100"},
         {"lstLevelCap", [](C& c) { return &c.lstLevelCap; }, "Level Top 100"},
+        {"lblLevelPlaceCap", [](C& c) { return &c.lblLevelPlaceCap; }, "In level"},
+        {"lblLeaderCap", [](C& c) { return &c.lblLeaderCap; }, "1st"},
     };
     return keys;
 }

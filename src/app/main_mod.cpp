@@ -60,6 +60,13 @@ App::App(CommandLine options)
     };
     view_.Attach(nullptr, &session_->state);
     WireEvents();
+    // The end-of-game windows: drawn in a window run, driven by a script, or answered
+    // at once with their defaults.
+    results_.SetWindows(&resultWindows_);
+    // The level statistics window's music (faded in) and the row sound of its bars.
+    resultWindows_.startMusic = [this](const std::string& file) { sound_.StartStatsMusic(paths_.Shipped("music/" + file)); };
+    resultWindows_.barStepSound = [this] { sound_.Slot(SoundSlot::mDel1).DMCtrlPlay(false); };
+    results_.onPlaceLabelsReset = [this] { targets_.ResetLabelSweeps(); };
     session_->loop.running = false;
     session_->loop.loopAgain = false;
     for (const std::string& word : options_.answers) {

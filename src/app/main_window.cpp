@@ -13,6 +13,7 @@
 #include "loop/demo_control.h"
 #include "loop/mouse_commands.h"
 #include "loop/state_dump.h"
+#include "app/setting_keys.h"
 #include "platform/files.h"
 #include "render/picking.h"
 #include "render/view_layout.h"
@@ -156,7 +157,10 @@ void App::Form_QueryUnload() {
     config_.ini_MainIni(0);
     if (!options_.dumpAtExit.empty()) {
         std::string error;
-        if (!platform::WriteFileAtomic(options_.dumpAtExit, DumpState(*session_) + "\n", &error))
+        DumpExtras extras;
+        extras.window = openWindow_;
+        extras.settings = SettingValues(settings_);
+        if (!platform::WriteFileAtomic(options_.dumpAtExit, DumpState(*session_, &extras) + "\n", &error))
             std::cerr << "zembrol: cannot write " << options_.dumpAtExit << ": " << error << "\n";
     }
     splash_.Close();

@@ -128,6 +128,61 @@ void App::RunModal(const std::function<bool(DialogKey)>& frame) {
     modal_ = nullptr;
 }
 
+void App::RunWindow(ScriptWindow& w, const std::function<std::vector<std::string>()>& draw) {
+    // The log shows which window the game waits on.
+    log_.f_Log(w.Name(), kLogEnter, true);
+    openWindow_ = &w;
+    if (!session_->loop.running) w.Dismiss();
+    else if (windowFeed_) windowFeed_->DriveWindow(w);
+    else if (options_.headless || !ui_.Active()) w.CloseByDefault();
+    else RunWindowLoop(w, draw);
+    openWindow_ = nullptr;
+    log_.f_Log(w.Name(), kLogLeave, true);
+}
+
+void App::RunWindowLoop(ScriptWindow& w, const std::function<std::vector<std::string>()>& draw) {
+    // What the player does in one frame acts after it: a click may ask a question in
+    // a box of its own, which must not open inside the window's frame.
+    std::vector<std::string> keys, clicks;
+    bool closeKey = false;
+    modal_ = [&] {
+        clicks = draw();
+        return false;
+    };
+    // The game does not tick meanwhile; the window keeps drawing about every 20 ms.
+    while (!w.Closed()) {
+        platform::PumpResult r = platform::PumpEvents(mainWindow_.Id(), [&](const platform::InputEvent& e) {
+            if (e.type != platform::InputEvent::Type::KeyDown) return;
+            // Alt+F4 closes the game from a window too, as it does during play.
+            if (e.alt && e.vkCode == 115 && !e.shift && !e.ctrl) closeKey = true;
+            if (e.shift || e.ctrl || e.alt) return;
+            if (e.vkCode == 13) keys.emplace_back("Enter");
+            if (e.vkCode == 27) keys.emplace_back("Esc");
+            if (e.vkCode == 32) keys.emplace_back("Space");
+        });
+        if (r.closeRequested || closeKey || !session_->loop.running) {
+            // The game closes: the window goes without an answer.
+            modal_ = nullptr;
+            w.Dismiss();
+            if (session_->loop.running) Form_QueryUnload();
+            return;
+        }
+        for (const std::string& k : keys)
+            if (!w.Closed()) w.Key(k);
+        keys.clear();
+        if (w.Closed()) break;
+        w.Frame();
+        // The scene stays alive under the window: its camera and effects go on.
+        effects_.AdvanceFrame(session_->state);
+        m_DrawFrame();
+        for (const std::string& c : clicks)
+            if (!w.Closed()) w.Click(c);
+        clicks.clear();
+        platform::Sleep(kWindowFrameMs);
+    }
+    modal_ = nullptr;
+}
+
 void App::ShowConfigWindow(int index) {
     const std::string number = std::to_string(index);
     ConfigDialogTexts texts;

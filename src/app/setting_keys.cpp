@@ -135,4 +135,13 @@ bool FindSetting(Settings& settings, const std::string& name, SettingRef* ref) {
     return finder.found;
 }
 
+std::vector<std::pair<std::string, std::string>> SettingValues(Settings& settings) {
+    struct Lister : SettingVisitor {
+        std::vector<std::pair<std::string, std::string>> values;
+        void Key(const char*, const std::string& key, SettingRef r) override { values.emplace_back(key, SettingText(r)); }
+    } lister;
+    VisitSettingKeys(settings, lister);
+    return std::move(lister.values);
+}
+
 }  // namespace zembrol

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/setting_value.h"
 #include "settings/settings.h"
@@ -39,5 +41,8 @@ void VisitSettingKeys(Settings& settings, SettingVisitor& visitor);
 
 // The variable of a configuration key (any section), for scripts and tools.
 bool FindSetting(Settings& settings, const std::string& key, SettingRef* ref);
+
+// Every configuration key with its value as the files store it, in the list's order.
+std::vector<std::pair<std::string, std::string>> SettingValues(Settings& settings);
 
 }  // namespace zembrol

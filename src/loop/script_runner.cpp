@@ -147,69 +147,179 @@ void RunSet(Session& s, const std::vector<std::string_view>& w, ScriptHost& host
     }
 }
 
-// Returns false when the loop has ended.
-bool RunTicks(Session& s, const std::vector<std::string_view>& w) {
-    Need(w, 2, "tick N");
-    const long long n = Int(w[1], 0, 1'000'000'000, "tick count");
-    for (long long k = 0; k < n; ++k)
-        if (HeadlessPass(s) == PassEnd::Stopped) return false;
-    return true;
-}
+// One run of a script: the main loop of its lines, and the windows that open while
+// a line runs, which take the following lines until they close.
+class ScriptRun final : public WindowFeed {
+public:
+    ScriptRun(Session& s, std::istream& script, std::ostream& out, std::ostream& err, ScriptHost& host)
+        : s_(s), script_(script), out_(out), err_(err), host_(host) {}
+
+    int Run() {
+        host_.SetWindowFeed(this);
+        std::string line;
+        while (result_ == kScriptOk && NextLine(&line)) Execute(line);
+        host_.SetWindowFeed(nullptr);
+        out_.flush();
+        return result_;
+    }
+
+    void DriveWindow(ScriptWindow& w) override {
+        std::string line;
+        while (!w.Closed()) {
+            if (result_ != kScriptOk || !NextLine(&line)) {
+                w.CloseByDefault();
+                return;
+            }
+            Execute(line);
+        }
+    }
+
+private:
+    // The next line with a command; false at the end of the script.
+    bool NextLine(std::string* command) {
+        std::string raw;
+        while (std::getline(script_, raw)) {
+            ++lineNo_;
+            std::string_view line = raw;
+            if (size_t hash = line.find('#'); hash != std::string_view::npos) line = line.substr(0, hash);
+            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            // `type` in a window keeps the spaces after its text: a name may end with them.
+            while (!line.empty() && std::isspace(static_cast<unsigned char>(line.front()))) line.remove_prefix(1);
+            untrimmed_ = std::string(line);
+            line = Trim(line);
+            if (!line.empty()) {
+                *command = std::string(line);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    void Execute(const std::string& text) {
+        const int lineNo = lineNo_;
+        try {
+            ScriptWindow* window = host_.OpenWindow();
+            if (window) RunInWindow(*window, text);
+            else RunInGame(text);
+        } catch (const ScriptError& e) {
+            err_ << "line " << lineNo << ": " << e.message << '\n';
+            result_ = kScriptError;
+        }
+    }
+
+    void Dump() {
+        DumpExtras extras;
+        extras.window = host_.OpenWindow();
+        extras.settings = host_.SettingValues();
+        out_ << DumpState(s_, &extras) << '\n';
+    }
+
+    void RunInGame(std::string_view line) {
+        const std::vector<std::string_view> w = Split(line);
+        const std::string_view cmd = w[0];
+        if (Is(cmd, "key")) {
+            Need(w, 2, "key NAME");
+            RunKey(s_, w[1], host_);
+        } else if (Is(cmd, "mouse")) {
+            RunMouse(s_, w);
+        } else if (Is(cmd, "click")) {
+            Need(w, 2, "click CONTROL");
+            if (!host_.Click(std::string(w[1])))
+                throw ScriptError{"click " + std::string(w[1]) + " is not supported"};
+        } else if (Is(cmd, "answer")) {
+            Answer(w);
+        } else if (Is(cmd, "type")) {
+            if (!host_.Type(std::string(Trim(line.substr(4))))) throw ScriptError{"type is not supported"};
+        } else if (Is(cmd, "scroll")) {
+            throw ScriptError{"scroll: no window is open"};
+        } else if (Is(cmd, "tick")) {
+            if (!RunTicks(w)) {
+                // A bad line inside a window that opened during the ticks has been reported.
+                if (result_ != kScriptOk) return;
+                err_ << "line " << lineNo_ << ": the loop has ended: a new game could not start\n";
+                result_ = kScriptLoopEnded;
+            }
+        } else if (Is(cmd, "set")) {
+            RunSet(s_, w, host_);
+        } else if (Is(cmd, "row")) {
+            RunRow(s_, w);
+        } else if (Is(cmd, "figure")) {
+            RunFigure(s_, w);
+        } else if (Is(cmd, "dump")) {
+            Need(w, 1, "dump");
+            Dump();
+        } else {
+            throw ScriptError{"unknown command '" + std::string(cmd) + "'"};
+        }
+    }
+
+    // With a window open, the window takes the player's commands; the game waits.
+    void RunInWindow(ScriptWindow& win, std::string_view line) {
+        const std::vector<std::string_view> w = Split(line);
+        const std::string_view cmd = w[0];
+        const std::string name = win.Name();
+        if (Is(cmd, "click")) {
+            Need(w, 2, "click CONTROL");
+            if (!win.Click(std::string(w[1]))) throw ScriptError{name + " has no control " + std::string(w[1]) + " to click"};
+        } else if (Is(cmd, "type")) {
+            // Everything after "type " is the text, spaces included; "type" alone types nothing.
+            const std::string text = untrimmed_.size() > 5 ? untrimmed_.substr(5) : std::string();
+            if (!win.Type(text)) throw ScriptError{name + " has no text field"};
+        } else if (Is(cmd, "key")) {
+            Need(w, 2, "key NAME");
+            if (!win.Key(std::string(w[1]))) throw ScriptError{name + " does not take the key " + std::string(w[1])};
+        } else if (Is(cmd, "scroll")) {
+            Need(w, 3, "scroll NAME VALUE");
+            const int value = static_cast<int>(Int(w[2], -1'000'000, 1'000'000, "scroll value"));
+            if (!win.Scroll(std::string(w[1]), value)) throw ScriptError{name + " has no scroll bar " + std::string(w[1])};
+        } else if (Is(cmd, "tick")) {
+            Need(w, 2, "tick N");
+            const long long n = Int(w[1], 0, 1'000'000'000, "tick count");
+            for (long long k = 0; k < n && !win.Closed(); ++k) win.Frame();
+        } else if (Is(cmd, "answer")) {
+            Answer(w);
+        } else if (Is(cmd, "set")) {
+            RunSet(s_, w, host_);
+        } else if (Is(cmd, "dump")) {
+            Need(w, 1, "dump");
+            Dump();
+        } else {
+            throw ScriptError{std::string(cmd) + ": the window " + name + " is open"};
+        }
+    }
+
+    void Answer(const std::vector<std::string_view>& w) {
+        Need(w, 2, "answer ok|cancel|yes|no");
+        if (!Is(w[1], "ok") && !Is(w[1], "cancel") && !Is(w[1], "yes") && !Is(w[1], "no"))
+            throw ScriptError{"unknown answer '" + std::string(w[1]) + "'"};
+        if (!host_.Answer(std::string(w[1]))) throw ScriptError{"answer is not supported"};
+    }
+
+    // False when the loop has ended or a window stopped the script.
+    bool RunTicks(const std::vector<std::string_view>& w) {
+        Need(w, 2, "tick N");
+        const long long n = Int(w[1], 0, 1'000'000'000, "tick count");
+        for (long long k = 0; k < n; ++k) {
+            if (HeadlessPass(s_) == PassEnd::Stopped) return false;
+            if (result_ != kScriptOk) return false;
+        }
+        return true;
+    }
+
+    Session& s_;
+    std::istream& script_;
+    std::ostream& out_;
+    std::ostream& err_;
+    ScriptHost& host_;
+    int lineNo_ = 0;
+    std::string untrimmed_;   // the current line, trailing spaces kept
+    int result_ = kScriptOk;
+};
 
 }  // namespace
 
 int RunScript(Session& s, std::istream& script, std::ostream& out, std::ostream& err, ScriptHost& host) {
-    std::string raw;
-    int lineNo = 0;
-    while (std::getline(script, raw)) {
-        ++lineNo;
-        std::string_view line = raw;
-        if (size_t hash = line.find('#'); hash != std::string_view::npos) line = line.substr(0, hash);
-        line = Trim(line);
-        if (line.empty()) continue;
-        const std::vector<std::string_view> w = Split(line);
-        const std::string_view cmd = w[0];
-        try {
-            if (Is(cmd, "key")) {
-                Need(w, 2, "key NAME");
-                RunKey(s, w[1], host);
-            } else if (Is(cmd, "mouse")) {
-                RunMouse(s, w);
-            } else if (Is(cmd, "click")) {
-                Need(w, 2, "click CONTROL");
-                if (!host.Click(std::string(w[1])))
-                    throw ScriptError{"click " + std::string(w[1]) + " is not supported"};
-            } else if (Is(cmd, "answer")) {
-                Need(w, 2, "answer ok|cancel|yes|no");
-                if (!Is(w[1], "ok") && !Is(w[1], "cancel") && !Is(w[1], "yes") && !Is(w[1], "no"))
-                    throw ScriptError{"unknown answer '" + std::string(w[1]) + "'"};
-                if (!host.Answer(std::string(w[1]))) throw ScriptError{"answer is not supported"};
-            } else if (Is(cmd, "type")) {
-                if (!host.Type(std::string(Trim(line.substr(4))))) throw ScriptError{"type is not supported"};
-            } else if (Is(cmd, "tick")) {
-                if (!RunTicks(s, w)) {
-                    err << "line " << lineNo << ": the loop has ended: a new game could not start\n";
-                    return kScriptLoopEnded;
-                }
-            } else if (Is(cmd, "set")) {
-                RunSet(s, w, host);
-            } else if (Is(cmd, "row")) {
-                RunRow(s, w);
-            } else if (Is(cmd, "figure")) {
-                RunFigure(s, w);
-            } else if (Is(cmd, "dump")) {
-                Need(w, 1, "dump");
-                out << DumpState(s) << '\n';
-            } else {
-                throw ScriptError{"unknown command '" + std::string(cmd) + "'"};
-            }
-        } catch (const ScriptError& e) {
-            err << "line " << lineNo << ": " << e.message << '\n';
-            return kScriptError;
-        }
-    }
-    out.flush();
-    return kScriptOk;
+    return ScriptRun(s, script, out, err, host).Run();
 }
 
 }  // namespace zembrol

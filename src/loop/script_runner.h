@@ -7,15 +7,23 @@
 //                               modifiers Shift+, Ctrl+, Alt+)
 //   mouse move X Y              pointer over the 3D view, in view pixels at the base size
 //   mouse down|up left|right    a mouse button; the next pass reads it, a release re-arms the click
-//   click CONTROL               an on-screen button (host)
-//   answer ok|cancel|yes|no     the next message box or modal window (host)
-//   type TEXT                   text typed into it (host)
-//   tick N                      N loop passes
+//   click CONTROL               an on-screen button (host), or a control of the open window
+//                               (click cmdOK, click lblStatVal(3))
+//   answer ok|cancel|yes|no     the next message box (host)
+//   type TEXT                   text typed into the open window's text field (host)
+//   scroll NAME VALUE           the open window's scroll bar
+//   tick N                      N loop passes; with a window open, N of its frames
 //   set NAME VALUE              a setting or game-state value by its name, exactly that value
 //                               (set g_Level does not touch m_FallDelay); unknown names: host
 //   row R PATTERN               field row R (0..30), columns 4..18, from 15 characters 0/1
 //   figure K MASK               queue entry K (0..4) from a 16-character mask, price 0, not special
-//   dump                        the game state as one JSON line on `out`
+//   dump                        the game state as one JSON line on `out`, with the open
+//                               window and its controls, and every setting's value
+//
+// A modal window that opens while the script runs (the result windows at a game's
+// end, inside a `tick`) takes the script's next lines until it closes: `key`, `click`,
+// `type`, `scroll` and `tick` go to it. When the script ends first, it closes by its
+// default answer.
 //
 // Before running a script the caller starts the game (f_Init), as the program's
 // start-up does.
@@ -23,8 +31,11 @@
 
 #include <iosfwd>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "loop/key_commands.h"
+#include "loop/script_window.h"
 #include "loop/session.h"
 
 namespace zembrol {
@@ -42,6 +53,13 @@ public:
         (void)name, (void)value, (void)problem;
         return false;
     }
+    // The modal window open now, or null.
+    virtual ScriptWindow* OpenWindow() { return nullptr; }
+    // Every configuration key with its current value, for the dump.
+    virtual std::vector<std::pair<std::string, std::string>> SettingValues() { return {}; }
+    // The running script while RunScript runs, null after it: windows that open
+    // meanwhile take its lines through it.
+    virtual void SetWindowFeed(WindowFeed* feed) { (void)feed; }
 };
 
 inline constexpr int kScriptOk = 0;

@@ -48,7 +48,7 @@ private:
 
 }  // namespace
 
-std::string DumpState(const Session& ses) {
+std::string DumpState(const Session& ses, const DumpExtras* extras) {
     const GameState& s = ses.state;
     const GameSettings& c = ses.settings;
     JsonLine j;
@@ -165,6 +165,25 @@ std::string DumpState(const Session& ses) {
     j.Flag("takeBackWanted", d.TakeBackWanted());
     j.Close('}');
     j.Num("gamesOver", ses.loop.gamesOver);
+    if (extras) {
+        j.Key("window");
+        if (extras->window) {
+            j.Quote(extras->window->Name());
+            j.Key("controls");
+            j.Open('{');
+            for (const ControlValue& c : extras->window->Controls()) {
+                j.Str(c.name.c_str(), c.text);
+                if (c.color >= 0) j.Num((c.name + ".ForeColor").c_str(), c.color);
+            }
+            j.Close('}');
+        } else {
+            j.Text() += "null";
+        }
+        j.Key("settings");
+        j.Open('{');
+        for (const auto& [key, value] : extras->settings) j.Str(key.c_str(), value);
+        j.Close('}');
+    }
     j.Close('}');
     return std::move(j.Text());
 }

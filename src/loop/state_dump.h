@@ -3,11 +3,22 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "loop/script_window.h"
 #include "loop/session.h"
 
 namespace zembrol {
 
-std::string DumpState(const Session& s);
+// What a dump shows beyond the game: the open window (null when none) with its
+// controls, and every configuration key's value.
+struct DumpExtras {
+    const ScriptWindow* window = nullptr;
+    std::vector<std::pair<std::string, std::string>> settings;
+};
+
+// Without extras the dump holds the game alone.
+std::string DumpState(const Session& s, const DumpExtras* extras = nullptr);
 
 }  // namespace zembrol

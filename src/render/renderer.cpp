@@ -204,6 +204,11 @@ void Renderer::ResetLabelSweeps(int gameSpeed) {
     for (clsHLLabel& l : labels_) l.hll_init(gameSpeed, rng_);
 }
 
+void Renderer::SetLabelPlaces(int levelPlace, int tablePlace) {
+    labels_[0].hhl_setPlace(levelPlace);
+    labels_[1].hhl_setPlace(tablePlace);
+}
+
 void Renderer::StartDigits(int slot, float x, float y, int32_t amount, const GameState& state,
                            const Settings& settings) {
     if (slot < 1 || slot > 6) return;

@@ -63,6 +63,9 @@ public:
     void GraphicsLoaded(const Settings& settings);
     void cs_SetWorldSpeed(int worldSpeed);
     void ResetLabelSweeps(int gameSpeed);
+    // hhl_setPlace of the two sweeps: the level table's place (0) and the record
+    // table's (1); a changed place starts that label's sweep.
+    void SetLabelPlaces(int levelPlace, int tablePlace);
     void SetModulate2x(bool on) { modulate2x_ = on; }
     // The effects whose state the frame draws (removals, backdrop, banner); none: no effects.
     void AttachEffects(const Effects* effects) { effects_ = effects; }

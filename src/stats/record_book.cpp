@@ -59,6 +59,9 @@ void RecordBook::g_LoadLevelTable(const RecordKey& key, int level, bool intoList
 bool RecordBook::g_AddRecordToFullStat(const RecordKey& key, const StatRec& rec) {
     const std::string name = FullStatName(key);
     const std::string path = PathOf(name);
+    // Nothing of an earlier game's table may show when this one cannot be read.
+    g_FullStat.clear();
+    fullStatAdded = 0;
     std::optional<std::string> bytes = platform::ReadFile(path);
     if (!bytes && platform::FileExists(path)) {
         if (error_) error_("g_AddRecordToFullStat()", "Не удалось прочитать файл с полной статистикой");
@@ -68,7 +71,7 @@ bool RecordBook::g_AddRecordToFullStat(const RecordKey& key, const StatRec& rec)
         log_("g_AddRecordToFullStat() - " + name + ": a partial record at the end is ignored", false);
     g_FullStat = ParseFullStat(bytes ? *bytes : std::string());
     if (g_FullStat.empty()) g_FullStat.push_back(DefaultStatRec());
-    InsertIntoFullStat(g_FullStat, rec);
+    fullStatAdded = InsertIntoFullStat(g_FullStat, rec);
     return WriteFile(name, FormatFullStat(g_FullStat), "g_SaveFileWFS()");
 }
 

@@ -72,6 +72,7 @@ public:
     std::vector<LevelRow> g_LevelTable;
     std::array<int32_t, 2 * (kMaxLevel + 1)> g_LevelStat{};   // [L] record holder's gain, [11 + L] the player's
     std::vector<StatRec> g_FullStat;                          // as the last addition left it
+    int fullStatAdded = 0;   // the place the last addition took in g_FullStat (1-based), 0: none
 
 private:
     RecordTable ReadTable(const std::string& fileName) const;

@@ -12,6 +12,8 @@ struct MainCaptions {
     std::string chkPause, chkSet, chkHelp, chkNew, chkView0, chkDemo, chkExit;
     std::string lblScoreCap;                  // above the score
     std::string lblPlaceCap;                  // "Place" before the live place
+    std::string lblLevelPlaceCap;             // before the place in the level's table
+    std::string lblLeaderCap;                 // before the first-place holder's name
     std::array<std::string, 5> lblBonusCap;   // lblDB, lblTB, lblChB, lblInvB, lblCoB
     std::string lblTakeBackCap;               // before the take-back lamps
     std::string lstTableCap, lstLevelCap;     // titles of the two record lists

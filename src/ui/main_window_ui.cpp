@@ -5,6 +5,10 @@
 
 #include <imgui.h>
 
+#include <algorithm>
+#include <cfloat>
+#include <functional>
+
 #include "game/game_state.h"
 #include "ui/main_captions.h"
 
@@ -107,9 +111,11 @@ bool Button(const MainWindowView& v, MainWindowInput& in, const char* name, cons
 }
 
 // The rows align their scores with spaces (place, name padded to 15 characters,
-// score), so they are drawn in the monospaced `rowFont` when there is one.
-void RecordList(const char* id, const char* title, std::span<const std::string> rows, bool highlight, ImVec2 at,
-                ImVec2 size, const Layout& lay, ImU32 textColor, const SkinColors& c, ImFont* rowFont) {
+// score), so they are drawn in the monospaced `rowFont` when there is one. The
+// selected row (the player's place) is lit; the list scrolls to `top` when it changes.
+void RecordList(const char* id, const char* title, std::span<const std::string> rows, int selected, int top,
+                int* appliedTop, ImVec2 at, ImVec2 size, const Layout& lay, ImU32 textColor, const SkinColors& c,
+                ImFont* rowFont) {
     ImGui::SetCursorPos(at);
     ImGui::PushStyleColor(ImGuiCol_ChildBg, IM_COL32(0, 0, 0, 70));
     ImGui::PushStyleColor(ImGuiCol_Text, textColor);
@@ -120,14 +126,20 @@ void RecordList(const char* id, const char* title, std::span<const std::string> 
     ImGui::TextColored(ImGui::ColorConvertU32ToFloat4(c.accent), "%s", title);
     ImGui::Separator();
     if (rowFont) ImGui::PushFont(rowFont);
+    const float firstRowY = ImGui::GetCursorPosY();
+    const float rowStep = ImGui::GetTextLineHeightWithSpacing();
+    if (top != *appliedTop) {
+        *appliedTop = top;
+        // Row `top` at the top of the list; row 0 shows the title above it too.
+        ImGui::SetScrollY(top == 0 ? 0.f : firstRowY + static_cast<float>(top) * rowStep - ImGui::GetStyle().WindowPadding.y);
+    }
     for (size_t i = 0; i < rows.size(); ++i) {
-        // Alternate rows are lit when the player asked for highlighted tables.
-        if (highlight && i % 2 == 1) {
-            ImVec2 p = ImGui::GetCursorScreenPos();
-            ImGui::GetWindowDrawList()->AddRectFilled(
-                p, ImVec2(p.x + ImGui::GetContentRegionAvail().x, p.y + ImGui::GetTextLineHeight()),
-                IM_COL32(255, 255, 255, 20));
-        }
+        const ImVec2 p = ImGui::GetCursorScreenPos();
+        const ImVec2 end(p.x + ImGui::GetContentRegionAvail().x, p.y + ImGui::GetTextLineHeight());
+        if (static_cast<int>(i) == selected)
+            ImGui::GetWindowDrawList()->AddRectFilled(p, end, (c.accent & 0x00FFFFFF) | 0x60000000);
+        else if (i % 2 == 1)
+            ImGui::GetWindowDrawList()->AddRectFilled(p, end, IM_COL32(255, 255, 255, 14));
         if (rowFont) {
             ImGui::TextUnformatted(rows[i].c_str());
             continue;
@@ -151,6 +163,34 @@ void RecordList(const char* id, const char* title, std::span<const std::string> 
     ImGui::PopStyleVar(2);
     ImGui::PopStyleColor(2);
     Remember(ImGui::GetItemRectMin(), ImGui::GetItemRectSize());
+}
+
+// lblLevelPlace: two blocks beside the score, the record table's above the level's.
+// Each shows the place and the distance to the first place on its first line and the
+// first-place holder on its second; its label sweep lights it from the top down.
+void PlaceLabels(const MainWindowView& v, const MainCaptions& cap, const Layout& lay,
+                 const std::function<ImVec2(float, float)>& at, ImFont* font, ImU32 text, const SkinColors& c) {
+    ImDrawList* dl = ImGui::GetWindowDrawList();
+    const float lineHeight = 17;
+    struct Block { int table; float y; const std::string* caption; };
+    const Block blocks[] = {{1, 52, &cap.lblPlaceCap}, {0, 90, &cap.lblLevelPlaceCap}};
+    for (const Block& b : blocks) {
+        const int sweep = v.labelHeights[static_cast<size_t>(b.table)];
+        if (sweep > 0) {
+            // The sweep counts twips: 15 to a pixel of the base layout.
+            const float h = std::min(static_cast<float>(sweep) / 15.f, 2 * lineHeight + 4);
+            dl->AddRectFilled(at(596, b.y), at(778, b.y + h), (c.accent & 0x00FFFFFF) | 0x38000000, lay.L(4));
+        }
+        const std::string& place = v.lblLevelPlace[static_cast<size_t>(2 + b.table)];
+        const std::string& distance = v.lblLevelPlace[static_cast<size_t>(b.table)];
+        const std::string& leader = v.lblLevelPlace[static_cast<size_t>(4 + b.table)];
+        if (place.empty()) continue;
+        Text(font, at(600, b.y + 1), c.accent, *b.caption + " " + place);
+        const float dw = font->CalcTextSizeA(font->FontSize, FLT_MAX, 0, distance.c_str()).x;
+        const ImVec2 right = at(774, b.y + 1);
+        Text(font, ImVec2(right.x - dw, right.y), text, distance);
+        Text(font, at(600, b.y + 1 + lineHeight), text, cap.lblLeaderCap + " " + leader);
+    }
 }
 
 }  // namespace
@@ -199,8 +239,7 @@ MainWindowInput DrawMainWindow(const MainWindowView& v) {
         Text(font, at(402, 54), c.accent, cap.lblScoreCap);
         Text(big, at(402, 70), text, s->lblScore);
         Text(font, at(402, 108), text, s->lblLevel);
-        Text(font, at(600, 54), c.accent, v.placeText);
-        Text(font, at(600, 74), c.accent, v.levelPlaceText);
+        PlaceLabels(v, cap, lay, at, font, text, c);
 
         const std::string* values[] = {&s->lblDB, &s->lblTB, &s->lblChB, &s->lblInvB, &s->lblCoB};
         for (int i = 0; i < 5; ++i) {
@@ -240,10 +279,11 @@ MainWindowInput DrawMainWindow(const MainWindowView& v) {
     Button(v, in, "chkExit", cap.chkExit, lay.P(654, 376), bs, false, c);
 
     // Record tables.
-    RecordList("lstTable", cap.lstTableCap.c_str(), v.recordRows, v.highlightLists[0], lay.P(396, 414),
-               lay.S(188, 170), lay, text, c, v.listFont);
-    RecordList("lstLevel", cap.lstLevelCap.c_str(), v.levelRows, v.highlightLists[1], lay.P(588, 414),
-               lay.S(188, 170), lay, text, c, v.listFont);
+    static int tableTopShown = -1, levelTopShown = -1;
+    RecordList("lstTable", cap.lstTableCap.c_str(), v.recordRows, v.tableSelected, v.tableTop, &tableTopShown,
+               lay.P(396, 414), lay.S(188, 170), lay, text, c, v.listFont);
+    RecordList("lstLevel", cap.lstLevelCap.c_str(), v.levelRows, v.levelSelected, v.levelTop, &levelTopShown,
+               lay.P(588, 414), lay.S(188, 170), lay, text, c, v.listFont);
 
     Text(font, at(26, 566), text, v.fpsText);
     ImGui::End();

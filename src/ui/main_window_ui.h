@@ -40,8 +40,15 @@ struct MainWindowView {
     std::span<const std::string> recordRows;   // lstTable
     std::span<const std::string> levelRows;    // lstLevel
     ImFont* listFont = nullptr;            // monospaced rows of the lists; null: the controls' font
-    std::array<bool, 2> highlightLists{true, true};
-    std::string placeText, levelPlaceText; // the record-place labels
+    // The lists' selected rows (-1: none) and the rows they are to show at their top;
+    // a list scrolls only when its top row changes.
+    int tableSelected = -1, tableTop = 0, levelSelected = -1, levelTop = 0;
+    // lblLevelPlace(0..5): even for the level table, odd for the record table (distance,
+    // place, first-place name).
+    std::array<std::string, 6> lblLevelPlace;
+    // The two label sweeps: the height of the highlight behind the level's (0) and the
+    // record table's (1) place labels, 0..615 twips.
+    std::array<int, 2> labelHeights{};
     UiRect view;                           // the 3D view in window pixels
     float scale = 1;                       // window pixels per pixel of the 800 x 600 base layout
     float originX = 0, originY = 0;        // where the base layout's top-left lies in the window
