@@ -224,6 +224,7 @@ private:
     bool videoReady_ = false;
     uint32_t timerPeriod_ = 0;       // 0: none obtained
     int desktopDpi_ = 96;
+    int padView_ = 0;                // the camera view a gamepad's shoulders last chose (0..6)
 };
 
 }  // namespace zembrol

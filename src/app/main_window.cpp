@@ -57,6 +57,15 @@ void App::OnInput(const platform::InputEvent& e) {
         case platform::InputEvent::Type::KeyDown:
             OnKeyDown(*session_, KeyPress{e.vkCode, e.shift, e.ctrl, e.alt}, commands_);
             break;
+        case platform::InputEvent::Type::Control:
+            // A gamepad's window commands: pause, settings, and the camera views in turn.
+            if (e.control == "view+" || e.control == "view-") {
+                padView_ = (padView_ + (e.control == "view+" ? 1 : 6)) % 7;
+                StartViewPreset(padView_ + 1);
+            } else {
+                OnControl(e.control);
+            }
+            break;
         case platform::InputEvent::Type::MouseMove:
         case platform::InputEvent::Type::MouseButton: {
             // The mouse plays only over the 3D view, in the view's own pixels.

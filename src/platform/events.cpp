@@ -5,6 +5,7 @@
 #include <imgui.h>
 #include <imgui_impl_sdl.h>
 
+#include "platform/gamepad.h"
 #include "platform/imgui_layer.h"
 
 namespace zembrol::platform {
@@ -28,10 +29,32 @@ int VirtualKey(SDL_Keycode sym) {
 }
 }  // namespace
 
+namespace {
+// A pad's command as the game's input: a key press, or a window command.
+void DeliverPad(const std::vector<PadCommand>& commands, const std::function<void(const InputEvent&)>& onInput) {
+    if (!onInput) return;
+    for (const PadCommand& c : commands) {
+        InputEvent in;
+        if (c.vkCode) {
+            in.vkCode = c.vkCode;
+        } else {
+            in.type = InputEvent::Type::Control;
+            in.control = c.control;
+        }
+        onInput(in);
+    }
+}
+}  // namespace
+
 PumpResult PumpEvents(uint32_t mainWindowId, const std::function<void(const InputEvent&)>& onInput) {
     PumpResult result;
     SDL_Event ev;
+    // While a window takes the UI's gamepad navigation the pad belongs to it.
+    const bool padToGame = !UiWindowOpen();
+    if (padToGame) DeliverPad(GamepadRepeats(SDL_GetTicks()), onInput);
     while (SDL_PollEvent(&ev)) {
+        const std::vector<PadCommand> pad = GamepadEvent(ev, SDL_GetTicks());
+        if (padToGame) DeliverPad(pad, onInput);
         InputEvent in;
         // The UI sees every event; what it takes (a click on a button, typing into a
         // field) does not reach the game.

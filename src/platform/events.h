@@ -4,12 +4,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace zembrol::platform {
 
 struct InputEvent {
-    enum class Type { KeyDown, MouseMove, MouseButton };
+    enum class Type { KeyDown, MouseMove, MouseButton, Control };
     Type type = Type::KeyDown;
+    std::string control;                       // Control: a window command from a gamepad ("chkPause", ...)
     int vkCode = 0;                            // KeyDown: virtual-key number (Left 37, F1 112, ...)
     bool shift = false, ctrl = false, alt = false;
     double x = 0, y = 0;                       // MouseMove, MouseButton: window pixels

@@ -43,6 +43,10 @@ void BuildFont(const std::string& file, const std::string& monoFile, float size)
 
 bool ImGuiLayerActive() { return g_active; }
 
+bool UiWindowOpen() {
+    return g_active && ImGui::IsPopupOpen("", ImGuiPopupFlags_AnyPopupId | ImGuiPopupFlags_AnyPopupLevel);
+}
+
 bool UiTakesMouseButtons() {
     if (!g_active) return false;
     return ImGui::IsAnyItemHovered() || ImGui::IsAnyItemActive() ||
@@ -76,6 +80,8 @@ bool ImGuiLayer::Init(GlWindow& window, const std::string& fontFile, const std::
     ImGui::CreateContext();
     ImGuiIO& io = ImGui::GetIO();
     io.IniFilename = nullptr;  // window placement is the game's, not a file in the working folder
+    // A gamepad moves between a window's controls and presses them.
+    io.ConfigFlags |= ImGuiConfigFlags_NavEnableGamepad;
     io.LogFilename = nullptr;
     io.Fonts->FontBuilderIO = ImGuiFreeType::GetBuilderForFreeType();
     fontFile_ = fontFile;

@@ -79,5 +79,7 @@ bool ImGuiLayerActive();
 // main window's panel covers the whole window, so ImGui's own "wants the mouse"
 // is always set and cannot tell a click on a button from a click on the 3D view.
 bool UiTakesMouseButtons();
+// A popup or modal window of the UI is open: it takes the gamepad's navigation.
+bool UiWindowOpen();
 
 }  // namespace zembrol::platform

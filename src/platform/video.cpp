@@ -1,6 +1,8 @@
 // Display connection through SDL2.
 #include "platform/video.h"
 
+#include "platform/gamepad.h"
+
 #include <SDL.h>
 
 #include <X11/Xlib.h>
@@ -45,11 +47,15 @@ bool VideoInit(std::string* error) {
         return false;
     }
     g_ready = true;
+    // Gamepads are welcome, never needed: without the controller layer the game plays on.
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0) OpenGamepads();
     return true;
 }
 
 void VideoQuit() {
     if (!g_ready) return;
+    CloseGamepads();
+    if (SDL_WasInit(SDL_INIT_GAMECONTROLLER)) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
     g_ready = false;
 }
