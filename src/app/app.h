@@ -32,6 +32,7 @@
 #include "settings/settings.h"
 #include "sound/sound_events.h"
 #include "ui/dialogs.h"
+#include "ui/main_window_ui.h"
 
 namespace zembrol {
 
@@ -167,7 +168,9 @@ private:
     void RunWindowLoop(ScriptWindow& window, const std::function<std::vector<std::string>()>& draw);
     void ShowLanguageWindow();
     void OpenHelp();
-    void DrawControls();
+    // The main window's controls for this frame, laid out but not drawn yet.
+    MainWindowInput BuildControls();
+    void ActOnControls(const MainWindowInput& in);
     void TickWindowTimers();
     void m_ShowFPS();
     bool Draggable(int x, int y) const;

@@ -98,20 +98,37 @@ void App::m_DrawFrame() {
         const FrameView& c = effects_.View();
         r->SetCamera({c.eye.x, c.eye.y, c.eye.z}, {c.lookAt.x, c.lookAt.y, c.lookAt.z}, {c.up.x, c.up.y, c.up.z}, c.fov);
     }
-    // The window's still backdrop from its kept picture, or the plain background
-    // under a backdrop drawn again this frame; the 3D view draws its own part.
     int w = 0, h = 0;
     mainWindow_.DrawableSize(&w, &h);
-    if (!ui_.LayBackdrop(BackdropKey(), w, h))
-        mainWindow_.Clear(kWindowBackground[0], kWindowBackground[1], kWindowBackground[2]);
-    DrawScene();
-    DrawControls();
-    mainWindow_.Swap();
+    const bool backdropKept = ui_.BackdropCurrent(BackdropKey(), w, h);
+    // The controls are laid out first: what they will draw decides whether this frame
+    // must be whole, or whether only the 3D view changed. Most frames only the view
+    // does, and a software rasteriser then shades and shows a third of the pixels.
+    const MainWindowInput in = BuildControls();
+    const uint64_t uiHash = ui_.FrameHash();
+    const bool whole = !mainWindow_.PartialPresent() || !ui_.Active() || modal_ || platform::UiWindowOpen() ||
+                       uiHash != window_.shownUiHash || window_.redrawWhole;
+    if (whole) {
+        // The window's still backdrop from its kept picture, or the plain background
+        // under a backdrop drawn again this frame; the 3D view draws its own part.
+        if (backdropKept) ui_.CopyBackdrop();
+        else mainWindow_.Clear(kWindowBackground[0], kWindowBackground[1], kWindowBackground[2]);
+        DrawScene();
+        ui_.Draw();
+        mainWindow_.Present();
+    } else {
+        DrawScene();
+        const render::ViewRect v = render::LayoutView(w, h);
+        mainWindow_.PresentRegion(v.x, v.y, v.width, v.height);
+    }
+    window_.shownUiHash = uiHash;
+    window_.redrawWhole = false;
+    ActOnControls(in);
     ++window_.fpsCounter;
 }
 
-void App::DrawControls() {
-    if (!ui_.Active()) return;
+MainWindowInput App::BuildControls() {
+    if (!ui_.Active()) return {};
     int w, h;
     mainWindow_.DrawableSize(&w, &h);
     const render::ViewRect layout = render::LayoutView(w, h);
@@ -147,7 +164,11 @@ void App::DrawControls() {
     v.originY = static_cast<float>(layout.originY);
     MainWindowInput in = DrawMainWindow(v);
     if (modal_ && modal_()) modal_ = nullptr;
-    ui_.Render();
+    ui_.EndFrame();
+    return in;
+}
+
+void App::ActOnControls(const MainWindowInput& in) {
     // Buttons act after the frame: a modal window they open draws its own frames.
     if (!in.hovered.empty() && in.hovered != window_.highlighted) {
         window_.highlighted = in.hovered;

@@ -119,7 +119,7 @@ void App::RunModal(const std::function<bool(DialogKey)>& frame) {
             Form_QueryUnload();
             return;
         }
-        if (r.resized || r.toggleFullscreen) OnWindowEvents(r);
+        if (r.resized || r.toggleFullscreen || r.exposed) OnWindowEvents(r);
         // The scene stays alive under the window: its camera and effects go on.
         session_->advanceFrame(session_->state);
         m_DrawFrame();

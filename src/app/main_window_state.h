@@ -25,6 +25,11 @@ struct MainWindowState {
     bool blinkHidden = false;
     int64_t blinkNext = 0;
 
+    // What the window shows: the fingerprint of the controls last drawn, and whether
+    // the next frame must be whole (the window was uncovered or changed size).
+    uint64_t shownUiHash = 0;
+    bool redrawWhole = true;
+
     // m_ShowFPS
     int fpsCounter = 0;
     int64_t fpsTime = 0;

@@ -3,6 +3,7 @@
 
 #include "loop/loop_clock.h"
 #include "platform/clock.h"
+#include "platform/events.h"
 
 namespace zembrol {
 
@@ -16,7 +17,8 @@ public:
         last_ = now;
         return total_;
     }
-    void SleepMs(int ms) override { platform::Sleep(static_cast<uint32_t>(ms)); }
+    // Wakes early for a window event, so a key is handled as it arrives.
+    void SleepMs(int ms) override { platform::WaitForEvents(static_cast<uint32_t>(ms)); }
 
 private:
     uint32_t last_;

@@ -16,6 +16,7 @@ void App::OnWindowEvents(const platform::PumpResult& r) {
         settings_.bFullScreen = mainWindow_.IsFullscreen();
     }
     if (r.resized) Relayout();
+    if (r.resized || r.exposed || r.toggleFullscreen) window_.redrawWhole = true;
     // Switching to another window pauses a running game, as the Pause button does;
     // only the player resumes it.
     if (r.focusLost && settings_.bPauseOnFocusLoss && session_->state.g_Running && !window_.pausePressed &&

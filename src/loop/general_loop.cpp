@@ -1,6 +1,8 @@
 // The shared loop pass. No allocation per pass: the tick works on fixed arrays.
 #include "loop/general_loop.h"
 
+#include <algorithm>
+
 #include "game/end_of_game.h"
 #include "game/f_init.h"
 #include "game/landing.h"
@@ -15,8 +17,14 @@ bool WaitForPass(Session& s, const std::function<void()>& pumpEvents) {
     for (;;) {
         if (pumpEvents) pumpEvents();
         if (!s.loop.running) return false;
-        if (s.clock.NowMs() - s.loop.m_LastPass >= s.settings.g_TickMs) break;
-        s.clock.SleepMs(1);
+        const int64_t now = s.clock.NowMs();
+        const int64_t due = s.loop.m_LastPass + s.settings.g_TickMs;
+        if (now >= due) break;
+        // Sleep until the pass is due, or the demo timer's next tick: the window's
+        // clock wakes at once for an event, so input is still handled as it comes.
+        int64_t wait = due - now;
+        if (s.state.tmrDemo) wait = std::min(wait, std::max<int64_t>(1, s.demo.lastFire + kDemoTimerMs - now));
+        s.clock.SleepMs(static_cast<int>(wait));
     }
     s.loop.m_LastPass = s.clock.NowMs();
     return true;

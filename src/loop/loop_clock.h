@@ -11,6 +11,7 @@ public:
     virtual ~LoopClock() = default;
     // Milliseconds since an arbitrary start.
     virtual int64_t NowMs() = 0;
+    // Waits `ms` milliseconds; a window's clock may return early when an event arrives.
     virtual void SleepMs(int ms) = 0;
 };
 

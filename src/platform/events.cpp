@@ -46,6 +46,14 @@ void DeliverPad(const std::vector<PadCommand>& commands, const std::function<voi
 }
 }  // namespace
 
+void WaitForEvents(uint32_t ms) {
+    if (!SDL_WasInit(SDL_INIT_VIDEO)) {
+        SDL_Delay(ms);
+        return;
+    }
+    SDL_WaitEventTimeout(nullptr, static_cast<int>(ms));
+}
+
 PumpResult PumpEvents(uint32_t mainWindowId, const std::function<void(const InputEvent&)>& onInput) {
     PumpResult result;
     SDL_Event ev;
@@ -72,6 +80,9 @@ PumpResult PumpEvents(uint32_t mainWindowId, const std::function<void(const Inpu
                 if (ev.window.windowID != mainWindowId) break;
                 if (ev.window.event == SDL_WINDOWEVENT_MINIMIZED) result.minimized = true;
                 if (ev.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) result.resized = true;
+                if (ev.window.event == SDL_WINDOWEVENT_EXPOSED || ev.window.event == SDL_WINDOWEVENT_SHOWN ||
+                    ev.window.event == SDL_WINDOWEVENT_RESTORED)
+                    result.exposed = true;
                 if (ev.window.event == SDL_WINDOWEVENT_FOCUS_LOST) result.focusLost = true;
                 break;
             case SDL_KEYDOWN: {

@@ -22,9 +22,14 @@ struct PumpResult {
     bool closeRequested = false;  // the window manager, Alt+F4 or the session asked to close
     bool minimized = false;       // the main window was minimised
     bool resized = false;         // its drawable changed size (a resize, maximise or fullscreen)
+    bool exposed = false;         // part of it was uncovered and must be shown again
     bool focusLost = false;       // another window took the keyboard focus
     bool toggleFullscreen = false;   // Alt+Enter
 };
+
+// Sleeps up to `ms` milliseconds, returning as soon as a window event is waiting
+// (without taking it from the queue). A plain sleep where there is no window.
+void WaitForEvents(uint32_t ms);
 
 // Runs the pending events of the main window: input goes to `onInput`, and what the
 // loop itself must act on is returned.

@@ -4,7 +4,9 @@
 #include <algorithm>
 
 #include <SDL.h>
+#include <SDL_syswm.h>
 #include <epoxy/gl.h>
+#include <epoxy/glx.h>
 
 #include <vector>
 
@@ -34,7 +36,44 @@ bool GlWindow::Create(const std::string& title, int width, int height, std::stri
     }
     SDL_GL_MakeCurrent(window_, static_cast<SDL_GLContext>(context_));
     SDL_GL_SetSwapInterval(0);  // the game paces its own passes
+    FindPartialPresent();
     return true;
+}
+
+void GlWindow::FindPartialPresent() {
+    copySubBuffer_ = nullptr;
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window_, &info) || info.subsystem != SDL_SYSWM_X11) return;
+    Display* display = info.info.x11.display;
+    // Only a GLX context can copy part of its back buffer (an EGL one has no such call).
+    if (!epoxy_has_glx(display) || !glXGetCurrentContext()) return;
+    if (!epoxy_has_glx_extension(display, DefaultScreen(display), "GLX_MESA_copy_sub_buffer")) return;
+    x11Display_ = display;
+    x11Window_ = info.info.x11.window;
+    copySubBuffer_ = [](void* d, unsigned long w, int x, int y, int cw, int ch) {
+        glXCopySubBufferMESA(static_cast<Display*>(d), static_cast<GLXDrawable>(w), x, y, cw, ch);
+    };
+}
+
+void GlWindow::PresentRegion(int x, int y, int w, int h) {
+    if (!window_) return;
+    int dw = 0, dh = 0;
+    DrawableSize(&dw, &dh);
+    // A part is copied only at the size the last whole frame was shown at: while the
+    // window changes size the GL's buffers may not have followed yet.
+    if (!copySubBuffer_ || dw != shownWidth_ || dh != shownHeight_ || x < 0 || y < 0 || x + w > dw || y + h > dh) {
+        Present();
+        return;
+    }
+    // GL counts rows from the bottom.
+    copySubBuffer_(x11Display_, x11Window_, x, dh - (y + h), w, h);
+}
+
+void GlWindow::Present() {
+    if (!window_) return;
+    DrawableSize(&shownWidth_, &shownHeight_);
+    SDL_GL_SwapWindow(window_);
 }
 
 void GlWindow::Show() {
@@ -141,10 +180,6 @@ void GlWindow::Minimize() {
 
 void GlWindow::Raise() {
     if (window_) SDL_RaiseWindow(window_);
-}
-
-void GlWindow::Swap() {
-    if (window_) SDL_GL_SwapWindow(window_);
 }
 
 void GlWindow::Clear(float r, float g, float b) {

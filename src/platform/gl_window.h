@@ -43,15 +43,28 @@ public:
     void Restore();  // back to the normal state (not minimised)
     void Minimize();
     void Raise();
-    void Swap();
+    // Shows only a rectangle of what was drawn (window pixels, top-left origin), the
+    // rest of the window staying as it was shown: where the GL can copy part of the
+    // back buffer to the screen (X11 with GLX_MESA_copy_sub_buffer). Elsewhere, or
+    // while the window changes size, it shows the whole back buffer.
+    bool PartialPresent() const { return copySubBuffer_ != nullptr; }
+    void PresentRegion(int x, int y, int w, int h);
+    // The whole window.
+    void Present();
     // Fills the whole drawable with one colour (the frame before the scene exists).
     void Clear(float r, float g, float b);
     uint32_t Id() const;
     SDL_Window* Handle() const { return window_; }
 
 private:
+    void FindPartialPresent();
+
     SDL_Window* window_ = nullptr;
     void* context_ = nullptr;
+    void (*copySubBuffer_)(void* display, unsigned long drawable, int x, int y, int w, int h) = nullptr;
+    void* x11Display_ = nullptr;
+    unsigned long x11Window_ = 0;
+    int shownWidth_ = 0, shownHeight_ = 0;   // the drawable's size at the last whole frame
 };
 
 }  // namespace zembrol::platform

@@ -123,14 +123,42 @@ void ImGuiLayer::NewFrame() {
     ImGui::NewFrame();
 }
 
-void ImGuiLayer::Render() {
+void ImGuiLayer::EndFrame() {
+    if (active_) ImGui::Render();
+}
+
+uint64_t ImGuiLayer::FrameHash() const {
+    // FNV-1a over every list's vertices, indices and commands.
+    uint64_t h = 1469598103934665603ull;
+    auto mix = [&h](const void* data, size_t size) {
+        const auto* p = static_cast<const unsigned char*>(data);
+        for (size_t k = 0; k < size; ++k) h = (h ^ p[k]) * 1099511628211ull;
+    };
+    const ImDrawData* d = active_ ? ImGui::GetDrawData() : nullptr;
+    if (!d) return h;
+    mix(&d->DisplaySize, sizeof d->DisplaySize);
+    for (int n = 0; n < d->CmdListsCount; ++n) {
+        const ImDrawList* l = d->CmdLists[n];
+        mix(l->VtxBuffer.Data, static_cast<size_t>(l->VtxBuffer.Size) * sizeof(ImDrawVert));
+        mix(l->IdxBuffer.Data, static_cast<size_t>(l->IdxBuffer.Size) * sizeof(ImDrawIdx));
+        for (const ImDrawCmd& c : l->CmdBuffer) {
+            mix(&c.ClipRect, sizeof c.ClipRect);
+            mix(&c.TextureId, sizeof c.TextureId);
+            mix(&c.VtxOffset, sizeof c.VtxOffset);
+            mix(&c.IdxOffset, sizeof c.IdxOffset);
+            mix(&c.ElemCount, sizeof c.ElemCount);
+        }
+    }
+    return h;
+}
+
+void ImGuiLayer::Draw() {
     if (!active_) return;
-    ImGui::Render();
     ImGui_ImplOpenGL3_RenderDrawData(ImGui::GetDrawData());
     if (backdropWanted_) KeepBackdrop();
 }
 
-bool ImGuiLayer::LayBackdrop(const std::string& key, int drawableWidth, int drawableHeight) {
+bool ImGuiLayer::BackdropCurrent(const std::string& key, int drawableWidth, int drawableHeight) {
     backdropWanted_ = true;
     if (!active_) return false;
     const bool current = backdrop_.Valid() && key == backdropKey_ && backdrop_.Width() == drawableWidth &&
@@ -142,10 +170,11 @@ bool ImGuiLayer::LayBackdrop(const std::string& key, int drawableWidth, int draw
         backdrop_.Resize(drawableWidth, drawableHeight);
         return false;
     }
-    backdrop_.CopyToWindow(0, 0);
     backdropWanted_ = false;
     return true;
 }
+
+void ImGuiLayer::CopyBackdrop() const { backdrop_.CopyToWindow(0, 0); }
 
 void ImGuiLayer::KeepBackdrop() {
     if (!backdrop_.Valid()) return;

@@ -38,7 +38,12 @@ public:
     // Re-builds the font at another size (the window was scaled).
     void SetFontSize(float pixelSize);
     void NewFrame();
-    void Render();
+    // Ends the frame's UI: what it draws is known (FrameHash) but not yet drawn.
+    void EndFrame();
+    // A fingerprint of everything the frame's UI draws: the same value, the same pixels.
+    uint64_t FrameHash() const;
+    // Draws the ended frame's UI (and keeps the backdrop picture when it was drawn).
+    void Draw();
     void Shutdown();
     bool Active() const { return active_; }
     // The record lists' monospaced font, or null when none was found.
@@ -48,10 +53,11 @@ public:
     // is kept as a picture of the whole drawable, made for a key that names all it
     // shows, and copied into later frames instead of being drawn again - on a
     // software rasteriser it is most of the window's pixels.
-    // At the start of a frame: copies the picture into the window when it was made
-    // for `key` at this drawable size and returns true; otherwise the frame draws
-    // the backdrop (BackdropWanted) and Render keeps it for the frames after.
-    bool LayBackdrop(const std::string& key, int drawableWidth, int drawableHeight);
+    // At the start of a frame: true when the picture was made for `key` at this
+    // drawable size (CopyBackdrop lays it); otherwise the frame draws the backdrop
+    // (BackdropWanted) and Draw keeps it for the frames after.
+    bool BackdropCurrent(const std::string& key, int drawableWidth, int drawableHeight);
+    void CopyBackdrop() const;
     bool BackdropWanted() const { return backdropWanted_; }
 
 private:
