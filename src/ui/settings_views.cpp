@@ -161,10 +161,10 @@ void LooksTab(Form& f, const SettingsView& v) {
     f.Frame(t("gr_fraSkin"));
     for (int k = 0; k < 3; ++k) {
         if (k > 0) ImGui::SameLine();
-        f.Button(Indexed("cmdSkin", 7 + k), t("gr_cmdSkin") + " " + std::to_string(k + 1), 90);
+        f.Button(Indexed("cmdSkin", 7 + k), t("gr_cmdSkin") + " " + std::to_string(k + 1));
     }
     ImGui::SameLine();
-    f.Button("cmdLoadSkin", t("gr_cmdLoadSkin"), 110);
+    f.Button("cmdLoadSkin", t("gr_cmdLoadSkin"));
     ImGui::SameLine();
     ImGui::TextUnformatted(f.Value("lblSkin").c_str());
     ImGui::TextUnformatted(t("gr_Label1").c_str());
@@ -197,7 +197,7 @@ void LooksTab(Form& f, const SettingsView& v) {
     f.Check("chkHLLstBox(1)", t("gr_chkHLLstBox1"));
     f.Check("chkAnimateChL", t("gr_chkAnimateChL"));
     ImGui::BeginDisabled(!f.Enabled("cmdSetGraph"));
-    f.Button("cmdSetGraph", t("gr_fraSetGraph"), 140);
+    f.Button("cmdSetGraph", t("gr_fraSetGraph"));
     ImGui::EndDisabled();
 }
 
@@ -227,7 +227,7 @@ void ControlTab(Form& f, const SettingsView& v) {
     f.Frame(t("ct_fraType"));
     f.Options("optType", {"Zembrol", t("ct_optType1"), t("ct_optType2"), t("ct_optType3")});
     ImGui::BeginDisabled(!f.Enabled("cmdSeq"));
-    f.Button("cmdSeq", t("ct_cmdSeq"), 160);
+    f.Button("cmdSeq", t("ct_cmdSeq"));
     ImGui::EndDisabled();
     f.Frame(t("ct_fraSpeed"));
     f.Options("optSpeed", {t("ct_optSpeed0"), t("ct_optSpeed1"), t("ct_optSpeed2")});
