@@ -75,15 +75,22 @@ run() {  # language file, suffix
   shot "settings_fast_classic_$2"
   close_settings
   [[ "$(count ">> f_Init()")" -gt "$games" ]] || fail "closing after a new speed and type started no game"
-  # Opening and closing without a change starts none.
+  # Opening and closing without a change starts none, nor does a file choice cancelled.
   games="$(count ">> f_Init()")"
   open_settings
+  click_at "${TAB_X[1]}" "$TAB_Y"
+  click_at 167 144
+  wait_log ">> frmOpen" "the music's button did not open the file window"
+  shot "file_open_$2"
+  click_at 623 487
+  wait_log "<< frmOpen" "Cancel did not close the file window"
   close_settings
   sleep 0.3
   [[ "$(count ">> f_Init()")" == "$games" ]] || fail "closing without a change started a new game"
   close_game_window "$PID" "$LOG"
   grep -qF '"gt_CurGameType":2,"g_Speed":2,"g_TickMs":10' "$WORK/$2.json" ||
     fail "the game at exit is not Classic at the fast tick: $(grep -o '"gt_CurGameType[^}]*g_TickMs":[0-9]*' "$WORK/$2.json")"
+  grep -qF "\"PathToBkgMusic\":\"$ROOT/data/music/BkgMusic.wav\"" "$WORK/$2.json" || fail "the cancelled choice changed the music"
 
   # The sequence editor from the Sequence type: the Classic game left all seven
   # figures in the list; remove them and build figures 5, 1, 6.
