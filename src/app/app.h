@@ -11,6 +11,7 @@
 #include "app/app_results.h"
 #include "app/app_paths.h"
 #include "app/result_windows.h"
+#include "app/settings_window.h"
 #include "app/command_line.h"
 #include "app/event_router.h"
 #include "app/configuration.h"
@@ -100,7 +101,17 @@ public:
     // window run draws it over the game (`draw`: one frame of the window, returning
     // the controls the player pressed), its keys and clicks becoming its commands.
     void RunWindow(ScriptWindow& window, const std::function<std::vector<std::string>()>& draw);
-    // The result window open now, or null.
+    // frmSettings, opened by chkSet; closing it may start a new game.
+    void ShowSettingsWindow();
+    // frmSeq over the settings window; true when the sequence was edited.
+    bool ShowSeqWindow();
+    // The game's own file choice (frmOpen) for `pattern` ("*.wav", "*.jpg;*.bmp")
+    // from `folder`. True with the chosen full path and file name; false when the
+    // window closed any other way, or (with the error report) for empty parameters.
+    // The process's working folder is never changed.
+    bool gg_GetPathAndFile(const std::string& pattern, const std::string& folder, std::string* path,
+                           std::string* file);
+    // The window open now (the innermost one), or null.
     ScriptWindow* OpenWindow() { return openWindow_; }
     void SetWindowFeed(WindowFeed* feed) { windowFeed_ = feed; }
 
@@ -195,7 +206,8 @@ private:
     MainWindowState window_;
     platform::ImGuiLayer ui_;
     std::function<bool()> modal_;              // the open modal window, drawn every frame
-    ScriptWindow* openWindow_ = nullptr;       // the result window open now
+    ScriptWindow* openWindow_ = nullptr;       // the window open now (the innermost)
+    WindowPlace settingsPlace_;                // where frmSettings last stood, for the run
     WindowFeed* windowFeed_ = nullptr;         // the script running now, which drives windows
     std::function<bool(int, int)> dragTest_;   // where a left-button drag moves the window
     uintptr_t skinPicture_ = 0;                // the skin as a UI texture

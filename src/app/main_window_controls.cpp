@@ -22,7 +22,7 @@ bool App::OnControl(const std::string& name) {
     } else if (name == "chkDemo") {
         chkDemo_Click(s, !s.demo.chkDemo);
     } else if (name == "chkSet") {
-        // The settings window opens here once it exists; the button pops up again.
+        ShowSettingsWindow();
     } else if (name == "chkLang") {
         ShowLanguageWindow();
     } else if (name == "chkHelp") {
@@ -131,12 +131,14 @@ void App::RunModal(const std::function<bool(DialogKey)>& frame) {
 void App::RunWindow(ScriptWindow& w, const std::function<std::vector<std::string>()>& draw) {
     // The log shows which window the game waits on.
     log_.f_Log(w.Name(), kLogEnter, true);
+    // A window may open another over itself (the settings window a file choice).
+    ScriptWindow* outer = openWindow_;
     openWindow_ = &w;
     if (!session_->loop.running) w.Dismiss();
     else if (windowFeed_) windowFeed_->DriveWindow(w);
     else if (options_.headless || !ui_.Active()) w.CloseByDefault();
     else RunWindowLoop(w, draw);
-    openWindow_ = nullptr;
+    openWindow_ = outer;
     log_.f_Log(w.Name(), kLogLeave, true);
 }
 
@@ -145,6 +147,8 @@ void App::RunWindowLoop(ScriptWindow& w, const std::function<std::vector<std::st
     // a box of its own, which must not open inside the window's frame.
     std::vector<std::string> keys, clicks;
     bool closeKey = false;
+    // The window under this one is drawn again once this one closes.
+    std::function<bool()> outer = std::move(modal_);
     modal_ = [&] {
         clicks = draw();
         return false;
@@ -162,7 +166,7 @@ void App::RunWindowLoop(ScriptWindow& w, const std::function<std::vector<std::st
         });
         if (r.closeRequested || closeKey || !session_->loop.running) {
             // The game closes: the window goes without an answer.
-            modal_ = nullptr;
+            modal_ = std::move(outer);
             w.Dismiss();
             if (session_->loop.running) Form_QueryUnload();
             return;
@@ -180,7 +184,7 @@ void App::RunWindowLoop(ScriptWindow& w, const std::function<std::vector<std::st
         clicks.clear();
         platform::Sleep(kWindowFrameMs);
     }
-    modal_ = nullptr;
+    modal_ = std::move(outer);
 }
 
 void App::ShowConfigWindow(int index) {

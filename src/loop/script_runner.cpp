@@ -230,8 +230,8 @@ private:
             Answer(w);
         } else if (Is(cmd, "type")) {
             if (!host_.Type(std::string(Trim(line.substr(4))))) throw ScriptError{"type is not supported"};
-        } else if (Is(cmd, "scroll")) {
-            throw ScriptError{"scroll: no window is open"};
+        } else if (Is(cmd, "scroll") || Is(cmd, "choose") || Is(cmd, "slide")) {
+            throw ScriptError{std::string(cmd) + ": no window is open"};
         } else if (Is(cmd, "tick")) {
             if (!RunTicks(w)) {
                 // A bad line inside a window that opened during the ticks has been reported.
@@ -272,6 +272,17 @@ private:
             Need(w, 3, "scroll NAME VALUE");
             const int value = static_cast<int>(Int(w[2], -1'000'000, 1'000'000, "scroll value"));
             if (!win.Scroll(std::string(w[1]), value)) throw ScriptError{name + " has no scroll bar " + std::string(w[1])};
+        } else if (Is(cmd, "choose")) {
+            // The item is the rest of the line: list entries may hold spaces.
+            if (w.size() < 3) throw ScriptError{"usage: choose NAME ITEM"};
+            const std::string_view rest = Trim(Trim(line).substr(6));
+            const std::string item(Trim(rest.substr(w[1].size())));
+            if (!win.Choose(std::string(w[1]), item))
+                throw ScriptError{name + " has no list " + std::string(w[1]) + " with the item '" + item + "'"};
+        } else if (Is(cmd, "slide")) {
+            Need(w, 3, "slide NAME VALUE");
+            const int value = static_cast<int>(Int(w[2], -1'000'000, 1'000'000, "slider value"));
+            if (!win.Slide(std::string(w[1]), value)) throw ScriptError{name + " has no slider " + std::string(w[1])};
         } else if (Is(cmd, "tick")) {
             Need(w, 2, "tick N");
             const long long n = Int(w[1], 0, 1'000'000'000, "tick count");

@@ -12,6 +12,9 @@
 //   answer ok|cancel|yes|no     the next message box (host)
 //   type TEXT                   text typed into the open window's text field (host)
 //   scroll NAME VALUE           the open window's scroll bar
+//   choose NAME ITEM            an item of the open window's list, by its text (the rest
+//                               of the line) or, when no item has that text, its position
+//   slide NAME VALUE            the open window's slider moved to VALUE
 //   tick N                      N loop passes; with a window open, N of its frames
 //   set NAME VALUE              a setting or game-state value by its name, exactly that value
 //                               (set g_Level does not touch m_FallDelay); unknown names: host
@@ -22,7 +25,7 @@
 //
 // A modal window that opens while the script runs (the result windows at a game's
 // end, inside a `tick`) takes the script's next lines until it closes: `key`, `click`,
-// `type`, `scroll` and `tick` go to it. When the script ends first, it closes by its
+// `type`, `scroll`, `choose`, `slide` and `tick` go to it. When the script ends first, it closes by its
 // default answer.
 //
 // Before running a script the caller starts the game (f_Init), as the program's

@@ -31,6 +31,12 @@ public:
     virtual bool Key(const std::string& key) { (void)key; return false; }
     // scroll NAME VALUE; false for a name that is not a scroll bar.
     virtual bool Scroll(const std::string& control, int value) { (void)control, (void)value; return false; }
+    // choose NAME ITEM: the item of a list, by its text (or its position in the list
+    // when no item has that text); false for a name that is not a list or an item it lacks.
+    virtual bool Choose(const std::string& control, const std::string& item) { (void)control, (void)item; return false; }
+    // slide NAME VALUE: a slider moved to VALUE (taken into its range); false for a
+    // name that is not a slider.
+    virtual bool Slide(const std::string& control, int value) { (void)control, (void)value; return false; }
     // One frame of about 20 ms: the window's timers run.
     virtual void Frame() {}
     // Closes the window as its default answer would (a run with nobody to answer).

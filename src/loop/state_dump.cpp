@@ -69,6 +69,7 @@ std::string DumpState(const Session& ses, const DumpExtras* extras) {
     j.Flag("cl_Busy", s.cl_Busy);
     j.Num("gt_CurGameType", c.gt_CurGameType);
     j.Num("g_Speed", c.g_Speed);
+    j.Num("g_TickMs", c.g_TickMs);
     j.Flag("g_Trial", c.g_Trial);
     j.Num("g_TrialGameNo", s.g_TrialGameNo);
     j.Flag("bRandomSeq", c.bRandomSeq);

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -106,6 +107,61 @@ std::vector<std::string> FindFiles(const std::string& pattern, std::string* erro
     }
     closedir(dir);
     return found;
+}
+
+bool ListFolder(const std::string& folder, FolderListing* out, std::string* error) {
+    out->folders.clear();
+    out->files.clear();
+    DIR* dir = opendir(folder.empty() ? "/" : folder.c_str());
+    if (!dir) {
+        if (error) *error = LastErrorText();
+        return false;
+    }
+    const std::string base = folder == "/" ? "" : folder;
+    while (dirent* e = readdir(dir)) {
+        if (e->d_name[0] == '.') continue;
+        const std::string path = base + "/" + e->d_name;
+        struct stat st;
+        if (stat(path.c_str(), &st) != 0) continue;   // a dangling link
+        if (S_ISDIR(st.st_mode)) out->folders.emplace_back(e->d_name);
+        else if (S_ISREG(st.st_mode)) out->files.emplace_back(e->d_name);
+    }
+    closedir(dir);
+    std::sort(out->folders.begin(), out->folders.end());
+    std::sort(out->files.begin(), out->files.end());
+    return true;
+}
+
+bool MatchesPattern(const std::string& name, const std::string& patterns) {
+    size_t start = 0;
+    while (start <= patterns.size()) {
+        size_t end = patterns.find(';', start);
+        if (end == std::string::npos) end = patterns.size();
+        const std::string part = patterns.substr(start, end - start);
+        if (!part.empty() && fnmatch(part.c_str(), name.c_str(), FNM_CASEFOLD) == 0) return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+std::vector<std::string> FilePlaces(const std::string& appFolder) {
+    std::vector<std::string> places;
+    auto add = [&](const std::string& p) {
+        if (p.empty() || !IsDirectory(p)) return;
+        if (std::find(places.begin(), places.end(), p) == places.end()) places.push_back(p);
+    };
+    add(EnvironmentValue("HOME"));
+    add(appFolder);
+    add("/");
+    // Removable volumes: /media/<volume>, /media/<user>/<volume>, /mnt/<volume>.
+    const std::string user = EnvironmentValue("USER");
+    for (const std::string& parent : {std::string("/media"), "/media/" + user, std::string("/mnt")}) {
+        FolderListing listing;
+        if (!ListFolder(parent, &listing, nullptr)) continue;
+        for (const std::string& f : listing.folders)
+            if (!(parent == "/media" && f == user)) add(parent + "/" + f);
+    }
+    return places;
 }
 
 bool MakeFolders(const std::string& path, std::string* error) {

@@ -22,6 +22,20 @@ bool IsDirectory(const std::string& path);
 // without wildcards names one file exactly. The order is the file system's.
 std::vector<std::string> FindFiles(const std::string& pattern, std::string* error = nullptr);
 
+// A folder's sub-folders and files, each sorted by name; hidden entries (a leading
+// dot) are left out. False with the reason when the folder cannot be read.
+struct FolderListing {
+    std::vector<std::string> folders, files;
+};
+bool ListFolder(const std::string& folder, FolderListing* out, std::string* error);
+// Whether a file name matches one of the patterns of "*.wav" or "*.jpg;*.bmp" (any
+// part, without regard to case).
+bool MatchesPattern(const std::string& name, const std::string& patterns);
+// The places a file choice can start from on this machine: the home folder, the
+// application folder, "/", and the mounted volumes under /media (and /media/<user>)
+// and /mnt. Only folders that exist, each once.
+std::vector<std::string> FilePlaces(const std::string& appFolder);
+
 // Creates the folder and any missing parents; true when it exists afterwards.
 bool MakeFolders(const std::string& path, std::string* error = nullptr);
 // The value of an environment variable; empty when it is not set.

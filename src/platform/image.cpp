@@ -5,11 +5,73 @@
 #include <SDL_image.h>
 
 #include <cctype>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace zembrol::platform {
 
+namespace {
+
+uint32_t Be(const uint8_t* p, int n) {
+    uint32_t v = 0;
+    for (int k = 0; k < n; ++k) v = (v << 8) | p[k];
+    return v;
+}
+
+uint32_t Le(const uint8_t* p, int n) {
+    uint32_t v = 0;
+    for (int k = n - 1; k >= 0; --k) v = (v << 8) | p[k];
+    return v;
+}
+
+}  // namespace
+
+bool ReadImageSize(const std::string& path, int64_t* width, int64_t* height) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    uint8_t h[32] = {};
+    const size_t n = std::fread(h, 1, sizeof h, f);
+    bool known = false;
+    if (n >= 24 && std::memcmp(h, "\x89PNG\r\n\x1a\n", 8) == 0) {
+        *width = Be(h + 16, 4), *height = Be(h + 20, 4);
+        known = true;
+    } else if (n >= 26 && h[0] == 'B' && h[1] == 'M') {
+        *width = static_cast<int32_t>(Le(h + 18, 4));
+        *height = std::abs(static_cast<int64_t>(static_cast<int32_t>(Le(h + 22, 4))));
+        known = true;
+    } else if (n >= 10 && std::memcmp(h, "GIF8", 4) == 0) {
+        *width = Le(h + 6, 2), *height = Le(h + 8, 2);
+        known = true;
+    } else if (n >= 4 && h[0] == 0xFF && h[1] == 0xD8) {
+        // JPEG: the size is in the first start-of-frame segment.
+        std::fseek(f, 2, SEEK_SET);
+        uint8_t m[9];
+        while (std::fread(m, 1, 4, f) == 4 && m[0] == 0xFF) {
+            const int marker = m[1];
+            const long length = static_cast<long>(Be(m + 2, 2));
+            const bool sof = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+            if (sof) {
+                if (std::fread(m, 1, 5, f) == 5) {
+                    *height = Be(m + 1, 2), *width = Be(m + 3, 2);
+                    known = true;
+                }
+                break;
+            }
+            if (length < 2 || std::fseek(f, length - 2, SEEK_CUR) != 0) break;
+        }
+    }
+    std::fclose(f);
+    return known;
+}
+
 bool LoadImageRgba(const std::string& path, RgbaImage* out, std::string* error) {
+    // A picture too large to decode into memory is refused before it is decoded.
+    int64_t w = 0, h = 0;
+    if (ReadImageSize(path, &w, &h) && (w > kMaxImageSide || h > kMaxImageSide)) {
+        if (error) *error = "the picture is too large (" + std::to_string(w) + " x " + std::to_string(h) + ")";
+        return false;
+    }
     SDL_Surface* loaded = IMG_Load(path.c_str());
     if (!loaded) {
         if (error) *error = IMG_GetError();

@@ -14,7 +14,14 @@ struct RgbaImage {
     std::vector<uint8_t> pixels;   // width * height * 4
 };
 
-// Reads BMP, JPG, PNG, TGA, ... into RGBA. False with the library's reason.
+// The largest side of a picture the game decodes: larger ones are refused.
+inline constexpr int64_t kMaxImageSide = 8192;
+
+// The size a PNG, BMP, GIF or JPEG file declares in its header; false for other
+// formats or an unreadable file.
+bool ReadImageSize(const std::string& path, int64_t* width, int64_t* height);
+// Reads BMP, JPG, PNG, TGA, ... into RGBA. False with the library's reason, or when
+// the picture declares a side above kMaxImageSide.
 bool LoadImageRgba(const std::string& path, RgbaImage* out, std::string* error);
 // Writes RGBA pixels in the format the file name's extension asks for: ".png"
 // (with alpha), ".jpg" (quality 92) or ".bmp" (24-bit, alpha dropped). False with the reason.

@@ -47,6 +47,14 @@ public:
         got.push_back("scroll " + n + " " + std::to_string(v));
         return n == "vscrlUpDown";
     }
+    bool Choose(const std::string& n, const std::string& item) override {
+        got.push_back("choose " + n + " [" + item + "]");
+        return n == "cmbList" && item != "Nope";
+    }
+    bool Slide(const std::string& n, int v) override {
+        got.push_back("slide " + n + " " + std::to_string(v));
+        return n == "sldVol";
+    }
     void Frame() override { ++frames; }
     void CloseByDefault() override { closed = byDefault = true; }
     std::vector<ControlValue> Controls() const override {
@@ -146,6 +154,10 @@ TEST(ScriptWindows, ABadLineInAWindowStopsTheRunAtItsLine) {
         {"scroll hscrl 2\n", "line 6: frmFake has no scroll bar hscrl"},
         {"row 3 111111111111111\n", "line 6: row: the window frmFake is open"},
         {"tick x\n", "line 6: bad number 'x' for tick count"},
+        {"choose cmbList Nope\n", "line 6: frmFake has no list cmbList with the item 'Nope'"},
+        {"choose cmbList\n", "line 6: usage: choose NAME ITEM"},
+        {"slide sldPan 3\n", "line 6: frmFake has no slider sldPan"},
+        {"slide sldVol loud\n", "line 6: bad number 'loud' for slider value"},
     };
     for (const Case& c : cases) {
         WindowRun r;
@@ -156,8 +168,23 @@ TEST(ScriptWindows, ABadLineInAWindowStopsTheRunAtItsLine) {
     }
 }
 
-TEST(ScriptWindows, ScrollWithoutAWindowIsAnError) {
+TEST(ScriptWindows, ScrollChooseAndSlideWithoutAWindowAreErrors) {
+    for (const char* command : {"scroll", "choose", "slide"}) {
+        WindowRun r;
+        EXPECT_EQ(r.Play(std::string(command) + " vscrlUpDown 3\n"), kScriptError);
+        EXPECT_EQ(r.err.str(), std::string("line 1: ") + command + ": no window is open\n");
+    }
+}
+
+TEST(ScriptWindows, ChooseTakesTheRestOfTheLineAndSlideANumber) {
     WindowRun r;
-    EXPECT_EQ(r.Play("scroll vscrlUpDown 3\n"), kScriptError);
-    EXPECT_EQ(r.err.str(), "line 1: scroll: no window is open\n");
+    const std::string script = std::string(kFullField) +
+                               "tick 400\n"
+                               "choose cmbList   Level change  \n"
+                               "choose cmbList 3\n"
+                               "slide sldVol -1200\n"
+                               "click cmdOK\n";
+    ASSERT_EQ(r.Play(script), kScriptOk) << r.err.str();
+    EXPECT_EQ(r.host.window.got, (std::vector<std::string>{"choose cmbList [Level change]", "choose cmbList [3]",
+                                                           "slide sldVol -1200", "click cmdOK"}));
 }
