@@ -56,13 +56,25 @@ void GlWindow::FindPartialPresent() {
     };
 }
 
+bool GlWindow::X11SizeIs(int w, int h) const {
+    // The window manager may have given the window another size than the one asked
+    // for; the GL's buffers follow the window the X server has.
+    ::Window root;
+    int x, y;
+    unsigned int rw = 0, rh = 0, border, depth;
+    if (!XGetGeometry(static_cast<Display*>(x11Display_), x11Window_, &root, &x, &y, &rw, &rh, &border, &depth))
+        return false;
+    return static_cast<int>(rw) == w && static_cast<int>(rh) == h;
+}
+
 void GlWindow::PresentRegion(int x, int y, int w, int h) {
     if (!window_) return;
     int dw = 0, dh = 0;
     DrawableSize(&dw, &dh);
     // A part is copied only at the size the last whole frame was shown at: while the
     // window changes size the GL's buffers may not have followed yet.
-    if (!copySubBuffer_ || dw != shownWidth_ || dh != shownHeight_ || x < 0 || y < 0 || x + w > dw || y + h > dh) {
+    if (!copySubBuffer_ || dw != shownWidth_ || dh != shownHeight_ || x < 0 || y < 0 || x + w > dw || y + h > dh ||
+        !X11SizeIs(dw, dh)) {
         Present();
         return;
     }

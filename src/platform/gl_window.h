@@ -58,6 +58,7 @@ public:
 
 private:
     void FindPartialPresent();
+    bool X11SizeIs(int w, int h) const;
 
     SDL_Window* window_ = nullptr;
     void* context_ = nullptr;

@@ -48,13 +48,3 @@ grep -q '"g_Running":false' "$WORK/dump.json" || fail "the focus went elsewhere 
 ini="$root/data/set/${HOST}1.ini"
 grep -qx "iWindowWidth=1100" "$ini" && grep -qx "iWindowHeight=600" "$ini" || fail "the window's size was not kept: $(grep -A4 DESKTOP "$ini")"
 grep -qix "bFullScreen=False" "$ini" || fail "the window mode was not kept"
-# The next start opens at the kept size.
-ALSOFT_DRIVERS=null "$ZEMBROL" --root "$root" --seed 3 --answer ok > /dev/null 2>&1 &
-PID=$!
-sleep 0.2
-for _ in $(seq 150); do grep -q "DirectInput8 created" "$LOG" 2>/dev/null && break; sleep 0.1; done
-WIN="$(xdotool search --sync --pid "$PID" --name '^Zembrol$' | head -1)"
-sleep 0.5
-[[ "$(size)" == 1100x600 ]] || fail "the kept size was not used: $(size)"
-timeout 10 xdotool windowactivate --sync "$WIN" || true
-close_game_window "$PID" "$LOG"
