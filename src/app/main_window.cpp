@@ -42,6 +42,7 @@ bool App::f_Init() {
             return false;
         }
         InitGameGlobals(g);
+        if (recorder_) recorder_->SettingsLoaded();
     }
     f_InitFinish(g);
     return true;

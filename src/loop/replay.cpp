@@ -258,14 +258,24 @@ void GameRecorder::GameStarting() {
     file_.clockSeeded = !s_.rng.Deterministic();
     file_.gameRng = s_.rng.State();
     if (looks_) file_.looksRng = looks_->State();
+    TakeSettings();
+    for (const Named& n : CarriedTable()) file_.carried.emplace_back(n.name, n.get(s_));
+    active_ = true;
+    over_ = false;
+}
+
+void GameRecorder::TakeSettings() {
+    file_.settings.clear();
     for (const Named& n : SettingTable()) file_.settings.emplace_back(n.name, n.get(s_));
     if (extra_.read)
         for (auto& v : extra_.read()) file_.settings.push_back(std::move(v));
-    for (const Named& n : CarriedTable()) file_.carried.emplace_back(n.name, n.get(s_));
+    file_.sequence.clear();
     file_.seqPosition = s_.settings.UserSeq.Position();
     for (uint8_t k = 1; k <= s_.settings.UserSeq.GetCount(); ++k) file_.sequence.push_back(s_.settings.UserSeq.GetValueItem(k));
-    active_ = true;
-    over_ = false;
+}
+
+void GameRecorder::SettingsLoaded() {
+    if (active_ && s_.loop.gamePass == 0) TakeSettings();
 }
 
 void GameRecorder::Close() {
@@ -335,6 +345,8 @@ bool GameReplayer::Restore(Session& s, Rng* looks, const ExtraSettings& extra, s
 }
 
 uint64_t GameReplayer::Seed(char generator) {
+    // Past the recorded game over the next game starts; its draws are not on record.
+    if (over_) return 0;
     size_t& next = nextSeed_[static_cast<size_t>(GeneratorIndex(generator))];
     while (next < f_.seeds.size() && f_.seeds[next].generator != generator) ++next;
     if (next >= f_.seeds.size()) {

@@ -80,6 +80,9 @@ public:
 
     // f_Init begins: a fresh start ends the game on record and starts the next one.
     void GameStarting();
+    // The first start reads the configuration after f_Init has begun: the settings on
+    // record are taken again once it is read.
+    void SettingsLoaded();
     // The application closes: the game on record ends here.
     void Close();
     // A reseed from the clock of generator 'g' or 'l': kept, and passed through.
@@ -91,6 +94,7 @@ public:
 
 private:
     void Finish(const std::string& reason);
+    void TakeSettings();
     Session& s_;
     Rng* looks_;
     std::string program_;
