@@ -22,6 +22,7 @@
 #include "app/sound_config_targets.h"
 #include "effects/effects.h"
 #include "loop/script_window.h"
+#include "loop/replay.h"
 #include "loop/session.h"
 #include "platform/events.h"
 #include "platform/gl_window.h"
@@ -192,6 +193,15 @@ private:
     int FailStartUp();
     void PreparePlayerFolder();
     static std::unique_ptr<Rng> LooksGenerator(const CommandLine& options);
+    // Replays (app_replays.cpp): the recorder on every live input path, the files it
+    // writes, and playing a file back.
+    void SetUpJournal();
+    void SaveReplay(const ReplayFile& file);
+    ExtraSettings ReplayExtraSettings();
+    bool LoadReplay(ReplayFile* file);
+    void HeadlessReplay();
+    void WindowReplay();
+    void NoteFrame() { session_->Note(InputKind::Frame); }
 
     CommandLine options_;
     AppPaths paths_;
@@ -222,6 +232,8 @@ private:
     std::unique_ptr<LoopClock> clock_;
     EventRouter router_;
     std::unique_ptr<Session> session_;  // the game, its loop flags (running, loop-again) included
+    std::unique_ptr<GameRecorder> recorder_;   // keeps the game on record (none while a replay plays)
+    bool replaying_ = false;                   // a replay plays: live input does not reach the game
     AppResults results_{*this};                // the records behind the rules' record events and the game's end
     Effects effects_;                          // camera and scene effects, one step per pass
     std::unique_ptr<AudioDevice> audioDevice_;   // none without a sound card and in headless or scripted runs

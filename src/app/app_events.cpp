@@ -17,6 +17,10 @@ void App::WireEvents() {
     router_.SetOwner(EventOwner::View, [this](const GameEvent& e) { return view_.OnGameEvent(e); });
     router_.SetOwner(EventOwner::MainWindow, [this](const GameEvent& e) { return OnMainWindowEvent(e); });
     router_.SetOwner(EventOwner::Demo, [this](const GameEvent& e) { return DemoOnGameEvent(*session_, e); });
+    router_.SetOwner(EventOwner::Journal, [this](const GameEvent&) {
+        if (recorder_) recorder_->GameStarting();
+        return true;
+    });
     router_.SetOwner(EventOwner::Records, [this](const GameEvent& e) { return results_.OnGameEvent(e); });
     router_.unhandled = [this](const GameEvent& e) {
         log_.f_Log(std::string("event ") + EventKindName(e.kind) + " not handled by " + EventOwnerName(OwnerOf(e.kind)),

@@ -22,6 +22,9 @@ std::string UsageText() {
            "  --screenshot FILE draw --frames N frames (default 1), save the picture as PNG and exit\n"
            "  --frames N        frames to draw before the screenshot\n"
            "  --bench-frames N  draw N frames and print the frame times\n"
+           "  --replay FILE     play the recorded game FILE back; with --headless at once, printing\n"
+           "                    whether its final score and counters match the recording\n"
+           "  --record FILE     also write the replay of each finished game to FILE\n"
            "  --dump-at-exit FILE  write the game state as one JSON line to FILE when the game closes\n"
            "  --version         print the version and exit\n"
            "  --help            print this text and exit\n";
@@ -71,6 +74,10 @@ bool ParseCommandLine(int argc, char** argv, CommandLine* out, std::string* erro
                 return false;
             }
             out->dpi = static_cast<int>(n);
+        } else if (arg == "--replay") {
+            if (!value(&out->replay)) return false;
+        } else if (arg == "--record") {
+            if (!value(&out->record)) return false;
         } else if (arg == "--dump-at-exit") {
             if (!value(&out->dumpAtExit)) return false;
         } else if (arg == "--screenshot") {
@@ -107,6 +114,10 @@ bool ParseCommandLine(int argc, char** argv, CommandLine* out, std::string* erro
     }
     if (!out->script.empty() && !out->headless && out->screenshot.empty() && out->benchFrames == 0) {
         *error = "--script needs --headless, --screenshot or --bench-frames";
+        return false;
+    }
+    if (!out->replay.empty() && (!out->script.empty() || out->demo)) {
+        *error = "--replay plays a recorded game: it takes no --script or --demo";
         return false;
     }
     if (out->headless && (!out->screenshot.empty() || out->benchFrames > 0)) {

@@ -23,6 +23,8 @@ struct CommandLine {
     int games = 1;                    // --games K: games of a headless demo simulation
     std::vector<std::string> sets;    // --set NAME=VALUE: a setting for this run
     std::string dumpAtExit;           // --dump-at-exit FILE: the game state as JSON when the window closes
+    std::string replay;               // --replay FILE: play a recorded game back (in the window, or --headless at once)
+    std::string record;               // --record FILE: also write each finished game's replay to FILE
 };
 
 // Parses argv; false with a message for the player on a wrong option or value.

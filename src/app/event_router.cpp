@@ -7,6 +7,7 @@ EventOwner OwnerOf(EventKind kind) {
     switch (kind) {
         case EventKind::Log:
         case EventKind::ErrorReport: return EventOwner::Log;
+        case EventKind::GameStarting: return EventOwner::Journal;
         case EventKind::PlaySound:
         case EventKind::PlaySoundAt:
         case EventKind::PlaySoundAtNextFigure:
@@ -40,7 +41,7 @@ EventOwner OwnerOf(EventKind kind) {
 }
 
 const char* EventOwnerName(EventOwner owner) {
-    static constexpr const char* kNames[] = {"Log", "Sound", "Effects", "View", "MainWindow", "Demo", "Records"};
+    static constexpr const char* kNames[] = {"Log", "Sound", "Effects", "View", "MainWindow", "Demo", "Records", "Journal"};
     const auto k = static_cast<size_t>(owner);
     return k < std::size(kNames) ? kNames[k] : "none";
 }

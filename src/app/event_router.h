@@ -10,6 +10,7 @@
 //   MainWindow  the row counter's blink                     App::OnMainWindowEvent
 //   Demo        demo box and timer                          DemoOnGameEvent (src/loop)
 //   Records     record tables and the record display        AppResults::OnGameEvent
+//   Journal     a game starts: the replay recorder          GameRecorder (src/loop)
 //
 // An owner answers false for a kind it does not handle; the router reports such a
 // gap through its `unhandled` callback (the application logs it), and the tests
@@ -24,7 +25,7 @@
 
 namespace zembrol {
 
-enum class EventOwner : uint8_t { Log, Sound, Effects, View, MainWindow, Demo, Records, Count };
+enum class EventOwner : uint8_t { Log, Sound, Effects, View, MainWindow, Demo, Records, Journal, Count };
 
 EventOwner OwnerOf(EventKind kind);
 const char* EventOwnerName(EventOwner owner);

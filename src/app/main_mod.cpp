@@ -69,6 +69,7 @@ App::App(CommandLine options)
     results_.onPlaceLabelsReset = [this] { targets_.ResetLabelSweeps(); };
     session_->loop.running = false;
     session_->loop.loopAgain = false;
+    SetUpJournal();
     for (const std::string& word : options_.answers) {
         platform::BoxAnswer a;
         platform::QueueBoxAnswer(platform::ParseBoxAnswer(word, &a) ? std::optional(a) : std::nullopt);

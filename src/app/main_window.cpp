@@ -42,6 +42,7 @@ bool App::f_Init() {
             return false;
         }
         InitGameGlobals(g);
+        if (recorder_) recorder_->SettingsLoaded();
     }
     f_InitFinish(g);
     return true;
@@ -55,7 +56,10 @@ void App::m_GeneralLoop() {
 void App::OnInput(const platform::InputEvent& e) {
     switch (e.type) {
         case platform::InputEvent::Type::KeyDown:
-            OnKeyDown(*session_, KeyPress{e.vkCode, e.shift, e.ctrl, e.alt}, commands_);
+            OnKeyDown(*session_, KeyPress{e.vkCode, e.shift, e.ctrl, e.alt, e.repeat}, commands_);
+            break;
+        case platform::InputEvent::Type::KeyUp:
+            OnKeyUp(*session_, e.vkCode);
             break;
         case platform::InputEvent::Type::Control:
             // A gamepad's window commands: pause, settings, and the camera views in turn.
@@ -106,6 +110,10 @@ void App::WindowLoop() {
         RunFrames(*this);
         return;
     }
+    if (replaying_) {
+        WindowReplay();
+        return;
+    }
     Session& s = *session_;
     auto pump = [this] {
         platform::PumpResult r =
@@ -127,7 +135,9 @@ void App::WindowLoop() {
 
 void App::HeadlessLoop() {
     Session& s = *session_;
-    if (options_.demo) {
+    if (replaying_) {
+        HeadlessReplay();
+    } else if (options_.demo) {
         // The simulation: whole games played by the demo, one JSON line each.
         exitCode_ = RunSimulation(s, results_, options_.games, std::cout);
     } else if (!options_.script.empty()) {
@@ -163,7 +173,9 @@ void App::Form_QueryUnload() {
     session_->state.tmrDemo = false;
     window_.blinkRunning = false;
     window_.blinkHidden = false;
-    config_.ini_MainIni(0);
+    if (recorder_) recorder_->Close();
+    // A replay plays with its game's settings: the player's own stay as they were saved.
+    if (!replaying_) config_.ini_MainIni(0);
     if (!options_.dumpAtExit.empty()) {
         std::string error;
         DumpExtras extras;

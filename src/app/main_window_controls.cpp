@@ -49,6 +49,7 @@ void App::EscPause() {
 }
 
 void App::SetPause(bool pressed) {
+    session_->Note(InputKind::Pause, pressed ? 1 : 0);
     window_.pausePressed = pressed;
     GameState& state = session_->state;
     sound_.Pause(pressed);
@@ -64,6 +65,7 @@ void App::SetPause(bool pressed) {
 }
 
 void App::StartViewPreset(int preset) {
+    session_->Note(InputKind::Camera, preset);
     effects_.StartViewPreset(preset, session_->state);
 }
 
@@ -120,7 +122,9 @@ void App::RunModal(const std::function<bool(DialogKey)>& frame) {
             return;
         }
         if (r.resized || r.toggleFullscreen || r.exposed) OnWindowEvents(r);
-        // The scene stays alive under the window: its camera and effects go on.
+        // The scene stays alive under the window: its camera and effects go on (and a
+        // replay must advance them the same).
+        NoteFrame();
         session_->advanceFrame(session_->state);
         m_DrawFrame();
         platform::Sleep(20);
@@ -177,6 +181,7 @@ void App::RunWindowLoop(ScriptWindow& w, const std::function<std::vector<std::st
         if (w.Closed()) break;
         w.Frame();
         // The scene stays alive under the window: its camera and effects go on.
+        NoteFrame();
         effects_.AdvanceFrame(session_->state);
         m_DrawFrame();
         for (const std::string& c : clicks)

@@ -116,6 +116,15 @@ void VisitSettingKeys(Settings& s, SettingVisitor& v) {
         key("iWindowHeight", &s.iWindowHeight);
         v.Step(St::DesktopAfter, 0);
     }
+    // The key table and the game's own key repeat, after every older section: files
+    // without them keep the original keys and the system's repeat.
+    sec = "KEYS";
+    if (v.Section(sec)) {
+        key("bOwnRepeat", &g.bOwnRepeat);
+        key("iRepeatDelay", &g.iRepeatDelay);
+        key("iRepeatRate", &g.iRepeatRate);
+        for (size_t i = 0; i < kKeyActions; ++i) key(InfoOf(static_cast<KeyAction>(i)).configKey, &g.keys.code[i]);
+    }
 }
 
 bool FindSetting(Settings& settings, const std::string& name, SettingRef* ref) {

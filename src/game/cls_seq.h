@@ -27,6 +27,8 @@ public:
     void seq_Clear();
 
     uint8_t Position() const { return position_; }
+    // A saved read position (a replay restores the list as its game found it); 1 outside 1..10.
+    void SetPosition(uint8_t position) { position_ = position >= 1 && position <= kCapacity ? position : 1; }
 
 private:
     std::array<uint8_t, kCapacity + 1> items_{};  // slot 0 is never written

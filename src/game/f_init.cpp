@@ -61,6 +61,8 @@ bool f_InitStart(Game& g) {
         g.Raise({.kind = EventKind::Log, .value = kLogLeave, .flag = true, .text = "f_Init()"});
         return false;
     }
+    // Announced before the first draw: a journal keeps the generator as the game found it.
+    g.Raise({.kind = EventKind::GameStarting});
     // The three take-back indicator images show again.
     s.g_LastFig.Images = {true, true, true};
     g.Raise({.kind = EventKind::RecordPlaceLabelsReset});

@@ -7,6 +7,7 @@ const char* EventKindName(EventKind kind) {
     switch (kind) {
         case EventKind::Log: return "Log";
         case EventKind::ErrorReport: return "ErrorReport";
+        case EventKind::GameStarting: return "GameStarting";
         case EventKind::PlaySound: return "PlaySound";
         case EventKind::PlaySoundAt: return "PlaySoundAt";
         case EventKind::PlaySoundAtNextFigure: return "PlaySoundAtNextFigure";

@@ -21,6 +21,9 @@ enum class EventKind : uint8_t {
     Log,                    // text: message, value: record kind (5 enter, 10 leave, 15 plain), flag: ok
     ErrorReport,            // text: function, text2: message
 
+    // --- the game journal -------------------------------------------------------------
+    GameStarting,           // f_Init begins a start (fresh or the next game of a series), before any draw
+
     // --- sound slots and the background music -----------------------------------------
     PlaySound,              // slot, not positioned
     PlaySoundAt,            // slot at field (column, row): the sound pans with the position

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "game/cls_seq.h"
+#include "game/key_bindings.h"
 
 namespace zembrol {
 
@@ -24,6 +25,12 @@ struct GameSettings {
     int16_t iNumNexts = 4;             // next figures shown
     bool bRightButton = true;          // drop with the right mouse button
     clsSeq UserSeq;                    // the player's sequence (one for the application)
+    // The game's own repeat of a held Left/Right instead of the system's (input, not rules:
+    // kept here because a replay must play with the values its game had).
+    bool bOwnRepeat = false;
+    int16_t iRepeatDelay = 170;        // ms held before the first repeat
+    int16_t iRepeatRate = 50;          // ms between repeats; 0: straight to the wall
+    KeyBindings keys;                  // the key of each action of the key table
 };
 
 // Pass interval of a speed: 25, 15 or 10 ms; any other speed leaves the interval unchanged.

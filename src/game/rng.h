@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <random>
+#include <string>
 
 namespace zembrol {
 
@@ -19,6 +20,13 @@ public:
     double Rnd();
     void Randomize();
     bool Deterministic() const { return !clockSeed_; }
+    // The generator's whole state as text, and back: a replay starts its game from the
+    // state the recorded game found. SetState is false (and changes nothing) on bad text.
+    // Switches where Randomize() takes its reseeds: a clock (or a journal's feed of the
+    // values a recorded game took), or none, which makes Randomize() a no-op.
+    void SetClockSeed(std::function<uint64_t()> clockSeed) { clockSeed_ = std::move(clockSeed); }
+    std::string State() const;
+    bool SetState(const std::string& text);
 
 private:
     std::mt19937_64 engine_;

@@ -15,6 +15,7 @@ void TimerOn(Session& s) {
 }  // namespace
 
 void chkDemo_Click(Session& s, bool pressed) {
+    s.Note(InputKind::DemoBox, pressed ? 1 : 0);
     s.demo.chkDemo = pressed;
     if (!pressed) {
         s.state.tmrDemo = false;
@@ -28,7 +29,15 @@ void chkDemo_Click(Session& s, bool pressed) {
 void tmrDemo_Timer(Session& s) {
     GameState& st = s.state;
     if (!st.g_Running || st.g_Dropping) return;
-    switch (s.demo.player.dem_GotoMove(st)) {
+    const int code = s.demo.player.dem_GotoMove(st);
+    if (code == 0) return;
+    s.Note(InputKind::DemoCommand, code);
+    DemoCommand(s, code);
+}
+
+void DemoCommand(Session& s, int code) {
+    GameState& st = s.state;
+    switch (code) {
         case demo_cmd::Drop:
             // A figure in place waits out a losing colour bonus instead of taking it.
             if (st.g_ColorState != -1) CmdDrop(s.game);

@@ -28,6 +28,9 @@ struct DemoControl {
 void chkDemo_Click(Session& s, bool pressed);
 // One tick of tmrDemo: one command of the plan.
 void tmrDemo_Timer(Session& s);
+// The command of one of dem_GotoMove's codes, as the timer issues it (a replay feeds
+// the recorded codes here instead of running the timer).
+void DemoCommand(Session& s, int code);
 // Runs tmrDemo when 5 ms have passed since its last tick; the loop calls it while it
 // lets events run, as a window timer would fire.
 void DemoTimerPump(Session& s);

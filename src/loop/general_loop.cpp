@@ -9,6 +9,7 @@
 #include "game/moves.h"
 #include "game/tick.h"
 #include "loop/demo_control.h"
+#include "loop/key_commands.h"
 #include "loop/mouse_commands.h"
 
 namespace zembrol {
@@ -45,6 +46,7 @@ PassEnd GamePass(Session& s) {
     if (!GameTick(s.game)) return PassEnd::Ticked;
     if (!Landing(s.game)) return PassEnd::Landed;
     ++s.loop.gamesOver;
+    if (s.journal) s.journal->GameOver(s);
     // The finished game stays on show unless the series goes on with its next game.
     s.state.m_EndOfGameDisplay = !g_SeriesOn(s.game);
     ResultSteps none;
@@ -58,6 +60,9 @@ PassEnd GamePass(Session& s) {
 
 PassEnd LoopPass(Session& s, const std::function<void(Session&)>& drawFrame) {
     if (!s.loop.running) return PassEnd::Stopped;
+    // Inputs that landed before this pass are stamped with the passes done so far.
+    ++s.loop.gamePass;
+    KeyRepeatPass(s);
     m_MouseButtons(s, m_ReadMouse(s));
     // The frame computes the ghost it draws, and the pass advances what the frame
     // shows (the camera move that drops wait for, the effects) whether it draws or not.

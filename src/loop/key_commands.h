@@ -20,6 +20,7 @@ inline constexpr int F1 = 112, F4 = 115, F7 = 118, F9 = 120, F11 = 122, F12 = 12
 struct KeyPress {
     int code = 0;
     bool shift = false, ctrl = false, alt = false;
+    bool repeat = false;   // the system's auto-repeat of a held key
 };
 
 // "Left", "F5", "1", ... (any letter case) to a key code; 0 for an unknown name.
@@ -49,6 +50,16 @@ enum class KeyOutcome {
     NotSupported,  // the action belongs to a part of the game that is not there yet
 };
 
+// Dispatches through the player's key bindings (settings.keys).
 KeyOutcome OnKeyDown(Session& s, const KeyPress& key, WindowCommands& window);
+// A key went up: ends the game's own repeat of a held Left/Right.
+void OnKeyUp(Session& s, int code);
+
+// The game's own repeat (settings.bOwnRepeat): a held Left/Right pressed (one move at
+// once) and released. direction: 0 left, 2 right.
+void HeldKeyDown(Session& s, int direction);
+void HeldKeyUp(Session& s, int direction);
+// Once per pass, before the pass's other input: the repeat moves that came due.
+void KeyRepeatPass(Session& s);
 
 }  // namespace zembrol

@@ -17,10 +17,15 @@ int MouseColumn(double x, double scale) {
 void OnMouseMove(Session& s, double x, double y, double scale) {
     s.loop.pointerX = x;
     s.loop.pointerY = y;
+    OnMouseColumn(s, MouseColumn(x, scale));
+}
+
+void OnMouseColumn(Session& s, int col) {
     GameState& st = s.state;
-    if (!st.g_Running) return;
-    const int col = MouseColumn(x, scale);
-    if (col == st.m_MouseCol || !EnableMoveLRForMouse(st, col)) return;
+    if (!st.g_Running || col == st.m_MouseCol) return;
+    // Only a column the rules would look at is kept: the pointer's every pixel is not.
+    s.Note(InputKind::MouseColumn, col);
+    if (!EnableMoveLRForMouse(st, col)) return;
     st.m_MouseCol = static_cast<int16_t>(col);
     if (st.g_Dropping) return;
     st.g_FigX = col;
@@ -28,6 +33,7 @@ void OnMouseMove(Session& s, double x, double y, double scale) {
 }
 
 void OnMouseButton(Session& s, bool right, bool down) {
+    s.Note(InputKind::MouseButton, (right ? 2 : 0) + (down ? 1 : 0));
     (right ? s.loop.rightDown : s.loop.leftDown) = down;
     if (!down) s.state.m_MouseLatch = true;
 }

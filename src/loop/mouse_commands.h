@@ -13,6 +13,8 @@ int MouseColumn(double x, double scale = 1.0);
 // Pointer moved over the view: while a game runs, a new allowed column moves the
 // figure there (during a drop it only records the column).
 void OnMouseMove(Session& s, double x, double y, double scale = 1.0);
+// The column part of a pointer move: what the rules see of the mouse's position.
+void OnMouseColumn(Session& s, int column);
 // Button state for the next pass; a release over the view re-arms the click latch.
 void OnMouseButton(Session& s, bool right, bool down);
 // The pass's button value (2 right, 1 left, 0 none) to one command: with bRightButton

@@ -12,6 +12,8 @@
 #include "game/end_of_game.h"
 #include "game/game.h"
 #include "loop/demo_control.h"
+#include "loop/journal.h"
+#include "loop/key_repeat.h"
 #include "loop/loop_clock.h"
 
 namespace zembrol {
@@ -26,6 +28,8 @@ struct LoopState {
     bool leftDown = false;      // mouse buttons as the next pass reads them
     bool rightDown = false;
     double pointerX = 0, pointerY = 0;  // last pointer position over the 3D view, in view pixels
+    int64_t gamePass = 0;       // passes since the game (or series) on record began; inputs are stamped with it
+    KeyRepeat keyRepeat;        // the game's own repeat of a held Left/Right, counted in passes
 };
 
 class Session {
@@ -50,6 +54,11 @@ public:
     // rules' own tests.
     std::function<void(GameState&)> advanceFrame;
     Game game;   // the rules' handles onto the members above
+    // Where the live input paths report what they apply; none: nothing is recorded.
+    Journal* journal = nullptr;
+    void Note(InputKind kind, int32_t value = 0) {
+        if (journal) journal->Input(kind, value);
+    }
 };
 
 }  // namespace zembrol

@@ -103,9 +103,16 @@ PumpResult PumpEvents(uint32_t mainWindowId, const std::function<void(const Inpu
                 in.shift = mod & KMOD_SHIFT;
                 in.ctrl = mod & KMOD_CTRL;
                 in.alt = mod & KMOD_ALT;
+                in.repeat = ev.key.repeat != 0;
                 onInput(in);
                 break;
             }
+            case SDL_KEYUP:
+                // Releases end the game's own key repeat; they never start anything.
+                in.type = InputEvent::Type::KeyUp;
+                in.vkCode = VirtualKey(ev.key.keysym.sym);
+                if (in.vkCode != 0 && onInput) onInput(in);
+                break;
             case SDL_MOUSEMOTION:
                 if (!onInput || ev.motion.windowID != mainWindowId) break;
                 in.type = InputEvent::Type::MouseMove;

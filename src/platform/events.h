@@ -9,11 +9,12 @@
 namespace zembrol::platform {
 
 struct InputEvent {
-    enum class Type { KeyDown, MouseMove, MouseButton, Control };
+    enum class Type { KeyDown, KeyUp, MouseMove, MouseButton, Control };
     Type type = Type::KeyDown;
     std::string control;                       // Control: a window command from a gamepad ("chkPause", ...)
     int vkCode = 0;                            // KeyDown: virtual-key number (Left 37, F1 112, ...)
     bool shift = false, ctrl = false, alt = false;
+    bool repeat = false;                       // KeyDown: the system's auto-repeat of a held key
     double x = 0, y = 0;                       // MouseMove, MouseButton: window pixels
     bool right = false, down = false;          // MouseButton
 };

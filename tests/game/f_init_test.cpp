@@ -74,7 +74,7 @@ TEST_F(FInitTest, TheFirstStartLeavesRoomForTheApplicationsInitialisation) {
     ASSERT_TRUE(f_InitStart(g));
     // Up to here nothing of the game has changed: a failed initialisation stops with it.
     EXPECT_EQ(s.score.s_getval(), 9000);
-    EXPECT_EQ(ev.calls, (std::vector<std::string>{"Log f_Init() 5 1", "RecordPlaceLabelsReset", "RemovedFigureStop"}));
+    EXPECT_EQ(ev.calls, (std::vector<std::string>{"Log f_Init() 5 1", "GameStarting", "RecordPlaceLabelsReset", "RemovedFigureStop"}));
     InitGameGlobals(g);
     f_InitFinish(g);
     EXPECT_EQ(s.score.s_getval(), 0);

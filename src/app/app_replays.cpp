@@ -1,0 +1,205 @@
+// Replays in the application: the recorder on every live input path and generator
+// reseed, the files it writes in the player's data folder (the last game, and each
+// game that entered a record table), and playing a file back headless or in the window.
+#include <ctime>
+#include <iostream>
+
+#include "app/app.h"
+#include "game/f_init.h"
+#include "loop/general_loop.h"
+#include "loop/replay.h"
+#include "platform/clock.h"
+#include "platform/events.h"
+#include "platform/files.h"
+
+namespace zembrol {
+
+namespace {
+const char* const kProgram = ZEMBROL_VERSION;
+
+// What a replay asks of the application: the same window actions the player has.
+class AppReplayHost final : public ReplayHost {
+public:
+    AppReplayHost(App& app, std::function<void()> start, std::function<void(bool)> pause, std::function<void(int)> view,
+                  std::function<void()> frame)
+        : start_(std::move(start)), pause_(std::move(pause)), view_(std::move(view)), frame_(std::move(frame)) {
+        (void)app;
+    }
+    void StartGame() override { start_(); }
+    void SetPause(bool pressed) override { pause_(pressed); }
+    void CameraPreset(int preset) override { view_(preset); }
+    void ExtraFrame() override { frame_(); }
+
+private:
+    std::function<void()> start_;
+    std::function<void(bool)> pause_;
+    std::function<void(int)> view_;
+    std::function<void()> frame_;
+};
+}  // namespace
+
+ExtraSettings App::ReplayExtraSettings() {
+    ExtraSettings extra;
+    // The level flight holds the game back while it plays.
+    extra.read = [this] {
+        return std::vector<std::pair<std::string, int64_t>>{{"b_AnimateChangeLevel", settings_.b_AnimateChangeLevel ? 1 : 0}};
+    };
+    extra.write = [this](const std::string& name, int64_t value) {
+        if (name != "b_AnimateChangeLevel") return false;
+        settings_.b_AnimateChangeLevel = value != 0;
+        return true;
+    };
+    return extra;
+}
+
+void App::SetUpJournal() {
+    if (!options_.replay.empty()) {
+        replaying_ = true;
+        return;
+    }
+    recorder_ = std::make_unique<GameRecorder>(*session_, looks_.get(), kProgram,
+                                                [this](const ReplayFile& f) { SaveReplay(f); }, ReplayExtraSettings());
+    session_->journal = recorder_.get();
+    // A clock-seeded run keeps every reseed the clock gives, so the game can be replayed.
+    if (!options_.hasSeed) {
+        rng_->SetClockSeed([this] {
+            const uint64_t v = static_cast<uint64_t>(std::time(nullptr)) * 1000003u + platform::timeGetTime();
+            return recorder_ ? recorder_->Seed('g', v) : v;
+        });
+        looks_->SetClockSeed([this] {
+            const uint64_t v = static_cast<uint64_t>(platform::timeGetTime()) * 2654435761u;
+            return recorder_ ? recorder_->Seed('l', v) : v;
+        });
+    }
+}
+
+void App::SaveReplay(const ReplayFile& file) {
+    const std::string text = WriteReplay(file);
+    std::string error;
+    auto write = [&](const std::string& path) {
+        if (!platform::WriteFileAtomic(path, text, &error))
+            log_.f_Log("replay not saved: " + path + ": " + error, kLogPlain, false);
+    };
+    if (!options_.record.empty()) write(options_.record);
+    const std::string folder = paths_.Data("replays");
+    if (!platform::MakeFolders(folder, &error)) {
+        log_.f_Log("replay folder not made: " + folder + ": " + error, kLogPlain, false);
+        return;
+    }
+    write(folder + "/last.zrp");
+    // A game that entered a record table keeps its own file, named by its time and score.
+    if (file.endReason == "over" && results_.LastInsertPlace() > 0) {
+        char stamp[32];
+        const std::time_t now = std::time(nullptr);
+        std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", std::localtime(&now));
+        int64_t score = 0;
+        for (const auto& [name, value] : file.final.values)
+            if (name == "score") score = value;
+        write(folder + "/record-" + stamp + "-" + std::to_string(score) + ".zrp");
+    }
+}
+
+bool App::LoadReplay(ReplayFile* file) {
+    const std::optional<std::string> text = platform::ReadFile(options_.replay);
+    std::string error;
+    if (!text) error = "cannot read the file";
+    else if (ParseReplay(*text, file, &error)) return true;
+    std::cerr << "zembrol: " << options_.replay << ": " << error << "\n";
+    exitCode_ = 2;
+    return false;
+}
+
+void App::HeadlessReplay() {
+    ReplayFile file;
+    if (!LoadReplay(&file)) return;
+    GameReplayer replayer(std::move(file));
+    // The replayed game's results stay out of the player's tables.
+    session_->results = nullptr;
+    AppReplayHost host(
+        *this,
+        [this] {
+            session_->state.g_TrialGameNo = 0;
+            f_Init();
+        },
+        [this](bool p) { SetPause(p); }, [this](int v) { StartViewPreset(v); },
+        [this] { session_->advanceFrame(session_->state); });
+    const ReplayReport r = RunReplay(*session_, replayer, host, looks_.get(), ReplayExtraSettings());
+    std::cout << "replay " << options_.replay << " (recorded by " << replayer.File().program << ", "
+              << replayer.File().endReason << " at pass " << replayer.File().endPass << ")\n";
+    std::cout << "recorded: " << r.recorded.Text() << "\n";
+    std::cout << "replayed: " << r.replayed.Text() << "\n";
+    std::cout << (r.matches ? "MATCH: " : "MISMATCH: ") << r.message << "\n";
+    exitCode_ = r.matches ? 0 : 1;
+}
+
+void App::WindowReplay() {
+    ReplayFile file;
+    if (!LoadReplay(&file)) {
+        Form_QueryUnload();
+        return;
+    }
+    GameReplayer replayer(std::move(file));
+    session_->results = nullptr;
+    Session& s = *session_;
+    AppReplayHost host(
+        *this,
+        [this] {
+            session_->state.g_TrialGameNo = 0;
+            f_Init();
+        },
+        [this](bool p) { SetPause(p); }, [this](int v) { StartViewPreset(v); },
+        [this] { session_->advanceFrame(session_->state); });
+    std::string error;
+    if (!replayer.Restore(s, looks_.get(), ReplayExtraSettings(), &error)) {
+        std::cerr << "zembrol: " << options_.replay << ": " << error << "\n";
+        exitCode_ = 2;
+        Form_QueryUnload();
+        return;
+    }
+    s.journal = &replayer;
+    host.StartGame();
+    s.loop.gamePass = 0;
+    // The viewer's keys: Space holds the replay, F runs it eight passes a frame, Esc ends it.
+    bool held = false, fast = false;
+    auto pump = [&] {
+        platform::PumpResult r = platform::PumpEvents(mainWindow_.Id(), [&](const platform::InputEvent& e) {
+            if (e.type != platform::InputEvent::Type::KeyDown || e.repeat) return;
+            if (e.vkCode == 32) held = !held;
+            if (e.vkCode == 'F') fast = !fast;
+            if (e.vkCode == 27) Form_QueryUnload();
+        });
+        OnWindowEvents(r);
+        if (r.closeRequested && s.loop.running) Form_QueryUnload();
+        TickWindowTimers();
+    };
+    auto draw = [this](Session&) { m_DrawFrame(); };
+    while (s.loop.running && !replayer.Done(s) && !replayer.Diverged()) {
+        if (held) {
+            pump();
+            m_DrawFrame();
+            platform::Sleep(20);
+            continue;
+        }
+        const int passes = fast ? 8 : 1;
+        for (int k = 0; k < passes && s.loop.running && !replayer.Done(s); ++k) {
+            replayer.ApplyInputs(s, host);
+            if (k == 0 && !WaitForPass(s, pump)) break;
+            if (k > 0) s.loop.m_LastPass = s.clock.NowMs();
+            m_ShowFPS();
+            LoopPass(s, k + 1 == passes ? std::function<void(Session&)>(draw) : std::function<void(Session&)>());
+        }
+    }
+    const FinalCounters got = replayer.Final(s);
+    const std::string diff = replayer.File().final.FirstDifference(got);
+    std::cout << (replayer.Diverged() || !diff.empty() ? "MISMATCH: " + (diff.empty() ? std::string("diverged") : diff)
+                                                       : std::string("MATCH"))
+              << "\n";
+    // The finished replay stays on show until the player closes the window.
+    while (s.loop.running) {
+        pump();
+        m_DrawFrame();
+        platform::Sleep(20);
+    }
+}
+
+}  // namespace zembrol

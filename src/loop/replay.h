@@ -1,0 +1,157 @@
+// Replays: one recorded game (a three-game series counts as one) — how it started
+// (the generators' states, the settings that change the rules, the values a game
+// start keeps), every reseed the clock gave, every input with the pass at which it
+// landed, and the final score and counters. GameRecorder writes it from a live game
+// through the Journal; GameReplayer plays it back through the same input functions.
+//
+// The file is plain text, one item a line, ended by a checksum line; see the README.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "loop/journal.h"
+#include "loop/session.h"
+
+namespace zembrol {
+
+inline constexpr int kReplayFormat = 1;
+
+struct ReplayInput {
+    int64_t pass = 0;
+    InputKind kind = InputKind::Move;
+    int32_t value = 0;
+    bool operator==(const ReplayInput&) const = default;
+};
+
+struct ReplaySeed {
+    int64_t pass = 0;
+    char generator = 'g';   // 'g' the game's, 'l' the looks' (camera presets hold drops back)
+    uint64_t value = 0;
+    bool operator==(const ReplaySeed&) const = default;
+};
+
+// What a replay must reproduce: the score, the counters and the field.
+struct FinalCounters {
+    std::vector<std::pair<std::string, int64_t>> values;
+    bool operator==(const FinalCounters&) const = default;
+    std::string Text() const;               // "score=1200 level=0 ..."
+    // The first value that differs, as "score: recorded 1200, replayed 900"; empty when equal.
+    std::string FirstDifference(const FinalCounters& replayed) const;
+};
+FinalCounters CaptureFinal(const Session& s);
+
+struct ReplayFile {
+    int format = kReplayFormat;
+    std::string program;                                    // version of the program that recorded it
+    bool clockSeeded = true;                                // false: a fixed --seed run (reseeds do nothing)
+    std::string gameRng, looksRng;                          // generator states at the game's start
+    std::vector<std::pair<std::string, int64_t>> settings;  // rule settings, by name
+    std::vector<std::pair<std::string, int64_t>> carried;   // state a game start keeps, by name
+    uint8_t seqPosition = 1;
+    std::vector<uint8_t> sequence;                          // the player's sequence (UserSeq)
+    std::vector<ReplaySeed> seeds;
+    std::vector<ReplayInput> inputs;
+    int64_t endPass = 0;
+    std::string endReason = "closed";                       // over, new (a new game replaced it), closed
+    FinalCounters final;
+};
+
+std::string WriteReplay(const ReplayFile& f);
+// False with a message for the player on a damaged, truncated, altered, foreign or
+// newer file.
+bool ParseReplay(const std::string& text, ReplayFile* out, std::string* error);
+
+// Settings the application holds outside the rules that still change them (the level
+// flight holds the game back): read and written by name.
+struct ExtraSettings {
+    std::function<std::vector<std::pair<std::string, int64_t>>()> read;
+    std::function<bool(const std::string&, int64_t)> write;
+};
+
+class GameRecorder final : public Journal {
+public:
+    using Sink = std::function<void(const ReplayFile&)>;
+    GameRecorder(Session& s, Rng* looks, std::string program, Sink onFinished, ExtraSettings extra = {});
+
+    // f_Init begins: a fresh start ends the game on record and starts the next one.
+    void GameStarting();
+    // The first start reads the configuration after f_Init has begun: the settings on
+    // record are taken again once it is read.
+    void SettingsLoaded();
+    // The application closes: the game on record ends here.
+    void Close();
+    // A reseed from the clock of generator 'g' or 'l': kept, and passed through.
+    uint64_t Seed(char generator, uint64_t clockValue);
+    bool Recording() const { return active_; }
+
+    void Input(InputKind kind, int32_t value) override;
+    void GameOver(const Session& s) override;
+
+private:
+    void Finish(const std::string& reason);
+    void TakeSettings();
+    Session& s_;
+    Rng* looks_;
+    std::string program_;
+    Sink sink_;
+    ExtraSettings extra_;
+    bool active_ = false, over_ = false;
+    ReplayFile file_;
+};
+
+// What a replay asks of the program around the rules.
+class ReplayHost {
+public:
+    virtual ~ReplayHost() = default;
+    virtual void StartGame() = 0;                 // f_Init, as a new game
+    virtual void SetPause(bool pressed) { (void)pressed; }
+    virtual void CameraPreset(int preset) { (void)preset; }
+    virtual void ExtraFrame() {}
+};
+
+class GameReplayer final : public Journal {
+public:
+    explicit GameReplayer(ReplayFile f) : f_(std::move(f)) {}
+    // Settings, kept state, the sequence and the generators as the game found them.
+    // False with a message when the file names something this program does not know.
+    bool Restore(Session& s, Rng* looks, const ExtraSettings& extra, std::string* error);
+    // The next recorded reseed of a generator; a replay that asks for more than its
+    // game took has left the recorded game (Diverged()).
+    uint64_t Seed(char generator);
+    // The inputs stamped with the passes done so far.
+    void ApplyInputs(Session& s, ReplayHost& host);
+    bool Done(const Session& s) const { return over_ || s.loop.gamePass >= f_.endPass; }
+    bool Diverged() const { return diverged_; }
+    const ReplayFile& File() const { return f_; }
+    // The final state: at the game over, or as the session stands.
+    FinalCounters Final(const Session& s) const { return over_ ? final_ : CaptureFinal(s); }
+
+    void Input(InputKind, int32_t) override {}
+    void GameOver(const Session& s) override;
+
+private:
+    ReplayFile f_;
+    size_t nextInput_ = 0;
+    std::array<size_t, 2> nextSeed_{};
+    bool diverged_ = false, over_ = false;
+    FinalCounters final_;
+};
+
+// Applies one recorded input through the live input functions.
+void ApplyReplayInput(Session& s, const ReplayInput& in, ReplayHost& host);
+
+struct ReplayReport {
+    bool matches = false;
+    FinalCounters recorded, replayed;
+    std::string message;   // what differs, or why the replay stopped
+};
+// Plays a whole replay without waiting: restore, start the game, every pass with its
+// inputs, then the comparison with the recorded final state.
+ReplayReport RunReplay(Session& s, GameReplayer& replayer, ReplayHost& host, Rng* looks, const ExtraSettings& extra = {});
+
+}  // namespace zembrol

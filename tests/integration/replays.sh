@@ -1,0 +1,27 @@
+# Replays through the real executable: a seeded scripted game recorded with --record
+# replays headless to the same final state, the game is also kept in the player's
+# folder, and damaged, altered, newer and foreign files stop with exit code 2.
+source "$(dirname "$0")/lib.sh" "$@"
+root="$(make_root)"
+printf 'tick 40\nkey Left\nkey Up\nkey Space\nkey Down\ntick 300\nkey Enter\nclick chkDemo\ntick 6000\n' > "$WORK/play.txt"
+"$ZEMBROL" --headless --seed 3 --root "$root" --script "$WORK/play.txt" --record "$WORK/game.zrp" > /dev/null
+[[ -s "$WORK/game.zrp" ]] || fail "no replay written"
+[[ -s "$root/data/replays/last.zrp" ]] || fail "the last game was not kept in the data folder"
+out="$("$ZEMBROL" --headless --root "$root" --replay "$WORK/game.zrp")" || fail "the replay did not match: $out"
+grep -q "^MATCH" <<<"$out" || fail "no MATCH line: $out"
+check_refused() {   # FILE MESSAGE
+  set +e; err="$("$ZEMBROL" --headless --root "$root" --replay "$1" 2>&1 >/dev/null)"; code=$?; set -e
+  [[ $code == 2 ]] || fail "$1 gave exit code $code"
+  grep -q "$2" <<<"$err" || fail "$1: the message does not say \"$2\": $err"
+}
+head -c 2000 "$WORK/game.zrp" > "$WORK/cut.zrp"
+check_refused "$WORK/cut.zrp" "truncated"
+sed 's/^set bCW 1$/set bCW 0/' "$WORK/game.zrp" > "$WORK/edited.zrp"
+cmp -s "$WORK/edited.zrp" "$WORK/game.zrp" && fail "the edit changed nothing"
+check_refused "$WORK/edited.zrp" "altered"
+sed '1s/.*/zembrol-replay 7/' "$WORK/game.zrp" > "$WORK/future.zrp"
+check_refused "$WORK/future.zrp" "newer version"
+printf 'hello\n' > "$WORK/foreign.zrp"
+check_refused "$WORK/foreign.zrp" "not a replay file"
+check_refused "$WORK/missing.zrp" "cannot read"
+echo ok
