@@ -59,15 +59,9 @@ std::string CleanValue(std::string_view v) {
 }  // namespace
 
 ProfileDocument::ProfileDocument(std::string_view text) {
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t nl = text.find('\n', start);
-        std::string_view line = text.substr(start, nl == std::string_view::npos ? std::string_view::npos : nl - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines_.push_back(std::string(line));
-        if (nl == std::string_view::npos) break;
-        start = nl + 1;
-    }
+    // A byte-order mark some editors put first is not part of the first line.
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    for (std::string_view line : SplitLines(text)) lines_.emplace_back(line);
 }
 
 long ProfileDocument::FindSection(std::string_view section) const {
