@@ -1,16 +1,95 @@
-// Image decoding and PNG writing through SDL2_image.
+// Image decoding and PNG writing through SDL2_image; image headers are sized first
+// with the stb image reader (its header functions only).
 #include "platform/image.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
+#include <stb/stb_image.h>
+
+#include "platform/files.h"
 
 #include <cctype>
+#include <climits>
+#include <cstdint>
+#include <optional>
 #include <cstring>
+#include <string>
 
 namespace zembrol::platform {
 
+namespace {
+int sideLimit = kImageSideLimit;
+
+uint32_t BigEndian32(std::string_view b, size_t at) {
+    uint32_t v = 0;
+    for (size_t k = 0; k < 4; ++k) v = (v << 8) | static_cast<unsigned char>(b[at + k]);
+    return v;
+}
+
+// The size the header claims, without decoding. The stb reader sizes most formats;
+// a PNG it finds too large to decode at all it only refuses, so its header is read here.
+bool HeaderSize(std::string_view bytes, long long* w, long long* h) {
+    int iw = 0, ih = 0, channels = 0;
+    if (bytes.size() <= static_cast<size_t>(INT32_MAX) &&
+        stbi_info_from_memory(reinterpret_cast<const stbi_uc*>(bytes.data()), static_cast<int>(bytes.size()), &iw, &ih,
+                              &channels)) {
+        *w = iw, *h = ih;
+        return true;
+    }
+    if (bytes.size() >= 24 && bytes.substr(0, 8) == std::string_view("\x89PNG\r\n\x1a\n", 8) &&
+        bytes.substr(12, 4) == "IHDR") {
+        *w = BigEndian32(bytes, 16), *h = BigEndian32(bytes, 20);
+        return true;
+    }
+    return false;
+}
+
+// False with the reason when the header claims a side above the limit. Formats whose
+// header is not read here are left to the decoder.
+bool HeaderSizeAllowed(std::string_view bytes, std::string* error) {
+    long long w = 0, h = 0;
+    if (!HeaderSize(bytes, &w, &h) || (w <= sideLimit && h <= sideLimit)) return true;
+    if (error)
+        *error = "the image is " + std::to_string(w) + "x" + std::to_string(h) + " pixels; the largest taken is " +
+                 std::to_string(sideLimit) + "x" + std::to_string(sideLimit);
+    return false;
+}
+
+// The file name's extension in upper case, the type hint the decoder needs for
+// formats without a signature (TGA).
+std::string TypeOf(const std::string& path) {
+    const size_t dot = path.find_last_of('.');
+    const size_t slash = path.find_last_of('/');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
+    std::string t = path.substr(dot + 1);
+    for (char& c : t) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return t;
+}
+}  // namespace
+
+int ImageSideLimit() { return sideLimit; }
+
+void SetImageSideLimit(int maxTextureSize) {
+    sideLimit = maxTextureSize > 0 && maxTextureSize < kImageSideLimit ? maxTextureSize : kImageSideLimit;
+}
+
 bool LoadImageRgba(const std::string& path, RgbaImage* out, std::string* error) {
-    SDL_Surface* loaded = IMG_Load(path.c_str());
+    const std::optional<std::string> bytes = ReadFile(path);
+    if (!bytes) {
+        if (error) *error = "cannot read " + path + ": " + LastErrorText();
+        return false;
+    }
+    return DecodeImageRgba(*bytes, TypeOf(path), out, error);
+}
+
+bool DecodeImageRgba(std::string_view bytes, const std::string& type, RgbaImage* out, std::string* error) {
+    if (!HeaderSizeAllowed(bytes, error)) return false;
+    if (bytes.size() > static_cast<size_t>(INT32_MAX)) {
+        if (error) *error = "the image file is too large";
+        return false;
+    }
+    SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    SDL_Surface* loaded = rw ? IMG_LoadTyped_RW(rw, 1, type.empty() ? nullptr : type.c_str()) : nullptr;
     if (!loaded) {
         if (error) *error = IMG_GetError();
         return false;

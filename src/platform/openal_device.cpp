@@ -6,7 +6,11 @@
 #include <AL/alext.h>
 #include <SDL.h>
 
+#include "platform/files.h"
+
 #include <algorithm>
+#include <climits>
+#include <optional>
 #include <cstring>
 #include <vector>
 
@@ -17,18 +21,25 @@ namespace {
 // The playback rates a buffer accepts, in hertz.
 constexpr uint32_t kMinFrequency = 100, kMaxFrequency = 200000;
 
-// A wave file as 16-bit samples, one or two channels, at the file's rate.
-struct Pcm {
-    std::vector<int16_t> samples;  // interleaved
-    int channels = 0;
-    uint32_t rate = 0;
-};
-
 bool ReadWave(const std::string& path, Pcm* pcm, std::string* error) {
+    const std::optional<std::string> bytes = ReadFile(path);
+    if (!bytes) {
+        *error = "cannot read " + path + ": " + LastErrorText();
+        return false;
+    }
+    return ReadWaveBytes(*bytes, pcm, error);
+}
+
+}  // namespace
+
+bool ReadWaveBytes(std::string_view bytes, Pcm* pcm, std::string* error) {
     SDL_AudioSpec spec;
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(path.c_str(), &spec, &data, &length)) {
+    SDL_RWops* rw = bytes.size() <= static_cast<size_t>(INT32_MAX)
+                        ? SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()))
+                        : nullptr;
+    if (!rw || !SDL_LoadWAV_RW(rw, 1, &spec, &data, &length)) {
         *error = SDL_GetError();
         return false;
     }
@@ -54,8 +65,8 @@ bool ReadWave(const std::string& path, Pcm* pcm, std::string* error) {
         *error = SDL_GetError();
         return false;
     }
-    const size_t bytes = cvt.needed ? static_cast<size_t>(cvt.len_cvt) : length;
-    const size_t frames = bytes / (2 * static_cast<size_t>(channels));
+    const size_t converted = cvt.needed ? static_cast<size_t>(cvt.len_cvt) : length;
+    const size_t frames = converted / (2 * static_cast<size_t>(channels));
     if (frames == 0) {
         *error = "the file holds no sound";
         return false;
@@ -66,6 +77,8 @@ bool ReadWave(const std::string& path, Pcm* pcm, std::string* error) {
     std::memcpy(pcm->samples.data(), work.data(), pcm->samples.size() * 2);
     return true;
 }
+
+namespace {
 
 class AlBuffer final : public AudioBuffer {
 public:
