@@ -94,6 +94,14 @@ bool DecodeImageRgba(std::string_view bytes, const std::string& type, RgbaImage*
         if (error) *error = IMG_GetError();
         return false;
     }
+    // A format whose header is not read above is held to the same limit once decoded.
+    if (loaded->w > sideLimit || loaded->h > sideLimit) {
+        if (error)
+            *error = "the image is " + std::to_string(loaded->w) + "x" + std::to_string(loaded->h) +
+                     " pixels; the largest taken is " + std::to_string(sideLimit) + "x" + std::to_string(sideLimit);
+        SDL_FreeSurface(loaded);
+        return false;
+    }
     // ABGR8888 is R, G, B, A in memory order on a little-endian machine; the
     // packed RGBA32 alias picks the right one everywhere.
     SDL_Surface* rgba = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);

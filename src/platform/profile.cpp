@@ -99,8 +99,23 @@ std::string ProfileDocument::Get(std::string_view section, std::string_view key,
     return Utf8Prefix(def, kProfileValueMax);
 }
 
+namespace {
+// A value as written so that a read gives it back: a line end inside would start a
+// new line (a blank takes its place), and a value with blanks at its ends or in a
+// pair of quotes is put in one more pair, which the reader removes.
+std::string StoredValue(std::string_view value) {
+    std::string v(value);
+    for (char& c : v)
+        if (c == '\r' || c == '\n') c = ' ';
+    const bool quoted = v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front();
+    const bool blanks = !v.empty() && (kBlanks.find(v.front()) != std::string_view::npos ||
+                                       kBlanks.find(v.back()) != std::string_view::npos);
+    return quoted || blanks ? "\"" + v + "\"" : v;
+}
+}  // namespace
+
 void ProfileDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
-    std::string line = std::string(Trim(key)) + "=" + std::string(value);
+    std::string line = std::string(Trim(key)) + "=" + StoredValue(value);
     long header = FindSection(section);
     if (header < 0) {
         if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.push_back("");

@@ -88,6 +88,25 @@ TEST(Profile, AStrayByteGarblesNoOtherLineOnSave) {
     EXPECT_EQ(again.Get("MAIN", "left", "..."), "30");
 }
 
+// What is set is what a later read gives back, whatever the text holds.
+TEST(Profile, SetValuesReadBackAsTheyWere) {
+    struct Case { std::string value, read; };
+    for (const Case& c : {Case{"plain", "plain"},
+                          Case{"\"quoted\"", "\"quoted\""},
+                          Case{"'single'", "'single'"},
+                          Case{"  spaced ", "  spaced "},
+                          Case{"\"", "\""},
+                          Case{"a\nb\r[X]\nk=v", "a b [X] k=v"},
+                          Case{"", ""}}) {
+        ProfileDocument doc("[A]\nk=old\n[B]\nk=b\n");
+        doc.Set("A", "k", c.value);
+        const ProfileDocument again(doc.Text());
+        EXPECT_EQ(again.Get("A", "k", "..."), c.read) << c.value;
+        EXPECT_EQ(again.Get("B", "k", "..."), "b") << c.value;
+        EXPECT_EQ(again.Get("X", "k", "..."), "...") << "a line end in a value made a section";
+    }
+}
+
 TEST(Profile, BinaryJunkNeverBreaksALookup) {
     std::string junk;
     for (int i = 0; i < 5000; ++i) junk += static_cast<char>((i * 7919) % 256);
