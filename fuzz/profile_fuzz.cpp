@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(platform::IsValidUtf8(v) && platform::Utf8Length(v) <= platform::kProfileValueMax, "value of " + key);
     }
     // A value taken from the input itself, set as the player name.
-    const std::string value = platform::Utf8Prefix(text.substr(0, 300), 300);
+    const std::string value = platform::Utf8Prefix(text, 300);
     doc.Set("MAIN", "name", value);
     std::string expected = value;
     for (char& c : expected)

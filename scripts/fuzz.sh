@@ -10,7 +10,6 @@ cd "$(dirname "$0")/.."
 seconds="${1:-5}"
 shift || true
 all=(profile config language record_table level_table stat_rec script wave image)
-
 [[ $# -gt 0 ]] && targets=("$@") || targets=("${all[@]}")
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DZEMBROL_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
@@ -22,6 +21,10 @@ failed=()
 for t in "${targets[@]}"; do
   mkdir -p "build-fuzz/corpus/$t" "build-fuzz/artifacts/$t"
   log="build-fuzz/fuzz_$t.log"
+  case "$t" in
+    image|wave) export LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan_sdl.supp" ;;
+    *) unset LSAN_OPTIONS ;;
+  esac
   if build-fuzz/fuzz_"$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
        -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$t/" \
        "build-fuzz/corpus/$t" "fuzz/$t/corpus" > "$log" 2>&1; then

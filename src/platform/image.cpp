@@ -26,9 +26,41 @@ uint32_t BigEndian32(std::string_view b, size_t at) {
     return v;
 }
 
-// The size the header claims, without decoding. The stb reader sizes most formats;
+uint32_t LittleEndian(std::string_view b, size_t at, size_t n) {
+    uint32_t v = 0;
+    for (size_t k = 0; k < n; ++k) v |= static_cast<uint32_t>(static_cast<unsigned char>(b[at + k])) << (8 * k);
+    return v;
+}
+
+// SDL's allocator, kept to forward to, and the largest block it may hand out.
+SDL_malloc_func baseMalloc = nullptr;
+SDL_calloc_func baseCalloc = nullptr;
+SDL_realloc_func baseRealloc = nullptr;
+SDL_free_func baseFree = nullptr;
+size_t blockLimit = size_t{1} << 30;
+
+void* SDLCALL LimitedMalloc(size_t n) { return n > blockLimit ? nullptr : baseMalloc(n); }
+void* SDLCALL LimitedCalloc(size_t n, size_t size) {
+    return size != 0 && n > blockLimit / size ? nullptr : baseCalloc(n, size);
+}
+void* SDLCALL LimitedRealloc(void* p, size_t n) { return n > blockLimit ? nullptr : baseRealloc(p, n); }
+
+// The size the header claims, without decoding. BMP is read here first: the stb reader
+// gives up on compressions it does not know, which SDL may still try to decode. The stb reader sizes most formats;
 // a PNG it finds too large to decode at all it only refuses, so its header is read here.
 bool HeaderSize(std::string_view bytes, long long* w, long long* h) {
+    if (bytes.size() >= 26 && bytes.substr(0, 2) == "BM") {
+        const uint32_t header = LittleEndian(bytes, 14, 4);
+        if (header == 12) {  // the old OS/2 header: 16-bit sides
+            *w = LittleEndian(bytes, 18, 2), *h = LittleEndian(bytes, 20, 2);
+        } else {
+            *w = static_cast<int32_t>(LittleEndian(bytes, 18, 4));
+            *h = static_cast<int32_t>(LittleEndian(bytes, 22, 4));
+        }
+        *w = *w < 0 ? -*w : *w;   // a negative height means rows top to bottom
+        *h = *h < 0 ? -*h : *h;
+        return true;
+    }
     int iw = 0, ih = 0, channels = 0;
     if (bytes.size() <= static_cast<size_t>(INT32_MAX) &&
         stbi_info_from_memory(reinterpret_cast<const stbi_uc*>(bytes.data()), static_cast<int>(bytes.size()), &iw, &ih,
@@ -67,6 +99,19 @@ std::string TypeOf(const std::string& path) {
 }
 }  // namespace
 
+void GuardDecoderBlocks() {
+    if (!baseMalloc) {
+        // The wrappers forward to the allocator SDL had, so blocks made before stay good.
+        SDL_GetMemoryFunctions(&baseMalloc, &baseCalloc, &baseRealloc, &baseFree);
+        SDL_SetMemoryFunctions(LimitedMalloc, LimitedCalloc, LimitedRealloc, baseFree);
+    }
+}
+
+void LimitDecoderBlocks(size_t maxBytes) {
+    GuardDecoderBlocks();
+    blockLimit = maxBytes;
+}
+
 int ImageSideLimit() { return sideLimit; }
 
 void SetImageSideLimit(int maxTextureSize) {
@@ -83,6 +128,7 @@ bool LoadImageRgba(const std::string& path, RgbaImage* out, std::string* error) 
 }
 
 bool DecodeImageRgba(std::string_view bytes, const std::string& type, RgbaImage* out, std::string* error) {
+    GuardDecoderBlocks();
     if (!HeaderSizeAllowed(bytes, error)) return false;
     if (bytes.size() > static_cast<size_t>(INT32_MAX)) {
         if (error) *error = "the image file is too large";
@@ -91,7 +137,14 @@ bool DecodeImageRgba(std::string_view bytes, const std::string& type, RgbaImage*
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     SDL_Surface* loaded = rw ? IMG_LoadTyped_RW(rw, 1, type.empty() ? nullptr : type.c_str()) : nullptr;
     if (!loaded) {
-        if (error) *error = IMG_GetError();
+        // Some readers give up without a word.
+        const std::string why = IMG_GetError();
+        if (error) *error = why.empty() ? "the image could not be decoded" : why;
+        return false;
+    }
+    if (loaded->w <= 0 || loaded->h <= 0) {
+        if (error) *error = "the image has no pixels";
+        SDL_FreeSurface(loaded);
         return false;
     }
     // A format whose header is not read above is held to the same limit once decoded.

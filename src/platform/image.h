@@ -2,6 +2,7 @@
 // format the image library reads into plain RGBA bytes, and writing RGBA bytes.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -20,6 +21,12 @@ inline constexpr int kImageSideLimit = 8192;
 int ImageSideLimit();
 // Called once the GL device knows its largest texture side.
 void SetImageSideLimit(int maxTextureSize);
+// A second guard behind the header checks, for the formats whose headers are not read:
+// from the first call on, SDL (and so its image and wave readers) is refused any single
+// block above maxBytes, so a damaged file fails to load instead of claiming gigabytes.
+// GuardDecoderBlocks puts the guard in place with the limit it has (1 GiB unless set).
+void LimitDecoderBlocks(size_t maxBytes);
+void GuardDecoderBlocks();
 
 // Reads BMP, JPG, PNG, TGA, ... into RGBA. False with the library's reason. An image
 // whose header claims a side above ImageSideLimit() is refused before it is decoded,

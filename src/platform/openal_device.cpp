@@ -7,6 +7,7 @@
 #include <SDL.h>
 
 #include "platform/files.h"
+#include "platform/image.h"
 
 #include <algorithm>
 #include <climits>
@@ -32,12 +33,46 @@ bool ReadWave(const std::string& path, Pcm* pcm, std::string* error) {
 
 }  // namespace
 
+namespace {
+// The file with every chunk length that reaches past the end of the file cut to what
+// is there. SDL reserves a chunk's memory by its stated length before reading it, so a
+// damaged length would otherwise ask for up to 4 GB; a file cut short still plays what
+// it holds.
+std::string WithChunksInFile(std::string_view bytes) {
+    std::string fixed(bytes);
+    // The chunks follow "RIFF", its length and "WAVE"; SDL also takes a file that
+    // begins with "WAVE" itself.
+    size_t at = 0;
+    if (fixed.size() >= 12 && fixed.compare(0, 4, "RIFF") == 0) at = 12;
+    else if (fixed.size() >= 4 && fixed.compare(0, 4, "WAVE") == 0) at = 4;
+    else return fixed;
+    auto get = [&](size_t at) {
+        uint32_t v = 0;
+        for (size_t k = 0; k < 4; ++k) v |= static_cast<uint32_t>(static_cast<unsigned char>(fixed[at + k])) << (8 * k);
+        return v;
+    };
+    auto put = [&](size_t at, uint32_t v) {
+        for (size_t k = 0; k < 4; ++k) fixed[at + k] = static_cast<char>((v >> (8 * k)) & 0xFF);
+    };
+    if (at == 12 && get(4) > fixed.size() - 8) put(4, static_cast<uint32_t>(fixed.size() - 8));
+    while (at + 8 <= fixed.size()) {
+        const size_t left = fixed.size() - at - 8;
+        uint32_t length = get(at + 4);
+        if (length > left) put(at + 4, length = static_cast<uint32_t>(left));
+        at += 8 + length + (length & 1);
+    }
+    return fixed;
+}
+}  // namespace
+
 bool ReadWaveBytes(std::string_view bytes, Pcm* pcm, std::string* error) {
     SDL_AudioSpec spec;
     Uint8* data = nullptr;
     Uint32 length = 0;
-    SDL_RWops* rw = bytes.size() <= static_cast<size_t>(INT32_MAX)
-                        ? SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()))
+    GuardDecoderBlocks();
+    const std::string file = WithChunksInFile(bytes);
+    SDL_RWops* rw = file.size() <= static_cast<size_t>(INT32_MAX)
+                        ? SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()))
                         : nullptr;
     if (!rw || !SDL_LoadWAV_RW(rw, 1, &spec, &data, &length)) {
         *error = SDL_GetError();

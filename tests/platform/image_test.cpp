@@ -22,7 +22,7 @@ void Put16(std::string& s, uint16_t v) {
 }
 
 // A 24-bit BMP header that claims w x h pixels, followed by `pixels` bytes of data.
-std::string Bmp(int32_t w, int32_t h, size_t pixels) {
+std::string Bmp(int32_t w, int32_t h, size_t pixels, uint32_t compression = 0) {
     std::string s = "BM";
     Put32(s, static_cast<uint32_t>(54 + pixels));
     Put32(s, 0);
@@ -32,7 +32,8 @@ std::string Bmp(int32_t w, int32_t h, size_t pixels) {
     Put32(s, static_cast<uint32_t>(h));
     Put16(s, 1);
     Put16(s, 24);
-    for (int k = 0; k < 6; ++k) Put32(s, 0);
+    Put32(s, compression);
+    for (int k = 0; k < 5; ++k) Put32(s, 0);
     return s + std::string(pixels, '\x40');
 }
 
@@ -58,6 +59,7 @@ TEST(Image, HugeHeadersAreRefusedBeforeDecoding) {
     struct Case { const char* name; std::string bytes; const char* reason; };
     for (const Case& c : {Case{"huge.bmp", Bmp(100000, 100000, 64), "100000x100000"},
                           Case{"wide.bmp", Bmp(8193, 1, 64), "8193x1"},
+                          Case{"odd_compression.bmp", Bmp(100000, -100000, 64, 0x8F0000), "100000x100000"},
                           Case{"huge.png", PngHeader(100000, 100000), "100000x100000"},
                           Case{"absurd.png", PngHeader(0x7FFFFFFF, 0x7FFFFFFF), "2147483647x2147483647"}}) {
         dir.Write(c.name, c.bytes);
@@ -80,4 +82,18 @@ TEST(Image, OrdinaryPicturesStillLoad) {
     EXPECT_EQ(img.pixels.size(), 16u);
     EXPECT_EQ(img.pixels[3], 255);
     EXPECT_FALSE(LoadImageRgba(dir / "missing.png", &img, &error));
+}
+
+TEST(Image, AnImageWithoutPixelsIsRefused) {
+    // A TGA header of 2 x 0 pixels (true colour, 24 bits).
+    const std::string tga("\0\0\x02\0\0\0\0\0\0\0\0\0\x02\0\0\0\x18\0", 18);
+    RgbaImage img;
+    std::string error;
+    EXPECT_FALSE(DecodeImageRgba(tga, "TGA", &img, &error));
+    EXPECT_EQ(error, "the image has no pixels");
+    // A damaged GIF (found by the image fuzz target) that its reader refuses without a
+    // word still gets a reason for the log.
+    error.clear();
+    EXPECT_FALSE(LoadImageRgba(std::string(ZEMBROL_TESTS_DIR) + "/../fuzz/image/corpus/silent_refusal.gif", &img, &error));
+    EXPECT_FALSE(error.empty());
 }
