@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <type_traits>
+#include <algorithm>
 #include <istream>
+#include <iterator>
 #include <ostream>
 #include <string_view>
 #include <vector>
@@ -221,12 +223,16 @@ bool RunTicks(Session& s, const std::vector<std::string_view>& w) {
 }  // namespace
 
 int RunScript(Session& s, std::istream& script, std::ostream& out, std::ostream& err, ScriptHost& host) {
-    std::string raw;
+    // CR LF, LF and a lone CR all end a line, as in every text file the game reads.
+    const std::string text{std::istreambuf_iterator<char>(script), std::istreambuf_iterator<char>()};
+    size_t next = 0;
     int lineNo = 0;
     int closedAt = 0;   // the line whose command closed the window
-    while (std::getline(script, raw)) {
+    while (next < text.size()) {
+        const size_t end = std::min(text.find_first_of("\r\n", next), text.size());
+        std::string_view line = std::string_view(text).substr(next, end - next);
+        next = end + (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n' ? 2 : 1);
         ++lineNo;
-        std::string_view line = raw;
         // Editors that save "UTF-8 with BOM" put the mark before the first command.
         if (lineNo == 1 && line.substr(0, 3) == "\xEF\xBB\xBF") line.remove_prefix(3);
         if (size_t hash = line.find('#'); hash != std::string_view::npos) line = line.substr(0, hash);

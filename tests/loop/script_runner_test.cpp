@@ -235,6 +235,13 @@ TEST(ScriptRunner, MessagesShowOffendingWordsShortAndReadable) {
     EXPECT_EQ(run.Dumps().size(), 1u);
 }
 
+TEST(ScriptRunner, EveryKindOfLineEndEndsALine) {
+    HeadlessRun run(1);
+    EXPECT_EQ(run.Play("dump\rdump\r\ndump\n\rbogus\r"), kScriptError);
+    EXPECT_EQ(run.Dumps().size(), 3u);
+    EXPECT_EQ(run.err.str(), "line 5: unknown command 'bogus'\n");
+}
+
 TEST(ScriptRunner, RowFigureAndSetChangeTheState) {
     HeadlessRun run(1);
     ASSERT_EQ(run.Play("row 30 100000000000001\nfigure 2 1001111110011111\nset g_Speed 2\nset score -5\n"
