@@ -29,14 +29,19 @@ public:
     bool EscPause() override { return true; }
 };
 
-bool TicksAreSmall(const std::string& script) {
+// Lines as the runner reads them: CR, LF or CR LF end a line, a byte-order mark
+// may come first, "#" starts a comment.
+bool TicksAreSmall(std::string script) {
+    if (script.rfind("\xEF\xBB\xBF", 0) == 0) script.erase(0, 3);
+    for (char& c : script)
+        if (c == '\r') c = '\n';
     std::istringstream in(script);
     for (std::string line; std::getline(in, line);) {
-        std::istringstream words(line);
+        std::istringstream words(line.substr(0, line.find('#')));
         std::string cmd, count;
         words >> cmd >> count;
         if (cmd == "tick") {
-            const NumberRead<long long> n = ParseNumber<long long>(count);
+            const NumberRead<double> n = ParseNumber<double>(count);
             if (n && n.value > 300) return false;
         }
     }
