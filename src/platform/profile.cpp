@@ -59,8 +59,9 @@ std::string CleanValue(std::string_view v) {
 }  // namespace
 
 ProfileDocument::ProfileDocument(std::string_view text) {
-    // A byte-order mark some editors put first is not part of the first line.
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    // Byte-order marks some editors put first (some put one more at every save) are
+    // not part of the first line.
+    while (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     for (std::string_view line : SplitLines(text)) lines_.emplace_back(line);
 }
 

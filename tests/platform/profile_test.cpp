@@ -71,6 +71,11 @@ TEST(Profile, EveryKindOfLineEndReads) {
         EXPECT_EQ(doc.Get("GRAPH", "gr_arTex0", "..."), "/x/bkg.bmp");
     }
     EXPECT_EQ(ProfileDocument("\xEF\xBB\xBF[A]\nk=v\n").Get("A", "k", "..."), "v") << "a byte-order mark";
+    // Two marks (found by the fuzz target): the section is found at once, so a value
+    // set in it is not written into a second section of the same name.
+    ProfileDocument twice("\xEF\xBB\xBF\xEF\xBB\xBF[MAIN]\nk=v\n");
+    twice.Set("MAIN", "name", "Ann");
+    EXPECT_EQ(twice.Text(), "[MAIN]\nk=v\nname=Ann\n");
 }
 
 // A settings file with one line that is not UTF-8 keeps every other text through a
