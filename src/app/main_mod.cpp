@@ -84,7 +84,8 @@ int App::Main() {
         // run starts from another working folder.
         paths_.root = NormaliseAppFolder(options_.root.empty() ? platform::ExecutableFolder()
                                                                : platform::AbsolutePath(options_.root));
-        if (instance_.Acquire(paths_.Data("zembrol.lock")) == platform::InstanceLock::Result::HeldByAnother)
+        const platform::InstanceLock::Result lock = instance_.Acquire(paths_.Data("zembrol.lock"));
+        if (lock == platform::InstanceLock::Result::HeldByAnother)
             return 0;  // another run owns this folder: leave silently, its log untouched
         session_->state.g_Exiting = false;
         log_.SetInitializationComplete(false);
@@ -101,11 +102,12 @@ int App::Main() {
                       << (platform::IsDirectory(paths_.root) ? log_.FileError() : "no such folder") << "\n";
             return 1;
         }
-        // Saves cut short by a crash or a kill leave their temporary files; only one run
-        // uses this folder, so they are stale.
-        for (const std::string& folder : {paths_.root, paths_.Data(""), paths_.Data("set")})
-            for (const std::string& name : platform::RemoveStaleTempFiles(NormaliseAppFolder(folder)))
-                log_.f_Log("removed the temporary file " + name + " of a save cut short", kLogPlain, true);
+        // Saves cut short by a crash or a kill leave their temporary files; while this run
+        // holds the folder's lock no other run saves here, so they are stale.
+        if (lock == platform::InstanceLock::Result::Acquired)
+            for (const std::string& folder : {paths_.root, paths_.Data(""), paths_.Data("set")})
+                for (const std::string& name : platform::RemoveStaleTempFiles(NormaliseAppFolder(folder)))
+                    log_.f_Log("removed the temporary file " + name + " of a save cut short", kLogPlain, true);
         if (!options_.headless) {
             std::string error;
             videoReady_ = platform::VideoInit(&error);
