@@ -1,5 +1,5 @@
 // Image decoding and PNG writing through SDL2_image; image headers are sized first
-// with the stb image reader (its header functions only).
+// with the stb image reader, which also decodes GIF.
 #include "platform/image.h"
 
 #include <SDL.h>
@@ -133,6 +133,24 @@ bool DecodeImageRgba(std::string_view bytes, const std::string& type, RgbaImage*
     if (bytes.size() > static_cast<size_t>(INT32_MAX)) {
         if (error) *error = "the image file is too large";
         return false;
+    }
+    if (bytes.substr(0, 4) == "GIF8") {
+        // GIF through the stb reader: the image library's own GIF reader was seen (by
+        // the image fuzz target) to free a stray pointer on some damaged files.
+        int w = 0, h = 0, channels = 0;
+        stbi_uc* px = stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(bytes.data()),
+                                            static_cast<int>(bytes.size()), &w, &h, &channels, 4);
+        if (!px || w <= 0 || h <= 0 || w > sideLimit || h > sideLimit) {
+            const char* why = stbi_failure_reason();
+            if (error) *error = px ? "the image has no pixels or is too large" : why ? why : "the image could not be decoded";
+            if (px) stbi_image_free(px);
+            return false;
+        }
+        out->width = w;
+        out->height = h;
+        out->pixels.assign(px, px + static_cast<size_t>(w) * static_cast<size_t>(h) * 4);
+        stbi_image_free(px);
+        return true;
     }
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     SDL_Surface* loaded = rw ? IMG_LoadTyped_RW(rw, 1, type.empty() ? nullptr : type.c_str()) : nullptr;

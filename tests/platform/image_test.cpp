@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/image.h"
 #include "temp_dir.h"
@@ -82,6 +83,11 @@ TEST(Image, OrdinaryPicturesStillLoad) {
     EXPECT_EQ(img.pixels.size(), 16u);
     EXPECT_EQ(img.pixels[3], 255);
     EXPECT_FALSE(LoadImageRgba(dir / "missing.png", &img, &error));
+    // GIF goes through its own reader; a 2 x 2 blue picture.
+    ASSERT_TRUE(LoadImageRgba(std::string(ZEMBROL_TESTS_DIR) + "/../fuzz/image/corpus/small.gif", &img, &error)) << error;
+    EXPECT_EQ(img.width, 2);
+    EXPECT_EQ(img.height, 2);
+    EXPECT_EQ((std::vector<uint8_t>(img.pixels.begin(), img.pixels.begin() + 4)), (std::vector<uint8_t>{0, 0, 255, 255}));
 }
 
 TEST(Image, AnImageWithoutPixelsIsRefused) {
