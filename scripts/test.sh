@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: a Release build, then the same suite built
 # with AddressSanitizer and UndefinedBehaviorSanitizer. Tests that need a display
-# run inside one Xvfb server started here.
+# run inside one Xvfb server started here. Last, every fuzz target runs for a few
+# seconds on its corpus, so the targets keep building and their corpora keep passing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh --test
@@ -20,3 +21,6 @@ export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 run_suite build-asan -DZEMBROL_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 run_suite build
+
+# The readers of outside data under libFuzzer (clang, build-fuzz): 4 seconds each.
+scripts/fuzz.sh 4

@@ -133,9 +133,15 @@ void AppResults::ShowRecordEntry() {
     cancelled_ = e.cancelled;
     send_ = e.send && !demo;
     if (cancelled_) return;
+    // The name is kept for the next entry; the settings file is rewritten only when
+    // it changed (values are stored trimmed), and a failed write only loses that.
+    const std::string stored = g_PlayerName;
     g_PlayerName = e.name;
-    // The name is kept for the next entry; a failed write only loses that.
-    platform::WritePrivateProfileString("MAIN", "name", g_PlayerName, app_.Config().currentPath);
+    const size_t first = g_PlayerName.find_first_not_of(" \t"), last = g_PlayerName.find_last_not_of(" \t");
+    const std::string trimmed = first == std::string::npos ? "" : g_PlayerName.substr(first, last - first + 1);
+    if (trimmed != stored &&
+        !platform::WritePrivateProfileString("MAIN", "name", g_PlayerName, app_.Config().currentPath))
+        app_.Log().f_Log("frmEnterName - the name could not be kept in " + app_.Config().currentPath, kLogPlain, false);
 }
 
 bool AppResults::g_MakeGameRecord() {

@@ -45,6 +45,8 @@ public:
     const std::string& Indentation() const { return indent_; }
     void ResetIndentation() { indent_.clear(); }
     bool IsOpen() const { return file_.IsOpen(); }
+    // Why the log file could not be opened or written: the system's reason.
+    const std::string& FileError() const { return file_.Error(); }
 
 private:
     bool WriteLine(const std::string& line);

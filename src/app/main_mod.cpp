@@ -1,5 +1,6 @@
 // Start-up and shutdown of the application: Main, g_Exit, the desktop check and
 // the creation of the 3D device.
+#include <algorithm>
 #include <cmath>
 #include <ctime>
 #include <exception>
@@ -87,10 +88,15 @@ int App::Main() {
     try {
         startUp_ = true;
         // The folders come first: the single-instance lock lives in the player's data folder.
-        paths_ = ResolveFolders({platform::ExecutableFolder(), options_.root, platform::EnvironmentValue("XDG_DATA_HOME"),
-                                 platform::EnvironmentValue("HOME"), platform::IsDirectory});
+        // A --root folder is made absolute, so the paths stored in the configuration stay
+        // right when a later run starts from another working folder.
+        paths_ = ResolveFolders({platform::ExecutableFolder(),
+                                 options_.root.empty() ? std::string() : platform::AbsolutePath(options_.root),
+                                 platform::EnvironmentValue("XDG_DATA_HOME"), platform::EnvironmentValue("HOME"),
+                                 platform::IsDirectory});
         if (paths_.installed) PreparePlayerFolder();
-        if (instance_.Acquire(paths_.Data("zembrol.lock")) == platform::InstanceLock::Result::HeldByAnother)
+        const platform::InstanceLock::Result lock = instance_.Acquire(paths_.Data("zembrol.lock"));
+        if (lock == platform::InstanceLock::Result::HeldByAnother)
             return 0;  // another run owns this folder: leave silently, its log untouched
         session_->state.g_Exiting = false;
         log_.SetInitializationComplete(false);
@@ -101,8 +107,18 @@ int App::Main() {
 
         if (!log_.f_OpenLog(paths_.LogFile())) {
             g_InfoBox(kTextLogNotCreated);
+            // The boxes say what failed; the terminal also says where and why.
+            std::cerr << "zembrol: cannot create the log file " << paths_.LogFile() << " in the application folder "
+                      << paths_.root << ": "
+                      << (platform::IsDirectory(paths_.root) ? log_.FileError() : "no such folder") << "\n";
             return 1;
         }
+        // Saves cut short by a crash or a kill leave their temporary files; while this run
+        // holds the folder's lock no other run saves here, so they are stale.
+        if (lock == platform::InstanceLock::Result::Acquired)
+            for (const std::string& folder : {paths_.root, paths_.Data(""), paths_.Data("set"), paths_.Data("replays")})
+                for (const std::string& name : platform::RemoveStaleTempFiles(NormaliseAppFolder(folder)))
+                    log_.f_Log("removed the temporary file " + name + " of a save cut short", kLogPlain, true);
         if (!options_.headless) {
             std::string error;
             videoReady_ = platform::VideoInit(&error);
@@ -302,7 +318,9 @@ bool App::Targets::GetWindowEdges(float* left, float* top) {
 }
 
 void App::Targets::SetWindowEdges(float left, float top) {
-    app_.mainWindow_.SetPosition(static_cast<int>(std::lround(left / 15)), static_cast<int>(std::lround(top / 15)));
+    // A hand-edited edge can be any single; the window place keeps it on a screen.
+    auto pixels = [](float twips) { return static_cast<int>(std::lround(std::clamp(twips / 15, -32767.0f, 32767.0f))); };
+    app_.mainWindow_.SetPosition(pixels(left), pixels(top));
 }
 
 }  // namespace zembrol

@@ -139,7 +139,7 @@ void App::HeadlessLoop() {
         HeadlessReplay();
     } else if (options_.demo) {
         // The simulation: whole games played by the demo, one JSON line each.
-        exitCode_ = RunSimulation(s, results_, options_.games, std::cout);
+        exitCode_ = RunSimulation(s, results_, options_.games, std::cout, std::cerr);
     } else if (!options_.script.empty()) {
         RunScriptFile();
     }
@@ -150,16 +150,21 @@ void App::HeadlessLoop() {
 bool App::RunScriptFile() {
     const std::optional<std::string> text = platform::ReadFile(options_.script);
     if (!text) {
-        std::cerr << "zembrol: cannot read the script " << options_.script << "\n";
+        std::cerr << "zembrol: cannot read the script " << options_.script << ": " << platform::LastErrorText() << "\n";
         exitCode_ = 2;
         return false;
     }
     std::istringstream script(*text);
-    if (RunScript(*session_, script, std::cout, std::cerr, commands_) == kScriptError) {
-        exitCode_ = 2;
-        return false;
+    switch (RunScript(*session_, script, std::cout, std::cerr, commands_)) {
+        case kScriptOk: return true;
+        case kScriptLoopEnded:
+            // The script could not be played to its end: a failure, not a finished run.
+            exitCode_ = 1;
+            return false;
+        default:
+            exitCode_ = 2;
+            return false;
     }
-    return true;
 }
 
 bool App::PumpCloseRequested() { return platform::PumpEvents(mainWindow_.Id()).closeRequested; }

@@ -2,6 +2,7 @@
 #include "app/setting_value.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "game/number_text.h"
 
@@ -70,8 +71,13 @@ std::string SettingText(SettingRef ref) {
         std::string operator()(int16_t* v) const { return std::to_string(*v); }
         std::string operator()(int32_t* v) const { return std::to_string(*v); }
         std::string operator()(float* f) const {
+            // The shortest text that reads back as the same single (7 digits mostly,
+            // up to 9 for values such as 1.0000001).
             char buf[32];
-            std::snprintf(buf, sizeof buf, "%.7g", static_cast<double>(*f));
+            for (int digits = 7; digits <= 9; ++digits) {
+                std::snprintf(buf, sizeof buf, "%.*g", digits, static_cast<double>(*f));
+                if (std::strtof(buf, nullptr) == *f) break;
+            }
             return buf;
         }
         std::string operator()(std::string* s) const { return *s; }

@@ -44,7 +44,7 @@ void PrintGame(std::ostream& out, int number, const GameLine& g, const GameSetti
 
 }  // namespace
 
-int RunSimulation(Session& s, AppResults& results, int games, std::ostream& out) {
+int RunSimulation(Session& s, AppResults& results, int games, std::ostream& out, std::ostream& err) {
     SimulationWindows windows;
     results.SetWindows(&windows);
     // A series chosen as game type 4 becomes the Trial variant, as the settings window sets it.
@@ -64,6 +64,7 @@ int RunSimulation(Session& s, AppResults& results, int games, std::ostream& out)
     std::vector<int32_t> scores;
     int64_t rows = 0;
     int exitCode = 0;
+    const int failedBefore = results.Book().FailedWrites();
     if (!s.demo.chkDemo) chkDemo_Click(s, true);
     while (static_cast<int>(scores.size()) < games) {
         const PassEnd e = HeadlessPass(s);
@@ -104,6 +105,12 @@ int RunSimulation(Session& s, AppResults& results, int games, std::ostream& out)
     out << std::fixed << std::setprecision(1) << "{\"games\":" << n << ",\"mean_score\":" << mean << ",\"median_score\":" << median
         << ",\"rows_per_game\":" << (n ? static_cast<double>(rows) / static_cast<double>(n) : 0.0) << "}\n";
     out.flush();
+    // Places printed from tables that were never written would look like a good run.
+    if (const int failed = results.Book().FailedWrites() - failedBefore; failed > 0) {
+        err << "zembrol: " << failed << (failed == 1 ? " record file" : " record files")
+            << " could not be saved; last: " << results.Book().LastWriteError() << "\n";
+        exitCode = exitCode ? exitCode : 1;
+    }
     return exitCode;
 }
 

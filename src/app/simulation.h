@@ -11,7 +11,8 @@ class AppResults;
 class Session;
 
 // Plays the games on the started session; prints one line per game and a summary line.
-// Returns the exit code: 0, or 1 when a new game could not start.
-int RunSimulation(Session& session, AppResults& results, int games, std::ostream& out);
+// Returns the exit code: 0, or 1 when a new game could not start or a record file
+// could not be saved (said on `err`).
+int RunSimulation(Session& session, AppResults& results, int games, std::ostream& out, std::ostream& err);
 
 }  // namespace zembrol

@@ -14,6 +14,7 @@
 // range. Into a Boolean any number serves: non-zero is true.
 #pragma once
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -165,8 +166,12 @@ NumberRead<T> ParseNumber(std::string_view text) {
     } else {
         static_assert(std::is_floating_point_v<T>, "ParseNumber reads into Booleans, integers and floats");
         const double v = s.whole ? static_cast<double>(s.integer) : s.real;
-        if (!std::isfinite(v) || std::fabs(v) > static_cast<double>(std::numeric_limits<T>::max())) return r;
-        r.value = static_cast<T>(v);
+        // The largest single written with 8 or 9 digits ("3.4028235e+38") lies a little
+        // above it and still rounds to it; only what would round to infinity is refused.
+        const double max = static_cast<double>(std::numeric_limits<T>::max());
+        const double roundsToMax = std::is_same_v<T, float> ? max + std::ldexp(1.0, 103) : max;
+        if (!std::isfinite(v) || !(std::fabs(v) < roundsToMax || std::fabs(v) == max)) return r;
+        r.value = static_cast<T>(std::clamp(v, -max, max));
     }
     r.status = NumberStatus::Ok;
     return r;

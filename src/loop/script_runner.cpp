@@ -2,9 +2,12 @@
 #include "loop/script_runner.h"
 
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <type_traits>
+#include <algorithm>
 #include <istream>
+#include <iterator>
 #include <ostream>
 #include <string_view>
 #include <vector>
@@ -42,12 +45,69 @@ std::string_view Trim(std::string_view t) {
     return t;
 }
 
+// Length of the UTF-8 character that starts at t[k], or 0 when none starts there.
+size_t Utf8CharAt(std::string_view t, size_t k) {
+    const unsigned char c = static_cast<unsigned char>(t[k]);
+    const size_t len = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 && c >= 0xC2 ? 2 : (c & 0xF0) == 0xE0 ? 3
+                     : (c & 0xF8) == 0xF0 && c <= 0xF4 ? 4 : 0;
+    if (len == 0 || k + len > t.size()) return 0;
+    for (size_t j = 1; j < len; ++j)
+        if ((static_cast<unsigned char>(t[k + j]) & 0xC0) != 0x80) return 0;
+    return len;
+}
+
+// Characters that print as nothing: C1 controls, zero-width marks, the byte-order
+// mark and the line and paragraph separators.
+bool Invisible(std::string_view ch) {
+    if (ch.size() < 2) return false;
+    uint32_t cp = static_cast<unsigned char>(ch[0]) & (ch.size() == 2 ? 0x1F : ch.size() == 3 ? 0x0F : 0x07);
+    for (size_t j = 1; j < ch.size(); ++j) cp = (cp << 6) | (static_cast<unsigned char>(ch[j]) & 0x3F);
+    return (cp >= 0x80 && cp <= 0x9F) || (cp >= 0x200B && cp <= 0x200F) || cp == 0x2028 || cp == 0x2029 ||
+           cp == 0xFEFF;
+}
+
+// A word of the script as an error message shows it: at most 80 characters, and
+// control characters and bytes that are no UTF-8 character written as \xNN, so a
+// binary file fed as a script gives a short, readable line.
+std::string Shown(std::string_view word) {
+    constexpr size_t kMaxChars = 80;
+    std::string out;
+    size_t chars = 0, k = 0;
+    for (; k < word.size() && chars < kMaxChars; ++chars) {
+        const size_t len = Utf8CharAt(word, k);
+        const unsigned char c = static_cast<unsigned char>(word[k]);
+        if (len == 0 || c < 0x20 || c == 0x7F || Invisible(word.substr(k, len))) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\x%02X", c);
+            out += buf;
+            ++k;
+        } else {
+            out.append(word.substr(k, len));
+            k += len;
+        }
+    }
+    if (k < word.size()) out += "...";
+    return out;
+}
+
+std::string Quoted(std::string_view word) { return "'" + Shown(word) + "'"; }
+
+// A reason given by the rules or the host quotes the value as it came; the message
+// shows it as any other word of the script.
+std::string WithValueShown(std::string problem, std::string_view value) {
+    if (value.empty()) return problem;
+    const std::string shown = Shown(value);
+    for (size_t at = problem.find(value); at != std::string::npos; at = problem.find(value, at + shown.size()))
+        problem.replace(at, value.size(), shown);
+    return problem;
+}
+
 void Need(const std::vector<std::string_view>& w, size_t n, const char* usage) {
     if (w.size() != n) throw ScriptError{std::string("usage: ") + usage};
 }
 
 template <class T>
-std::string Shown(T v) {
+std::string ShownNumber(T v) {
     if constexpr (std::is_floating_point_v<T>) {
         char buf[32];
         std::snprintf(buf, sizeof buf, "%g", static_cast<double>(v));
@@ -62,10 +122,10 @@ template <class T>
 T Number(std::string_view text, T lo, T hi, const char* what) {
     const NumberRead<T> r = ParseNumberIn(text, lo, hi);
     if (r.status == NumberStatus::NotANumber)
-        throw ScriptError{"bad number '" + std::string(text) + "' for " + what};
+        throw ScriptError{"bad number " + Quoted(text) + " for " + what};
     if (r.status == NumberStatus::OutOfRange)
-        throw ScriptError{std::string(what) + " must lie in " + Shown(lo) + ".." + Shown(hi) +
-                          ", not '" + std::string(text) + "'"};
+        throw ScriptError{std::string(what) + " must lie in " + ShownNumber(lo) + ".." + ShownNumber(hi) +
+                          ", not " + Quoted(text)};
     return r.value;
 }
 
@@ -87,13 +147,13 @@ void RunKey(Session& s, std::string_view keyText, ScriptHost& host) {
         if (Is(mod, "Shift")) key.shift = true;
         else if (Is(mod, "Ctrl")) key.ctrl = true;
         else if (Is(mod, "Alt")) key.alt = true;
-        else throw ScriptError{"unknown modifier '" + std::string(mod) + "'"};
+        else throw ScriptError{"unknown modifier " + Quoted(mod)};
         rest.remove_prefix(plus + 1);
     }
     key.code = KeyCodeFromName(rest);
-    if (key.code == 0) throw ScriptError{"unknown key '" + std::string(rest) + "'"};
+    if (key.code == 0) throw ScriptError{"unknown key " + Quoted(rest)};
     if (OnKeyDown(s, key, host) == KeyOutcome::NotSupported)
-        throw ScriptError{"key " + std::string(keyText) + " is not supported"};
+        throw ScriptError{"key " + Shown(keyText) + " is not supported"};
 }
 
 void RunMouse(Session& s, const std::vector<std::string_view>& w) {
@@ -105,7 +165,7 @@ void RunMouse(Session& s, const std::vector<std::string_view>& w) {
     if (w.size() >= 2 && (Is(w[1], "down") || Is(w[1], "up"))) {
         Need(w, 3, "mouse down|up left|right");
         if (!Is(w[2], "left") && !Is(w[2], "right"))
-            throw ScriptError{"unknown mouse button '" + std::string(w[2]) + "'"};
+            throw ScriptError{"unknown mouse button " + Quoted(w[2])};
         OnMouseButton(s, Is(w[2], "right"), Is(w[1], "down"));
         return;
     }
@@ -117,7 +177,7 @@ void RunRow(Session& s, const std::vector<std::string_view>& w) {
     const int r = static_cast<int>(Int(w[1], 0, s.state.FloorRow(), "row"));
     std::string_view p = w[2];
     if (p.size() != kPlayWidth || p.find_first_not_of("01") != std::string_view::npos)
-        throw ScriptError{"bad pattern '" + std::string(p) + "': 15 characters 0 or 1"};
+        throw ScriptError{"bad pattern " + Quoted(p) + ": 15 characters 0 or 1"};
     // Filled cells get a neutral grey, so a dump or a frame shows them like landed ones.
     const Color4 grey{0.59f, 0.59f, 0.59f, 1.0f};
     for (int k = 0; k < kPlayWidth; ++k) {
@@ -130,7 +190,7 @@ void RunRow(Session& s, const std::vector<std::string_view>& w) {
 void RunFigure(Session& s, const std::vector<std::string_view>& w) {
     Need(w, 3, "figure K MASK");
     const int k = static_cast<int>(Int(w[1], 0, kQueueSize - 1, "queue entry"));
-    if (!IsValidMask(w[2])) throw ScriptError{"bad mask '" + std::string(w[2]) + "': 16 characters 0 or 1"};
+    if (!IsValidMask(w[2])) throw ScriptError{"bad mask " + Quoted(w[2]) + ": 16 characters 0 or 1"};
     SetQueueEntry(s.state.g_Figs[k], FigureChoice{std::string(w[2]), 0, false});
 }
 
@@ -139,11 +199,15 @@ void RunSet(Session& s, const std::vector<std::string_view>& w, ScriptHost& host
     std::string problem;
     switch (SetNamedValue(s, w[1], w[2], problem)) {
         case SetResult::Done: return;
-        case SetResult::BadValue: throw ScriptError{problem};
+        case SetResult::BadValue:
+            // A reason that names the value's range already names the variable.
+            if (problem.rfind(std::string(w[1]) + " ", 0) == 0) throw ScriptError{WithValueShown(problem, w[2])};
+            throw ScriptError{"bad value for " + Shown(w[1]) + ": " + WithValueShown(problem, w[2])};
         case SetResult::UnknownName:
+            // A name the host knows whose value does not fit comes back with a reason.
             if (!host.Set(std::string(w[1]), std::string(w[2]), &problem))
-                throw ScriptError{problem.empty() ? "unknown name '" + std::string(w[1]) + "'"
-                                                  : std::string(w[1]) + ": " + problem};
+                throw ScriptError{problem.empty() ? "unknown name " + Quoted(w[1])
+                                                  : "bad value for " + Shown(w[1]) + ": " + WithValueShown(problem, w[2])};
     }
 }
 
@@ -152,12 +216,26 @@ void RunSet(Session& s, const std::vector<std::string_view>& w, ScriptHost& host
 class ScriptRun final : public WindowFeed {
 public:
     ScriptRun(Session& s, std::istream& script, std::ostream& out, std::ostream& err, ScriptHost& host)
-        : s_(s), script_(script), out_(out), err_(err), host_(host) {}
+        : s_(s), text_(std::istreambuf_iterator<char>(script), std::istreambuf_iterator<char>()), out_(out),
+          err_(err), host_(host) {}
 
     int Run() {
         host_.SetWindowFeed(this);
         std::string line;
-        while (result_ == kScriptOk && NextLine(&line)) Execute(line);
+        int closedAt = 0;   // the line whose command closed the window
+        while (result_ == kScriptOk && NextLine(&line)) {
+            if (closedAt > 0) {
+                // Closing on the last line is how a script ends the game; commands after
+                // it would run against a game that is gone.
+                err_ << "line " << closedAt << ": the window was closed here, but line " << lineNo_
+                     << " and the lines after it were not run\n";
+                result_ = kScriptError;
+                break;
+            }
+            const bool wasRunning = s_.loop.running;
+            Execute(line);
+            if (wasRunning && !s_.loop.running && result_ == kScriptOk) closedAt = lineNo_;
+        }
         host_.SetWindowFeed(nullptr);
         out_.flush();
         return result_;
@@ -177,12 +255,15 @@ public:
 private:
     // The next line with a command; false at the end of the script.
     bool NextLine(std::string* command) {
-        std::string raw;
-        while (std::getline(script_, raw)) {
+        // CR LF, LF and a lone CR all end a line, as in every text file the game reads.
+        while (next_ < text_.size()) {
+            const size_t end = std::min(text_.find_first_of("\r\n", next_), text_.size());
+            std::string_view line = std::string_view(text_).substr(next_, end - next_);
+            next_ = end + (end + 1 < text_.size() && text_[end] == '\r' && text_[end + 1] == '\n' ? 2 : 1);
             ++lineNo_;
-            std::string_view line = raw;
+            // Editors that save "UTF-8 with BOM" put the mark before the first command.
+            if (lineNo_ == 1 && line.substr(0, 3) == "\xEF\xBB\xBF") line.remove_prefix(3);
             if (size_t hash = line.find('#'); hash != std::string_view::npos) line = line.substr(0, hash);
-            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
             // `type` in a window keeps the spaces after its text: a name may end with them.
             while (!line.empty() && std::isspace(static_cast<unsigned char>(line.front()))) line.remove_prefix(1);
             untrimmed_ = std::string(line);
@@ -225,7 +306,7 @@ private:
         } else if (Is(cmd, "click")) {
             Need(w, 2, "click CONTROL");
             if (!host_.Click(std::string(w[1])))
-                throw ScriptError{"click " + std::string(w[1]) + " is not supported"};
+                throw ScriptError{"click " + Shown(w[1]) + " is not supported"};
         } else if (Is(cmd, "answer")) {
             Answer(w);
         } else if (Is(cmd, "type")) {
@@ -249,7 +330,7 @@ private:
             Need(w, 1, "dump");
             Dump();
         } else {
-            throw ScriptError{"unknown command '" + std::string(cmd) + "'"};
+            throw ScriptError{"unknown command " + Quoted(cmd)};
         }
     }
 
@@ -318,7 +399,8 @@ private:
     }
 
     Session& s_;
-    std::istream& script_;
+    std::string text_;   // the whole script
+    size_t next_ = 0;    // where the next line begins
     std::ostream& out_;
     std::ostream& err_;
     ScriptHost& host_;

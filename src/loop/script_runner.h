@@ -67,7 +67,8 @@ public:
 
 inline constexpr int kScriptOk = 0;
 inline constexpr int kScriptLoopEnded = 1;   // a new game could not start; the loop ended
-inline constexpr int kScriptError = 2;       // bad script: "line N: ..." on err
+inline constexpr int kScriptError = 2;       // bad script, or commands left after the window closed:
+                                             // "line N: ..." on err
 
 // Runs the script to its end or its first error. Returns kScriptOk, kScriptLoopEnded
 // or kScriptError.

@@ -8,17 +8,24 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <climits>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 namespace zembrol::platform {
 
 std::optional<std::string> ReadFile(const std::string& path) {
+    // A folder opens as a stream that reads nothing: it is no file.
+    if (IsDirectory(path)) {
+        errno = EISDIR;
+        return std::nullopt;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::ostringstream ss;
@@ -175,6 +182,38 @@ bool MakeFolders(const std::string& path, std::string* error) {
 std::string EnvironmentValue(const char* name) {
     const char* v = std::getenv(name);
     return v ? v : "";
+}
+
+std::vector<std::string> RemoveStaleTempFiles(const std::string& folder) {
+    std::vector<std::string> removed;
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) return removed;
+    while (dirent* e = readdir(dir)) {
+        const std::string name = e->d_name;
+        const size_t at = name.rfind(".tmp-");
+        if (at == std::string::npos || at == 0 || name.size() != at + 5 + 6) continue;
+        bool ours = true;
+        for (size_t k = at + 5; k < name.size(); ++k)
+            ours = ours && (std::isalnum(static_cast<unsigned char>(name[k])) != 0);
+        const std::string path = folder + "/" + name;
+        if (ours && FileExists(path) && unlink(path.c_str()) == 0) removed.push_back(name);
+    }
+    closedir(dir);
+    return removed;
+}
+
+std::string AbsolutePath(const std::string& path) {
+    if (path.empty()) return path;
+    std::filesystem::path p(path);
+    if (p.is_relative()) {
+        std::error_code ec;
+        const std::filesystem::path cwd = std::filesystem::current_path(ec);
+        if (ec) return path;
+        p = cwd / p;
+    }
+    std::string out = p.lexically_normal().string();
+    while (out.size() > 1 && out.back() == '/') out.pop_back();
+    return out;
 }
 
 std::string ExecutableFolder() {

@@ -8,6 +8,7 @@
 
 namespace zembrol::platform {
 
+// The whole file; nothing for a missing file, a folder or a read error (errno tells which).
 std::optional<std::string> ReadFile(const std::string& path);
 // Replaces the file through a temporary file in the same folder and a rename,
 // so a crash or a full disk never leaves it half-written. False on any failure
@@ -40,6 +41,16 @@ std::vector<std::string> FilePlaces(const std::string& appFolder);
 bool MakeFolders(const std::string& path, std::string* error = nullptr);
 // The value of an environment variable; empty when it is not set.
 std::string EnvironmentValue(const char* name);
+
+// Removes what a save cut short left behind in `folder`: files named like
+// WriteFileAtomic's temporary files ("<name>.tmp-" and six letters or digits).
+// Only one run uses an application folder at a time, so any such file is stale.
+// Returns the names removed.
+std::vector<std::string> RemoveStaleTempFiles(const std::string& folder);
+
+// The path made absolute against the working folder ("." and ".." resolved by name,
+// symbolic links kept), so it means the same after the working folder changes.
+std::string AbsolutePath(const std::string& path);
 
 // Folder of the running executable, without a trailing separator.
 std::string ExecutableFolder();

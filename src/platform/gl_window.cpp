@@ -10,6 +10,7 @@
 
 #include <vector>
 
+#include "platform/image.h"
 #include "platform/window_place.h"
 
 namespace zembrol::platform {
@@ -110,6 +111,7 @@ GlInfo GlWindow::Info() const {
     info.renderer = str(GL_RENDERER);
     info.version = str(GL_VERSION);
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &info.maxTextureSize);
+    SetImageSideLimit(info.maxTextureSize);
     return info;
 }
 

@@ -1,80 +1,176 @@
-// Image decoding and PNG writing through SDL2_image.
+// Image decoding and PNG writing through SDL2_image; image headers are sized first
+// with the stb image reader, which also decodes GIF.
 #include "platform/image.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
+#include <stb/stb_image.h>
+
+#include "platform/files.h"
 
 #include <cctype>
-#include <cstdio>
-#include <cstdlib>
+#include <climits>
+#include <cstdint>
+#include <optional>
 #include <cstring>
+#include <string>
 
 namespace zembrol::platform {
 
 namespace {
+int sideLimit = kImageSideLimit;
 
-uint32_t Be(const uint8_t* p, int n) {
+uint32_t BigEndian32(std::string_view b, size_t at) {
     uint32_t v = 0;
-    for (int k = 0; k < n; ++k) v = (v << 8) | p[k];
+    for (size_t k = 0; k < 4; ++k) v = (v << 8) | static_cast<unsigned char>(b[at + k]);
     return v;
 }
 
-uint32_t Le(const uint8_t* p, int n) {
+uint32_t LittleEndian(std::string_view b, size_t at, size_t n) {
     uint32_t v = 0;
-    for (int k = n - 1; k >= 0; --k) v = (v << 8) | p[k];
+    for (size_t k = 0; k < n; ++k) v |= static_cast<uint32_t>(static_cast<unsigned char>(b[at + k])) << (8 * k);
     return v;
 }
 
+// SDL's allocator, kept to forward to, and the largest block it may hand out.
+SDL_malloc_func baseMalloc = nullptr;
+SDL_calloc_func baseCalloc = nullptr;
+SDL_realloc_func baseRealloc = nullptr;
+SDL_free_func baseFree = nullptr;
+size_t blockLimit = size_t{1} << 30;
+
+void* SDLCALL LimitedMalloc(size_t n) { return n > blockLimit ? nullptr : baseMalloc(n); }
+void* SDLCALL LimitedCalloc(size_t n, size_t size) {
+    return size != 0 && n > blockLimit / size ? nullptr : baseCalloc(n, size);
+}
+void* SDLCALL LimitedRealloc(void* p, size_t n) { return n > blockLimit ? nullptr : baseRealloc(p, n); }
+
+// The size the header claims, without decoding. BMP is read here first: the stb reader
+// gives up on compressions it does not know, which SDL may still try to decode. The stb reader sizes most formats;
+// a PNG it finds too large to decode at all it only refuses, so its header is read here.
+bool HeaderSize(std::string_view bytes, long long* w, long long* h) {
+    if (bytes.size() >= 26 && bytes.substr(0, 2) == "BM") {
+        const uint32_t header = LittleEndian(bytes, 14, 4);
+        if (header == 12) {  // the old OS/2 header: 16-bit sides
+            *w = LittleEndian(bytes, 18, 2), *h = LittleEndian(bytes, 20, 2);
+        } else {
+            *w = static_cast<int32_t>(LittleEndian(bytes, 18, 4));
+            *h = static_cast<int32_t>(LittleEndian(bytes, 22, 4));
+        }
+        *w = *w < 0 ? -*w : *w;   // a negative height means rows top to bottom
+        *h = *h < 0 ? -*h : *h;
+        return true;
+    }
+    int iw = 0, ih = 0, channels = 0;
+    if (bytes.size() <= static_cast<size_t>(INT32_MAX) &&
+        stbi_info_from_memory(reinterpret_cast<const stbi_uc*>(bytes.data()), static_cast<int>(bytes.size()), &iw, &ih,
+                              &channels)) {
+        *w = iw, *h = ih;
+        return true;
+    }
+    if (bytes.size() >= 24 && bytes.substr(0, 8) == std::string_view("\x89PNG\r\n\x1a\n", 8) &&
+        bytes.substr(12, 4) == "IHDR") {
+        *w = BigEndian32(bytes, 16), *h = BigEndian32(bytes, 20);
+        return true;
+    }
+    return false;
+}
+
+// False with the reason when the header claims a side above the limit. Formats whose
+// header is not read here are left to the decoder.
+bool HeaderSizeAllowed(std::string_view bytes, std::string* error) {
+    long long w = 0, h = 0;
+    if (!HeaderSize(bytes, &w, &h) || (w <= sideLimit && h <= sideLimit)) return true;
+    if (error)
+        *error = "the image is " + std::to_string(w) + "x" + std::to_string(h) + " pixels; the largest taken is " +
+                 std::to_string(sideLimit) + "x" + std::to_string(sideLimit);
+    return false;
+}
+
+// The file name's extension in upper case, the type hint the decoder needs for
+// formats without a signature (TGA).
+std::string TypeOf(const std::string& path) {
+    const size_t dot = path.find_last_of('.');
+    const size_t slash = path.find_last_of('/');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
+    std::string t = path.substr(dot + 1);
+    for (char& c : t) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return t;
+}
 }  // namespace
 
-bool ReadImageSize(const std::string& path, int64_t* width, int64_t* height) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
-    uint8_t h[32] = {};
-    const size_t n = std::fread(h, 1, sizeof h, f);
-    bool known = false;
-    if (n >= 24 && std::memcmp(h, "\x89PNG\r\n\x1a\n", 8) == 0) {
-        *width = Be(h + 16, 4), *height = Be(h + 20, 4);
-        known = true;
-    } else if (n >= 26 && h[0] == 'B' && h[1] == 'M') {
-        *width = static_cast<int32_t>(Le(h + 18, 4));
-        *height = std::abs(static_cast<int64_t>(static_cast<int32_t>(Le(h + 22, 4))));
-        known = true;
-    } else if (n >= 10 && std::memcmp(h, "GIF8", 4) == 0) {
-        *width = Le(h + 6, 2), *height = Le(h + 8, 2);
-        known = true;
-    } else if (n >= 4 && h[0] == 0xFF && h[1] == 0xD8) {
-        // JPEG: the size is in the first start-of-frame segment.
-        std::fseek(f, 2, SEEK_SET);
-        uint8_t m[9];
-        while (std::fread(m, 1, 4, f) == 4 && m[0] == 0xFF) {
-            const int marker = m[1];
-            const long length = static_cast<long>(Be(m + 2, 2));
-            const bool sof = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
-            if (sof) {
-                if (std::fread(m, 1, 5, f) == 5) {
-                    *height = Be(m + 1, 2), *width = Be(m + 3, 2);
-                    known = true;
-                }
-                break;
-            }
-            if (length < 2 || std::fseek(f, length - 2, SEEK_CUR) != 0) break;
-        }
+void GuardDecoderBlocks() {
+    if (!baseMalloc) {
+        // The wrappers forward to the allocator SDL had, so blocks made before stay good.
+        SDL_GetMemoryFunctions(&baseMalloc, &baseCalloc, &baseRealloc, &baseFree);
+        SDL_SetMemoryFunctions(LimitedMalloc, LimitedCalloc, LimitedRealloc, baseFree);
     }
-    std::fclose(f);
-    return known;
+}
+
+void LimitDecoderBlocks(size_t maxBytes) {
+    GuardDecoderBlocks();
+    blockLimit = maxBytes;
+}
+
+int ImageSideLimit() { return sideLimit; }
+
+void SetImageSideLimit(int maxTextureSize) {
+    sideLimit = maxTextureSize > 0 && maxTextureSize < kImageSideLimit ? maxTextureSize : kImageSideLimit;
 }
 
 bool LoadImageRgba(const std::string& path, RgbaImage* out, std::string* error) {
-    // A picture too large to decode into memory is refused before it is decoded.
-    int64_t w = 0, h = 0;
-    if (ReadImageSize(path, &w, &h) && (w > kMaxImageSide || h > kMaxImageSide)) {
-        if (error) *error = "the picture is too large (" + std::to_string(w) + " x " + std::to_string(h) + ")";
+    const std::optional<std::string> bytes = ReadFile(path);
+    if (!bytes) {
+        if (error) *error = "cannot read " + path + ": " + LastErrorText();
         return false;
     }
-    SDL_Surface* loaded = IMG_Load(path.c_str());
+    return DecodeImageRgba(*bytes, TypeOf(path), out, error);
+}
+
+bool DecodeImageRgba(std::string_view bytes, const std::string& type, RgbaImage* out, std::string* error) {
+    GuardDecoderBlocks();
+    if (!HeaderSizeAllowed(bytes, error)) return false;
+    if (bytes.size() > static_cast<size_t>(INT32_MAX)) {
+        if (error) *error = "the image file is too large";
+        return false;
+    }
+    if (bytes.substr(0, 4) == "GIF8") {
+        // GIF through the stb reader: the image library's own GIF reader was seen (by
+        // the image fuzz target) to free a stray pointer on some damaged files.
+        int w = 0, h = 0, channels = 0;
+        stbi_uc* px = stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(bytes.data()),
+                                            static_cast<int>(bytes.size()), &w, &h, &channels, 4);
+        if (!px || w <= 0 || h <= 0 || w > sideLimit || h > sideLimit) {
+            const char* why = stbi_failure_reason();
+            if (error) *error = px ? "the image has no pixels or is too large" : why ? why : "the image could not be decoded";
+            if (px) stbi_image_free(px);
+            return false;
+        }
+        out->width = w;
+        out->height = h;
+        out->pixels.assign(px, px + static_cast<size_t>(w) * static_cast<size_t>(h) * 4);
+        stbi_image_free(px);
+        return true;
+    }
+    SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    SDL_Surface* loaded = rw ? IMG_LoadTyped_RW(rw, 1, type.empty() ? nullptr : type.c_str()) : nullptr;
     if (!loaded) {
-        if (error) *error = IMG_GetError();
+        // Some readers give up without a word.
+        const std::string why = IMG_GetError();
+        if (error) *error = why.empty() ? "the image could not be decoded" : why;
+        return false;
+    }
+    if (loaded->w <= 0 || loaded->h <= 0) {
+        if (error) *error = "the image has no pixels";
+        SDL_FreeSurface(loaded);
+        return false;
+    }
+    // A format whose header is not read above is held to the same limit once decoded.
+    if (loaded->w > sideLimit || loaded->h > sideLimit) {
+        if (error)
+            *error = "the image is " + std::to_string(loaded->w) + "x" + std::to_string(loaded->h) +
+                     " pixels; the largest taken is " + std::to_string(sideLimit) + "x" + std::to_string(sideLimit);
+        SDL_FreeSurface(loaded);
         return false;
     }
     // ABGR8888 is R, G, B, A in memory order on a little-endian machine; the

@@ -20,9 +20,12 @@ public:
     bool WriteLine(const std::string& line);
     void Close();
     bool IsOpen() const { return file_ != nullptr; }
+    // The system's reason of the last failed Create or WriteLine.
+    const std::string& Error() const { return error_; }
 
 private:
     std::FILE* file_ = nullptr;
+    std::string error_;
 };
 
 }  // namespace zembrol::platform

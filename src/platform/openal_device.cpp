@@ -6,7 +6,12 @@
 #include <AL/alext.h>
 #include <SDL.h>
 
+#include "platform/files.h"
+#include "platform/image.h"
+
 #include <algorithm>
+#include <climits>
+#include <optional>
 #include <cstring>
 #include <vector>
 
@@ -17,18 +22,59 @@ namespace {
 // The playback rates a buffer accepts, in hertz.
 constexpr uint32_t kMinFrequency = 100, kMaxFrequency = 200000;
 
-// A wave file as 16-bit samples, one or two channels, at the file's rate.
-struct Pcm {
-    std::vector<int16_t> samples;  // interleaved
-    int channels = 0;
-    uint32_t rate = 0;
-};
-
 bool ReadWave(const std::string& path, Pcm* pcm, std::string* error) {
+    const std::optional<std::string> bytes = ReadFile(path);
+    if (!bytes) {
+        *error = "cannot read " + path + ": " + LastErrorText();
+        return false;
+    }
+    return ReadWaveBytes(*bytes, pcm, error);
+}
+
+}  // namespace
+
+namespace {
+// The file with every chunk length that reaches past the end of the file cut to what
+// is there. SDL reserves a chunk's memory by its stated length before reading it, so a
+// damaged length would otherwise ask for up to 4 GB; a file cut short still plays what
+// it holds.
+std::string WithChunksInFile(std::string_view bytes) {
+    std::string fixed(bytes);
+    // The chunks follow "RIFF", its length and "WAVE"; SDL also takes a file that
+    // begins with "WAVE" itself.
+    size_t at = 0;
+    if (fixed.size() >= 12 && fixed.compare(0, 4, "RIFF") == 0) at = 12;
+    else if (fixed.size() >= 4 && fixed.compare(0, 4, "WAVE") == 0) at = 4;
+    else return fixed;
+    auto get = [&](size_t at) {
+        uint32_t v = 0;
+        for (size_t k = 0; k < 4; ++k) v |= static_cast<uint32_t>(static_cast<unsigned char>(fixed[at + k])) << (8 * k);
+        return v;
+    };
+    auto put = [&](size_t at, uint32_t v) {
+        for (size_t k = 0; k < 4; ++k) fixed[at + k] = static_cast<char>((v >> (8 * k)) & 0xFF);
+    };
+    if (at == 12 && get(4) > fixed.size() - 8) put(4, static_cast<uint32_t>(fixed.size() - 8));
+    while (at + 8 <= fixed.size()) {
+        const size_t left = fixed.size() - at - 8;
+        uint32_t length = get(at + 4);
+        if (length > left) put(at + 4, length = static_cast<uint32_t>(left));
+        at += 8 + length + (length & 1);
+    }
+    return fixed;
+}
+}  // namespace
+
+bool ReadWaveBytes(std::string_view bytes, Pcm* pcm, std::string* error) {
     SDL_AudioSpec spec;
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(path.c_str(), &spec, &data, &length)) {
+    GuardDecoderBlocks();
+    const std::string file = WithChunksInFile(bytes);
+    SDL_RWops* rw = file.size() <= static_cast<size_t>(INT32_MAX)
+                        ? SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()))
+                        : nullptr;
+    if (!rw || !SDL_LoadWAV_RW(rw, 1, &spec, &data, &length)) {
         *error = SDL_GetError();
         return false;
     }
@@ -54,8 +100,8 @@ bool ReadWave(const std::string& path, Pcm* pcm, std::string* error) {
         *error = SDL_GetError();
         return false;
     }
-    const size_t bytes = cvt.needed ? static_cast<size_t>(cvt.len_cvt) : length;
-    const size_t frames = bytes / (2 * static_cast<size_t>(channels));
+    const size_t converted = cvt.needed ? static_cast<size_t>(cvt.len_cvt) : length;
+    const size_t frames = converted / (2 * static_cast<size_t>(channels));
     if (frames == 0) {
         *error = "the file holds no sound";
         return false;
@@ -66,6 +112,8 @@ bool ReadWave(const std::string& path, Pcm* pcm, std::string* error) {
     std::memcpy(pcm->samples.data(), work.data(), pcm->samples.size() * 2);
     return true;
 }
+
+namespace {
 
 class AlBuffer final : public AudioBuffer {
 public:

@@ -59,15 +59,10 @@ std::string CleanValue(std::string_view v) {
 }  // namespace
 
 ProfileDocument::ProfileDocument(std::string_view text) {
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t nl = text.find('\n', start);
-        std::string_view line = text.substr(start, nl == std::string_view::npos ? std::string_view::npos : nl - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines_.push_back(std::string(line));
-        if (nl == std::string_view::npos) break;
-        start = nl + 1;
-    }
+    // Byte-order marks some editors put first (some put one more at every save) are
+    // not part of the first line.
+    while (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    for (std::string_view line : SplitLines(text)) lines_.emplace_back(line);
 }
 
 long ProfileDocument::FindSection(std::string_view section) const {
@@ -105,8 +100,23 @@ std::string ProfileDocument::Get(std::string_view section, std::string_view key,
     return Utf8Prefix(def, kProfileValueMax);
 }
 
+namespace {
+// A value as written so that a read gives it back: a line end inside would start a
+// new line (a blank takes its place), and a value with blanks at its ends or in a
+// pair of quotes is put in one more pair, which the reader removes.
+std::string StoredValue(std::string_view value) {
+    std::string v(value);
+    for (char& c : v)
+        if (c == '\r' || c == '\n') c = ' ';
+    const bool quoted = v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front();
+    const bool blanks = !v.empty() && (kBlanks.find(v.front()) != std::string_view::npos ||
+                                       kBlanks.find(v.back()) != std::string_view::npos);
+    return quoted || blanks ? "\"" + v + "\"" : v;
+}
+}  // namespace
+
 void ProfileDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
-    std::string line = std::string(Trim(key)) + "=" + std::string(value);
+    std::string line = std::string(Trim(key)) + "=" + StoredValue(value);
     long header = FindSection(section);
     if (header < 0) {
         if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.push_back("");

@@ -24,7 +24,8 @@ public:
     // The value of [section] key, or `def` when the section or key is missing.
     std::string Get(std::string_view section, std::string_view key, std::string_view def) const;
     // Sets [section] key = value, adding the key at the end of its section and the
-    // section at the end of the document when they are missing.
+    // section at the end of the document when they are missing. Get returns the value
+    // as it was set (up to 254 characters; a line end inside becomes a blank).
     void Set(std::string_view section, std::string_view key, std::string_view value);
     std::string Text() const;
 

@@ -3,6 +3,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -72,7 +73,36 @@ std::string Cp1251ToUtf8(std::string_view text) {
 }
 
 std::string DecodeFileText(std::string_view bytes) {
-    return IsValidUtf8(bytes) ? std::string(bytes) : Cp1251ToUtf8(bytes);
+    if (IsValidUtf8(bytes)) return std::string(bytes);
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    size_t start = 0;
+    while (start < bytes.size()) {
+        const size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
+        const std::string_view line = bytes.substr(start, end - start);
+        if (IsValidUtf8(line)) out.append(line);
+        else out += Cp1251ToUtf8(line);
+        // Line ends (and the empty lines between them) are the same bytes in both encodings.
+        const size_t next = std::min(bytes.find_first_not_of("\r\n", end), bytes.size());
+        out.append(bytes.substr(end, next - end));
+        start = next;
+    }
+    return out;
+}
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        const size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
+    }
+    return lines;
 }
 
 size_t Utf8Length(std::string_view text) {

@@ -1,6 +1,8 @@
 // RecordBook: reading, inserting and replacing the record files.
 #include "stats/record_book.h"
 
+#include <ctime>
+
 #include "game/saturate.h"
 #include "platform/files.h"
 
@@ -15,14 +17,62 @@ RecordBook::RecordBook(std::string setFolder, LogFn log, ErrorFn error)
     g_RecordScores.fill(kNoRecordScore);
 }
 
-RecordTable RecordBook::ReadTable(const std::string& fileName) const {
+RecordTable RecordBook::ReadTable(const std::string& fileName) {
     const std::optional<std::string> bytes = platform::ReadFile(PathOf(fileName));
-    return bytes ? ParseRecordTable(*bytes) : RecordTable{};
+    if (!bytes) return RecordTable{};
+    std::string damage;
+    RecordTable table = ParseRecordTable(*bytes, &damage);
+    NoteDamage(fileName, damage);
+    return table;
+}
+
+void RecordBook::NoteDamage(const std::string& fileName, const std::string& damage) {
+    if (damage.empty()) {
+        damaged_.erase(fileName);
+        return;
+    }
+    if (damaged_.count(fileName) == 0 && log_)
+        log_("RecordBook - " + fileName + " could not be read in full: " + damage, false);
+    damaged_[fileName] = damage;
+}
+
+bool RecordBook::KeepDamagedCopy(const std::string& fileName, const char* procedure) {
+    if (damaged_.count(fileName) == 0) return true;
+    const std::string path = PathOf(fileName);
+    if (!platform::FileExists(path)) {
+        damaged_.erase(fileName);
+        return true;
+    }
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    std::string copy = path + ".bad-" + stamp;
+    for (int n = 2; platform::FileExists(copy); ++n) copy = path + ".bad-" + stamp + "-" + std::to_string(n);
+    std::string error;
+    if (!platform::CopyFileAtomic(path, copy, &error)) {
+        lastWriteError_ = "cannot keep a copy of the damaged " + fileName + ": " + error;
+        if (log_) log_(std::string(procedure) + " - " + lastWriteError_ + "; the file is left as it was", false);
+        return false;
+    }
+    if (log_)
+        log_(std::string(procedure) + " - " + fileName + " could not be read in full (" + damaged_[fileName] +
+                 "); the old file is kept as " + copy.substr(copy.find_last_of('/') + 1),
+             false);
+    damaged_.erase(fileName);
+    return true;
 }
 
 bool RecordBook::WriteFile(const std::string& fileName, const std::string& content, const char* procedure) {
     std::string error;
+    if (!KeepDamagedCopy(fileName, procedure)) {
+        ++failedWrites_;
+        return false;
+    }
     if (platform::WriteFileAtomic(PathOf(fileName), content, &error)) return true;
+    ++failedWrites_;
+    lastWriteError_ = fileName + ": " + error;
     if (log_) log_(std::string(procedure) + " - " + fileName + ": " + error, false);
     return false;
 }
@@ -67,8 +117,10 @@ bool RecordBook::g_AddRecordToFullStat(const RecordKey& key, const StatRec& rec)
         if (error_) error_("g_AddRecordToFullStat()", "Не удалось прочитать файл с полной статистикой");
         return false;
     }
-    if (bytes && bytes->size() % kStatRecBytes != 0 && log_)
-        log_("g_AddRecordToFullStat() - " + name + ": a partial record at the end is ignored", false);
+    // A partial record at the end is not read; the file keeps a copy before it is replaced.
+    NoteDamage(name, bytes && bytes->size() % kStatRecBytes != 0
+                         ? "a partial record of " + std::to_string(bytes->size() % kStatRecBytes) + " bytes at the end"
+                         : std::string());
     g_FullStat = ParseFullStat(bytes ? *bytes : std::string());
     if (g_FullStat.empty()) g_FullStat.push_back(DefaultStatRec());
     fullStatAdded = InsertIntoFullStat(g_FullStat, rec);

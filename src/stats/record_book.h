@@ -4,11 +4,15 @@
 // live place, and the full statistics while a game is added to them.
 //
 // Every file is replaced through a temporary file and a rename: a failed write leaves
-// the old file as it was and is logged. A missing table reads as empty.
+// the old file as it was and is logged. A missing table reads as empty. A file that
+// could not be read in full (damaged, or edited by hand) is logged when read and, before
+// it is first replaced, kept beside itself as "<name>.bad-<date>-<time>": what the
+// reader could not make sense of is never lost without a trace.
 #pragma once
 
 #include <array>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -74,14 +78,25 @@ public:
     std::vector<StatRec> g_FullStat;                          // as the last addition left it
     int fullStatAdded = 0;   // the place the last addition took in g_FullStat (1-based), 0: none
 
+    // Writes that failed since the book was made, and the reason of the last one.
+    int FailedWrites() const { return failedWrites_; }
+    const std::string& LastWriteError() const { return lastWriteError_; }
+
 private:
-    RecordTable ReadTable(const std::string& fileName) const;
+    RecordTable ReadTable(const std::string& fileName);
+    // Remembers a file read only in part (logged once) until it is replaced.
+    void NoteDamage(const std::string& fileName, const std::string& damage);
+    // Copies a damaged file aside before WriteFile replaces it; false when no copy could be made.
+    bool KeepDamagedCopy(const std::string& fileName, const char* procedure);
     bool WriteFile(const std::string& fileName, const std::string& content, const char* procedure);
 
     std::string folder_;
     LogFn log_;
     ErrorFn error_;
     int place_ = 1;
+    std::map<std::string, std::string> damaged_;   // file name → what could not be read
+    int failedWrites_ = 0;
+    std::string lastWriteError_;
     int32_t lastLevelScore_ = 0;   // the player's score at the previous level change
     int32_t lastLevelBest_ = 0;    // the level table's best score then
 };

@@ -30,6 +30,14 @@ int32_t NumberValue(std::string_view t) {
 
 namespace {
 
+// A score line as NumberValue reads it: blanks, an optional sign, then a digit.
+bool StartsWithNumber(std::string_view t) {
+    size_t k = t.find_first_not_of(" \t");
+    if (k == std::string_view::npos) return false;
+    if (t[k] == '-' || t[k] == '+') ++k;
+    return k < t.size() && t[k] >= '0' && t[k] <= '9';
+}
+
 std::string CleanName(std::string_view line) {
     std::string name;
     for (char c : line)
@@ -39,23 +47,22 @@ std::string CleanName(std::string_view line) {
 
 }  // namespace
 
-RecordTable ParseRecordTable(std::string_view bytes) {
+RecordTable ParseRecordTable(std::string_view bytes, std::string* damage) {
     const std::string text = platform::DecodeFileText(bytes);
-    std::vector<std::string_view> lines;
-    std::string_view rest = text;
-    while (!rest.empty()) {
-        const size_t nl = rest.find('\n');
-        std::string_view line = rest.substr(0, nl);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        if (nl == std::string_view::npos) break;
-        rest.remove_prefix(nl + 1);
-    }
+    const std::vector<std::string_view> lines = platform::SplitLines(text);
     RecordTable table;
-    for (size_t k = 0; k + 1 < lines.size() && table.Count() < kRecordRows; k += 2) {
+    std::string problem;
+    size_t k = 0;
+    for (; k + 1 < lines.size() && table.Count() < kRecordRows; k += 2) {
         table.names.push_back(CleanName(lines[k]));
         table.scores.push_back(NumberValue(lines[k + 1]));
+        if (problem.empty() && !StartsWithNumber(lines[k + 1]))
+            problem = "line " + std::to_string(k + 2) + " holds no score";
     }
+    if (problem.empty() && table.Count() < kRecordRows && k < lines.size() &&
+        lines[k].find_first_not_of(" \t") != std::string_view::npos)
+        problem = "line " + std::to_string(k + 1) + " is a name without a score";
+    if (damage) *damage = problem;
     return table;
 }
 

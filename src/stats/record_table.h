@@ -25,8 +25,11 @@ struct RecordTable {
 // fraction (rounded half to even); 0 when no digit comes first. Pinned to 32 bits.
 int32_t NumberValue(std::string_view text);
 // Reads a table file: pairs of lines, at most 100 entries; a name without a score line
-// is dropped. The text may be UTF-8 or Windows-1251; control characters leave the names.
-RecordTable ParseRecordTable(std::string_view bytes);
+// is dropped. The text may be UTF-8 or Windows-1251 (line by line); CR LF, LF and a
+// lone CR all end a line; control characters leave the names. When some of the file
+// could not be read as entries (a score line without a number, a name without its
+// score), `damage` says what, so the file is not replaced without a copy.
+RecordTable ParseRecordTable(std::string_view bytes, std::string* damage = nullptr);
 // The file text of a table.
 std::string FormatRecordTable(const RecordTable& table);
 // g_RecordScores: the first 100 scores, kNoRecordScore beyond the table's content.

@@ -51,4 +51,12 @@ TEST(SettingValue, SavedTextReadsBackTheSame) {
     ASSERT_TRUE(AssignSetting(SettingText(&f), &back));
     EXPECT_EQ(back, f);
     EXPECT_EQ(SettingText(&s), s);
+    // Singles that need more than 7 digits keep every bit; the usual ones stay short.
+    for (float v : {1.0000001f, 16777215.0f, 0.1f, -3.4028235e38f, 1e-40f, 30015.0f}) {
+        float read = 0;
+        ASSERT_TRUE(AssignSetting(SettingText(&v), &read)) << SettingText(&v);
+        EXPECT_EQ(read, v) << SettingText(&v);
+    }
+    float tenth = 0.1f;
+    EXPECT_EQ(SettingText(&tenth), "0.1");
 }

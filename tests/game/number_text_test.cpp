@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <cmath>
 #include <optional>
 
@@ -91,6 +93,11 @@ TEST(NumberText, RefusalsSayWhetherTheTextWasANumber) {
     EXPECT_EQ(ParseNumber<int16_t>("99999999999999999999999").status, NumberStatus::OutOfRange);
     EXPECT_EQ(ParseNumber<float>("1e300").status, NumberStatus::OutOfRange);
     EXPECT_EQ(ParseNumber<double>("1e400").status, NumberStatus::OutOfRange);
+    // The largest single as 8 digits print it reads back as itself; what would round to
+    // infinity does not.
+    EXPECT_EQ(ParseNumber<float>("-3.4028235e+38").value, -std::numeric_limits<float>::max());
+    EXPECT_EQ(ParseNumber<float>("3.40282356e38").value, std::numeric_limits<float>::max());
+    EXPECT_EQ(ParseNumber<float>("3.4028236e38").status, NumberStatus::OutOfRange);
 
     // A range of the caller's own narrows the type's.
     EXPECT_EQ(ParseNumberIn<int>("7", 1, 6).status, NumberStatus::OutOfRange);

@@ -38,7 +38,7 @@ for bad in "tick 1e300" "mouse move inf 0" "set g_FigX 99999999999" "set gr_Alph
 done
 printf 'set gr_Alpha 1e300\n' > "$WORK/number.txt"
 set +e; err="$("$ZEMBROL" --headless --seed 1 --root "$root" --script "$WORK/number.txt" 2>&1 >/dev/null)"; set -e
-grep -qF 'line 1: gr_Alpha: "1e300" is out of range for a 16-bit integer' <<<"$err" || fail "gr_Alpha 1e300: $err"
+grep -qF 'line 1: bad value for gr_Alpha: "1e300" is out of range for a 16-bit integer' <<<"$err" || fail "gr_Alpha 1e300: $err"
 # The language window lists languages by their own names; choosing one by its name
 # still stores its file name in lang.txt.
 printf 'type English\nclick chkLang\n' > "$WORK/language.txt"

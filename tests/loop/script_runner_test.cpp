@@ -100,8 +100,8 @@ TEST(ScriptRunner, ErrorsStopTheRunAndNameTheLine) {
              Case{"figure 5 0000111100000000", "line 1: queue entry must lie in 0..4, not '5'"},
              Case{"figure 0 000011110000000", "line 1: bad mask '000011110000000': 16 characters 0 or 1"},
              Case{"set g_FigX 20", "line 1: g_FigX must lie in 0..19, not '20'"},
-             Case{"set bCW maybe", "line 1: 'maybe' is not true or false"},
-             Case{"set g_Level 2x", "line 1: '2x' is not a number"},
+             Case{"set bCW maybe", "line 1: bad value for bCW: 'maybe' is not true or false"},
+             Case{"set g_Level 2x", "line 1: bad value for g_Level: '2x' is not a number"},
              Case{"set nothing 1", "line 1: unknown name 'nothing'"},
              Case{"click chkNew", "line 1: click chkNew is not supported"},
              Case{"answer ok", "line 1: answer is not supported"},
@@ -136,7 +136,7 @@ TEST(ScriptRunner, NumbersThatDoNotFitAreRefused) {
              Case{"mouse move 10 -inf", "line 1: bad number '-inf' for Y"},
              Case{"set g_Level 1e300", "line 1: g_Level must lie in 0..10, not '1e300'"},
              Case{"set score 99999999999", "line 1: score must lie in -2147483648..2147483647, not '99999999999'"},
-             Case{"set g_FigX nan", "line 1: 'nan' is not a number"},
+             Case{"set g_FigX nan", "line 1: bad value for g_FigX: 'nan' is not a number"},
          }) {
         HeadlessRun run(1);
         const GameState before = run.session.state;
@@ -171,6 +171,75 @@ TEST(ScriptRunner, WhatTheRulesCannotServeGoesToTheHost) {
     EXPECT_EQ(host.calls, (std::vector<std::string>{"click chkNew", "answer yes", "type Ivan Petrov",
                                                     "set gr_Alpha=3", "EscPause"}));
     EXPECT_FALSE(run.cfg.bCW);
+}
+
+// A host whose `click chkExit` closes the window as the program's does, and which
+// knows one setting of its own (gr_Alpha, 0..255).
+class ClosingHost : public ScriptHost {
+public:
+    explicit ClosingHost(Session& s) : s_(s) {}
+    bool Click(const std::string& c) override {
+        if (c != "chkExit") return false;
+        s_.loop.running = false;
+        return true;
+    }
+    bool Set(const std::string& n, const std::string& v, std::string* problem) override {
+        if (n != "gr_Alpha") return false;
+        *problem = "\"" + v + "\" is not a number for a byte";
+        return false;
+    }
+
+private:
+    Session& s_;
+};
+
+TEST(ScriptRunner, ClosingTheWindowEndsTheScriptOnlyOnItsLastLine) {
+    struct Case { const char* script; int result; const char* error; int dumps; };
+    for (const Case& c : {
+             Case{"dump\nclick chkExit\n", kScriptOk, "", 1},
+             Case{"dump\nclick chkExit\n\n# done\n", kScriptOk, "", 1},
+             Case{"click chkExit\ntick 5\ndump\n", kScriptError,
+                  "line 1: the window was closed here, but line 2 and the lines after it were not run\n", 0},
+             Case{"dump\n\nclick chkExit  # bye\n\ndump\n", kScriptError,
+                  "line 3: the window was closed here, but line 5 and the lines after it were not run\n", 1},
+         }) {
+        HeadlessRun run(1);
+        run.session.loop.running = true;
+        ClosingHost host(run.session);
+        EXPECT_EQ(run.Play(c.script, &host), c.result) << c.script;
+        EXPECT_EQ(run.err.str(), c.error) << c.script;
+        EXPECT_EQ(run.Dumps().size(), static_cast<size_t>(c.dumps)) << c.script;
+    }
+}
+
+TEST(ScriptRunner, MessagesShowOffendingWordsShortAndReadable) {
+    struct Case { std::string script; std::string error; };
+    const std::string longWord(500, 'q');
+    for (const Case& c : {
+             Case{"fly" + longWord, "line 1: unknown command 'fly" + std::string(77, 'q') + "...'"},
+             Case{"tick 1" + longWord, "line 1: bad number '1" + std::string(79, 'q') + "...' for tick count"},
+             Case{std::string("key \x01\xff\x1b[A"), "line 1: unknown key '\\x01\\xFF\\x1B[A'"},
+             Case{"set Жук 1", "line 1: unknown name 'Жук'"},
+             Case{"set gr_Alpha x\x7f", "line 1: bad value for gr_Alpha: \"x\\x7F\" is not a number for a byte"},
+             Case{"\xEF\xBB\xBF" "bogus", "line 1: unknown command 'bogus'"},
+             Case{"dump\n\xEF\xBB\xBF" "dump", "line 2: unknown command '\\xEF\\xBB\\xBF" "dump'"},
+         }) {
+        HeadlessRun run(1);
+        ClosingHost host(run.session);
+        EXPECT_EQ(run.Play(c.script, &host), kScriptError) << c.script;
+        EXPECT_EQ(run.err.str(), c.error + "\n") << c.script;
+    }
+    // A byte-order mark before the first command is not part of it.
+    HeadlessRun run(1);
+    EXPECT_EQ(run.Play("\xEF\xBB\xBF" "dump\n"), kScriptOk) << run.err.str();
+    EXPECT_EQ(run.Dumps().size(), 1u);
+}
+
+TEST(ScriptRunner, EveryKindOfLineEndEndsALine) {
+    HeadlessRun run(1);
+    EXPECT_EQ(run.Play("dump\rdump\r\ndump\n\rbogus\r"), kScriptError);
+    EXPECT_EQ(run.Dumps().size(), 3u);
+    EXPECT_EQ(run.err.str(), "line 5: unknown command 'bogus'\n");
 }
 
 TEST(ScriptRunner, RowFigureAndSetChangeTheState) {

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <filesystem>
 
 #include "platform/files.h"
 #include "temp_dir.h"
@@ -49,4 +51,36 @@ TEST(Files, WildcardSearchIgnoresCaseAndFolders) {
     EXPECT_EQ(FindFiles(dir / "lang/russian.ini"), std::vector<std::string>{"russian.ini"});
     EXPECT_TRUE(FindFiles(dir / "lang/RUSSIAN.ini").empty());  // exact names are exact
     EXPECT_TRUE(FindFiles(dir / "missing/*.ini").empty());
+}
+
+TEST(Files, StaleTemporaryFilesOfCutSavesAreRemovedAndNothingElse) {
+    TempDir dir;
+    for (const char* name : {"vm1.ini.tmp-a1B2c3", "DF_slow_zemb.txt.tmp-XXXXXX", "keep.tmp-abc", "keep.tmp-abcdefg",
+                             "notes.txt", "DF_slow_zemb.txt", ".tmp-abcdef", "x.tmp-ab.def"})
+        dir.Write(name, "x");
+    std::filesystem::create_directories(dir / "folder.tmp-abcdef");
+    std::vector<std::string> removed = RemoveStaleTempFiles(dir.Path());
+    std::sort(removed.begin(), removed.end());
+    EXPECT_EQ(removed, (std::vector<std::string>{"DF_slow_zemb.txt.tmp-XXXXXX", "vm1.ini.tmp-a1B2c3"}));
+    std::vector<std::string> left = FindFiles(dir / "*");
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"DF_slow_zemb.txt", "keep.tmp-abc", "keep.tmp-abcdefg", "notes.txt",
+                                               "x.tmp-ab.def"}));
+    EXPECT_TRUE(RemoveStaleTempFiles(dir / "missing").empty());
+}
+
+TEST(Files, RelativePathsBecomeAbsolute) {
+    const std::string cwd = std::filesystem::current_path().string();
+    struct Case { std::string in, out; };
+    for (const Case& c : {Case{"/abs/x/", "/abs/x"}, Case{"/a/./b/../c", "/a/c"}, Case{"rel", cwd + "/rel"},
+                          Case{"./rel/../other/", cwd + "/other"}, Case{"/", "/"}})
+        EXPECT_EQ(AbsolutePath(c.in), c.out) << c.in;
+}
+
+TEST(Files, AFolderIsNoFileToRead) {
+    TempDir dir;
+    EXPECT_FALSE(ReadFile(dir.Path()).has_value());
+    EXPECT_EQ(errno, EISDIR);
+    dir.Write("f", "");
+    EXPECT_EQ(ReadFile(dir / "f"), std::string());
 }

@@ -91,3 +91,21 @@ TEST(OpenAlDevice, RefusesMissingAndDamagedFilesWithAReason) {
         EXPECT_FALSE(error.empty()) << file;
     }
 }
+
+// A chunk length that reaches past the end of the file (a file cut short, or a damaged
+// header) reads the samples that are there, without reserving the claimed gigabytes.
+TEST(OpenAlDevice, ChunkLengthsPastTheEndReadWhatIsThere) {
+    const std::string whole = Wave(1, 1, 11025, 16, std::vector<uint8_t>(64, 9));
+    std::string damaged = whole;
+    for (size_t at : {size_t{4}, size_t{40}}) std::memcpy(&damaged[at], "\x40\xff\xff\xff", 4);
+    struct Case { const char* name; std::string bytes; size_t samples; };
+    for (const Case& c : {Case{"whole", whole, 32}, Case{"lengths past the end", damaged, 32},
+                          Case{"cut short", whole.substr(0, whole.size() - 20), 22},
+                          Case{"no RIFF header", damaged.substr(8), 32}}) {
+        platform::Pcm pcm;
+        std::string error;
+        ASSERT_TRUE(platform::ReadWaveBytes(c.bytes, &pcm, &error)) << c.name << ": " << error;
+        EXPECT_EQ(pcm.samples.size(), c.samples) << c.name;
+        EXPECT_EQ(pcm.rate, 11025u) << c.name;
+    }
+}

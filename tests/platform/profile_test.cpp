@@ -63,6 +63,55 @@ TEST(Profile, FilesInWindows1251AreRead) {
     EXPECT_EQ(GetPrivateProfileString("fMain", "cPause", "...", dir / "missing.ini"), "...");
 }
 
+TEST(Profile, EveryKindOfLineEndReads) {
+    for (const char* eol : {"\r\n", "\n", "\r"}) {
+        const std::string e = eol;
+        ProfileDocument doc("[MAIN]" + e + "left=15" + e + "[GRAPH]" + e + "gr_arTex0=/x/bkg.bmp" + e);
+        EXPECT_EQ(doc.Get("MAIN", "left", "..."), "15") << "line end " << int(eol[0]) << int(eol[1]);
+        EXPECT_EQ(doc.Get("GRAPH", "gr_arTex0", "..."), "/x/bkg.bmp");
+    }
+    EXPECT_EQ(ProfileDocument("\xEF\xBB\xBF[A]\nk=v\n").Get("A", "k", "..."), "v") << "a byte-order mark";
+    // Two marks (found by the fuzz target): the section is found at once, so a value
+    // set in it is not written into a second section of the same name.
+    ProfileDocument twice("\xEF\xBB\xBF\xEF\xBB\xBF[MAIN]\nk=v\n");
+    twice.Set("MAIN", "name", "Ann");
+    EXPECT_EQ(twice.Text(), "[MAIN]\nk=v\nname=Ann\n");
+}
+
+// A settings file with one line that is not UTF-8 keeps every other text through a
+// load and a save: the paths with Cyrillic folders stay as they were.
+TEST(Profile, AStrayByteGarblesNoOtherLineOnSave) {
+    TempDir dir;
+    dir.Write("vm1.ini", "[MAIN]\nname=Иван\nbad=\xff\xfe\n[GRAPH]\ngr_arTex0=/home/Пётр/фон.bmp\n");
+    ProfileFile file(dir / "vm1.ini");
+    file.Set("MAIN", "left", "30");
+    ASSERT_TRUE(file.Save());
+    ProfileFile again(dir / "vm1.ini");
+    EXPECT_EQ(again.Get("MAIN", "name", "..."), "Иван");
+    EXPECT_EQ(again.Get("GRAPH", "gr_arTex0", "..."), "/home/Пётр/фон.bmp");
+    EXPECT_EQ(again.Get("MAIN", "bad", "..."), "яю");
+    EXPECT_EQ(again.Get("MAIN", "left", "..."), "30");
+}
+
+// What is set is what a later read gives back, whatever the text holds.
+TEST(Profile, SetValuesReadBackAsTheyWere) {
+    struct Case { std::string value, read; };
+    for (const Case& c : {Case{"plain", "plain"},
+                          Case{"\"quoted\"", "\"quoted\""},
+                          Case{"'single'", "'single'"},
+                          Case{"  spaced ", "  spaced "},
+                          Case{"\"", "\""},
+                          Case{"a\nb\r[X]\nk=v", "a b [X] k=v"},
+                          Case{"", ""}}) {
+        ProfileDocument doc("[A]\nk=old\n[B]\nk=b\n");
+        doc.Set("A", "k", c.value);
+        const ProfileDocument again(doc.Text());
+        EXPECT_EQ(again.Get("A", "k", "..."), c.read) << c.value;
+        EXPECT_EQ(again.Get("B", "k", "..."), "b") << c.value;
+        EXPECT_EQ(again.Get("X", "k", "..."), "...") << "a line end in a value made a section";
+    }
+}
+
 TEST(Profile, BinaryJunkNeverBreaksALookup) {
     std::string junk;
     for (int i = 0; i < 5000; ++i) junk += static_cast<char>((i * 7919) % 256);

@@ -2,6 +2,8 @@
 // level tables, level statistics, and failed writes.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "stats/record_book.h"
 #include "temp_dir.h"
 
@@ -26,6 +28,13 @@ protected:
         r.Score = score;
         r.Place = 3;
         return r;
+    }
+    // The copies kept of a damaged file, by name.
+    std::vector<std::string> BadCopies(const std::string& fileName) {
+        std::vector<std::string> out;
+        for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
+            if (e.path().filename().string().rfind(fileName + ".bad-", 0) == 0) out.push_back(e.path().filename());
+        return out;
     }
     std::vector<int32_t> FullStatScores() {
         std::vector<int32_t> out;
@@ -60,7 +69,10 @@ TEST_F(RecordBookTest, DamagedFullStatisticsAreReadSafely) {
     ASSERT_TRUE(book.g_AddRecordToFullStat(key, Game(5)));
     EXPECT_EQ(FullStatScores(), (std::vector<int32_t>{10, 5, 0}));
     EXPECT_EQ(dir.Read("DS_slowzemb.zmb").size(), 3 * kStatRecBytes);
-    EXPECT_EQ(logged.size(), 1u) << "the partial record is logged";
+    ASSERT_EQ(logged.size(), 2u) << "the partial record is logged, and the copy kept of the file";
+    EXPECT_NE(logged[1].find("DS_slowzemb.zmb.bad-"), std::string::npos) << logged[1];
+    EXPECT_EQ(BadCopies("DS_slowzemb.zmb").size(), 1u);
+    EXPECT_EQ(dir.Read(BadCopies("DS_slowzemb.zmb")[0]).size(), 2 * kStatRecBytes + 20) << "the copy is the old file";
     EXPECT_TRUE(reported.empty());
 }
 
@@ -85,6 +97,80 @@ TEST_F(RecordBookTest, RecordTableRoundTripAndTheLoopFlag) {
     EXPECT_EQ(book.g_GetRecordPlace(400, "Cy", false, true), 2);
     ASSERT_TRUE(book.g_SaveRecords(key));
     EXPECT_EQ(dir.Read("DF_slow_zemb.txt"), "Ann\r\n500\r\nCy\r\n400\r\nBob\r\n300\r\n");
+}
+
+// One name with a byte that is not UTF-8 must not turn the other names into
+// Windows-1251 letters when the table is saved again.
+TEST_F(RecordBookTest, AStrayByteInOneNameLeavesTheOtherNamesIntact) {
+    dir.Write("DF_slow_zemb.txt", "Иван\r\n900\r\nAnn\xff\r\n500\r\nПётр Ёлкин\r\n300\r\n");
+    book.g_LoadRecords(key);
+    ASSERT_EQ(book.g_GetRecordPlace(400, "Жанна", false, true), 3);
+    ASSERT_TRUE(book.g_SaveRecords(key));
+    EXPECT_EQ(dir.Read("DF_slow_zemb.txt"),
+              "Иван\r\n900\r\nAnnя\r\n500\r\nЖанна\r\n400\r\nПётр Ёлкин\r\n300\r\n");
+    book.g_LoadRecords(key);
+    EXPECT_EQ(book.g_Records.names, (std::vector<std::string>{"Иван", "Annя", "Жанна", "Пётр Ёлкин"}));
+
+    // A table written by an older version, all in Windows-1251, still reads as such.
+    dir.Write("DF_slow_zemb_level2.txt", "\xc8\xe2\xe0\xed\r\n70\r\n\xcf\xb8\xf2\xf0\r\n60\r\n");
+    book.g_LoadLevelTable(key, 2, true);
+    EXPECT_EQ(book.g_Records.names, (std::vector<std::string>{"Иван", "Пётр"}));
+    EXPECT_TRUE(logged.empty());
+}
+
+// Tables whose lines end in a lone CR (or a mix of line ends) keep every entry when
+// a new result is entered.
+TEST_F(RecordBookTest, EveryKindOfLineEndKeepsEveryEntry) {
+    for (const std::string eol : {"\r", "\n", "\r\n"}) {
+        std::string text;
+        for (int k = 0; k < 40; ++k) text += "p" + std::to_string(k) + eol + std::to_string(1000 - k) + eol;
+        dir.Write("DF_slow_zemb.txt", text);
+        book.g_LoadRecords(key);
+        ASSERT_EQ(book.g_Records.Count(), 40) << int(eol[0]) << eol.size();
+        ASSERT_EQ(book.g_GetRecordPlace(2000, "New", false, true), 1);
+        ASSERT_TRUE(book.g_SaveRecords(key));
+        book.g_LoadRecords(key);
+        EXPECT_EQ(book.g_Records.Count(), 41);
+        EXPECT_EQ(book.g_Records.names.back(), "p39");
+    }
+    EXPECT_TRUE(logged.empty()) << logged.front();
+    EXPECT_TRUE(BadCopies("DF_slow_zemb.txt").empty());
+}
+
+// What the reader could not take as entries is kept beside the new table, and the
+// log says so: once when read, once when the copy is made.
+TEST_F(RecordBookTest, ATableReadOnlyInPartIsKeptBeforeItIsReplaced) {
+    struct Case { const char* name; std::string bytes; int entries; };
+    for (const Case& c : {Case{"no numbers at all", "garbage\x01\x02 without\nany\tscores\nhere\n", 1},
+                          Case{"a name without its score", "Ann\r\n500\r\nBob\r\n", 1},
+                          Case{"a score line that is text", "Ann\r\n500\r\nBob\r\nlots\r\n", 2}}) {
+        std::filesystem::remove_all(dir.Path());
+        std::filesystem::create_directories(dir.Path());
+        logged.clear();
+        dir.Write("DF_slow_zemb_level0.txt", c.bytes);
+        book.g_LoadLevelTable(key, 0, true);
+        EXPECT_EQ(book.g_Records.Count(), c.entries) << c.name;
+        ASSERT_EQ(logged.size(), 1u) << c.name;
+        EXPECT_NE(logged[0].find("DF_slow_zemb_level0.txt could not be read in full"), std::string::npos) << logged[0];
+
+        LevelResults r;
+        r.key = key;
+        for (auto& t : r.levelScores) t.fill(kLevelScoreUnset);
+        r.levelScores[0][0] = 700;
+        book.g_UpdateLevelRecords(r, "Zoe", true);
+        const std::vector<std::string> copies = BadCopies("DF_slow_zemb_level0.txt");
+        ASSERT_EQ(copies.size(), 1u) << c.name;
+        EXPECT_EQ(dir.Read(copies[0]), c.bytes) << c.name;
+        EXPECT_EQ(dir.Read("DF_slow_zemb_level0.txt").substr(0, 10), "Zoe\r\n700\r\n") << c.name;
+        ASSERT_EQ(logged.size(), 2u) << c.name;
+        EXPECT_NE(logged[1].find("kept as " + copies[0]), std::string::npos) << logged[1];
+
+        // The table is whole now: the next result makes no second copy.
+        r.levelScores[0][0] = 800;
+        book.g_UpdateLevelRecords(r, "Zed", true);
+        EXPECT_EQ(BadCopies("DF_slow_zemb_level0.txt").size(), 1u) << c.name;
+        EXPECT_EQ(logged.size(), 2u) << c.name;
+    }
 }
 
 TEST_F(RecordBookTest, LevelTablesGetEveryFinishedLevel) {
