@@ -4,7 +4,7 @@
 # balance swings with the pan sweep; with EnableSoundControl off only the music
 # sounds, fading in from -35 dB.
 source "$(dirname "$0")/lib.sh" "$@"
-[[ -n "${DISPLAY:-}" ]] || { echo "needs a display"; exit 0; }
+[[ -n "${DISPLAY:-}" ]] || { echo "skipped: needs a display"; exit 77; }
 command -v sox > /dev/null || fail "sox is needed (scripts/deps.sh --test)"
 WINDOWS="$(dirname "$0")/sound_windows.awk"
 
@@ -56,6 +56,10 @@ echo "event sounds off: opening RMS $(opening "$WORK/quiet.rms"), bursts $(burst
      "loudest window $(awk '{ m = $2 > m ? $2 : m; m = $3 > m ? $3 : m } END { print m }' "$WORK/quiet.rms")"
 holds "$(opening "$WORK/quiet.rms") > 0" || fail "no music without event sounds"
 holds "$(opening "$WORK/quiet.rms") < 0.01" || fail "a start sound with EnableSoundControl off"
-[[ "$(bursts "$WORK/quiet.rms")" == 0 ]] || fail "event sounds with EnableSoundControl off"
+# The music alone stays well under an event sound's loudness (about 0.2 at its
+# loudest window); counting bursts here would take a music window after a quiet one
+# for an event on a slow machine.
+holds "$(awk '{ m = $2 > m ? $2 : m; m = $3 > m ? $3 : m } END { print m + 0 }' "$WORK/quiet.rms") < 0.15" \
+  || fail "event sounds with EnableSoundControl off"
 holds "$(leaning "$WORK/quiet.rms" left) + $(leaning "$WORK/quiet.rms" right) >= 6" || fail "the music does not sweep"
 echo "recorded mix ok"
