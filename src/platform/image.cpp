@@ -142,7 +142,8 @@ bool DecodeImageRgba(std::string_view bytes, const std::string& type, RgbaImage*
                                             static_cast<int>(bytes.size()), &w, &h, &channels, 4);
         if (!px || w <= 0 || h <= 0 || w > sideLimit || h > sideLimit) {
             const char* why = stbi_failure_reason();
-            if (error) *error = px ? "the image has no pixels or is too large" : why ? why : "the image could not be decoded";
+            const bool said = why && *why;   // the reader may give up without a word
+            if (error) *error = px ? "the image has no pixels or is too large" : said ? why : "the image could not be decoded";
             if (px) stbi_image_free(px);
             return false;
         }
