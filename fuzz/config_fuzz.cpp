@@ -38,9 +38,7 @@ std::vector<std::string> LoadedSettings(const AppPaths& paths, bool saveAfter) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     platform::SetBoxPolicy(platform::BoxPolicy::Scripted);
-    AppPaths paths;
-    paths.root = FuzzFolder();
-    paths.machine = "fuzz";
+    const AppPaths paths = FuzzPaths();
     WriteFuzzFile(paths.Data("set/cfg.ini"), "[config]\nini_config=1\n");
     WriteFuzzFile(paths.Data("set/fuzz1.ini"), FuzzBytes(data, size));
     LoadedSettings(paths, true);

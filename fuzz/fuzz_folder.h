@@ -9,6 +9,8 @@
 
 #include <sys/stat.h>
 
+#include "app/app_paths.h"
+
 inline const std::string& FuzzFolder() {
     static const std::string folder = [] {
         // Memory-backed when the system has it: the savers sync every file they write.
@@ -22,6 +24,14 @@ inline const std::string& FuzzFolder() {
         return root;
     }();
     return folder;
+}
+
+// The game's folders over the fuzz folder, on a machine named "fuzz".
+inline zembrol::AppPaths FuzzPaths() {
+    zembrol::AppPaths paths;
+    paths.root = FuzzFolder();
+    paths.machine = "fuzz";
+    return paths;
 }
 
 inline void WriteFuzzFile(const std::string& path, std::string_view bytes) {

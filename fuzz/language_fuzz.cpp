@@ -20,9 +20,7 @@ void CheckText(const std::string& text, const char* what) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     platform::SetBoxPolicy(platform::BoxPolicy::Scripted);
-    AppPaths paths;
-    paths.root = FuzzFolder();
-    paths.machine = "fuzz";
+    const AppPaths paths = FuzzPaths();
     WriteFuzzFile(paths.Data("lang/fuzz.ini"), FuzzBytes(data, size));
     // lang.txt names the file on its first line, whatever the line end.
     const char* const ends[] = {"\n", "\r", "\r\n"};

@@ -199,6 +199,8 @@ private:
     void SaveReplay(const ReplayFile& file);
     ExtraSettings ReplayExtraSettings();
     bool LoadReplay(ReplayFile* file);
+    // The window actions a replay asks for: a new game, pause, a camera view, a frame.
+    std::unique_ptr<ReplayHost> MakeReplayHost();
     void HeadlessReplay();
     void WindowReplay();
     void NoteFrame() { session_->Note(InputKind::Frame); }

@@ -20,11 +20,9 @@ const char* const kProgram = ZEMBROL_VERSION;
 // What a replay asks of the application: the same window actions the player has.
 class AppReplayHost final : public ReplayHost {
 public:
-    AppReplayHost(App& app, std::function<void()> start, std::function<void(bool)> pause, std::function<void(int)> view,
+    AppReplayHost(std::function<void()> start, std::function<void(bool)> pause, std::function<void(int)> view,
                   std::function<void()> frame)
-        : start_(std::move(start)), pause_(std::move(pause)), view_(std::move(view)), frame_(std::move(frame)) {
-        (void)app;
-    }
+        : start_(std::move(start)), pause_(std::move(pause)), view_(std::move(view)), frame_(std::move(frame)) {}
     void StartGame() override { start_(); }
     void SetPause(bool pressed) override { pause_(pressed); }
     void CameraPreset(int preset) override { view_(preset); }
@@ -109,20 +107,24 @@ bool App::LoadReplay(ReplayFile* file) {
     return false;
 }
 
+std::unique_ptr<ReplayHost> App::MakeReplayHost() {
+    return std::make_unique<AppReplayHost>(
+        [this] {
+            session_->state.g_TrialGameNo = 0;   // a replay's game starts a series afresh
+            f_Init();
+        },
+        [this](bool p) { SetPause(p); }, [this](int v) { StartViewPreset(v); },
+        [this] { session_->advanceFrame(session_->state); });
+}
+
 void App::HeadlessReplay() {
     ReplayFile file;
     if (!LoadReplay(&file)) return;
     GameReplayer replayer(std::move(file));
     // The replayed game's results stay out of the player's tables.
     session_->results = nullptr;
-    AppReplayHost host(
-        *this,
-        [this] {
-            session_->state.g_TrialGameNo = 0;
-            f_Init();
-        },
-        [this](bool p) { SetPause(p); }, [this](int v) { StartViewPreset(v); },
-        [this] { session_->advanceFrame(session_->state); });
+    const std::unique_ptr<ReplayHost> hostOwner = MakeReplayHost();
+    ReplayHost& host = *hostOwner;
     const ReplayReport r = RunReplay(*session_, replayer, host, looks_.get(), ReplayExtraSettings());
     std::cout << "replay " << options_.replay << " (recorded by " << replayer.File().program << ", "
               << replayer.File().endReason << " at pass " << replayer.File().endPass << ")\n";
@@ -141,14 +143,8 @@ void App::WindowReplay() {
     GameReplayer replayer(std::move(file));
     session_->results = nullptr;
     Session& s = *session_;
-    AppReplayHost host(
-        *this,
-        [this] {
-            session_->state.g_TrialGameNo = 0;
-            f_Init();
-        },
-        [this](bool p) { SetPause(p); }, [this](int v) { StartViewPreset(v); },
-        [this] { session_->advanceFrame(session_->state); });
+    const std::unique_ptr<ReplayHost> hostOwner = MakeReplayHost();
+    ReplayHost& host = *hostOwner;
     std::string error;
     if (!replayer.Restore(s, looks_.get(), ReplayExtraSettings(), &error)) {
         std::cerr << "zembrol: " << options_.replay << ": " << error << "\n";

@@ -56,7 +56,6 @@ public:
 
     const FrameView& View() const { return g_View; }
     const CameraView& Resting() const { return g_Rest; }
-    const CameraView& Home() const { return g_Home; }
     const clsDel& Del() const { return g_Del; }
     const clsRemoveFig& RemoveFig() const { return m_RemoveFig; }
     const clsDeformQuad& DeformQuad() const { return m_DeformQuad; }
