@@ -93,6 +93,12 @@ bool App::Draggable(int x, int y) const {
 }
 
 void App::m_DrawFrame() {
+    // A minimised window shows nothing: its passes go on (a minimised game is paused)
+    // without shading pictures nobody sees, and the first frame back is whole.
+    if (mainWindow_.Exists() && !mainWindow_.IsShown()) {
+        window_.redrawWhole = true;
+        return;
+    }
     // The view this pass's effects step left (its camera move included).
     if (render::Renderer* r = GetRenderer()) {
         const FrameView& c = effects_.View();

@@ -174,6 +174,10 @@ bool GlWindow::IsFullscreen() const {
 
 bool GlWindow::IsMaximized() const { return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_MAXIMIZED); }
 
+bool GlWindow::IsShown() const {
+    return window_ && !(SDL_GetWindowFlags(window_) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN));
+}
+
 void GlWindow::GetPosition(int* x, int* y) const {
     *x = *y = 0;
     if (window_) SDL_GetWindowPosition(window_, x, y);

@@ -39,6 +39,8 @@ public:
     void SetFullscreen(bool on);
     bool IsFullscreen() const;
     bool IsMaximized() const;
+    // False while minimised or hidden: nothing drawn then can be seen.
+    bool IsShown() const;
     void DrawableSize(int* w, int* h) const;
     void Restore();  // back to the normal state (not minimised)
     void Minimize();
