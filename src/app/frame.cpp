@@ -163,6 +163,7 @@ MainWindowInput App::BuildControls() {
     v.originX = static_cast<float>(layout.originX);
     v.originY = static_cast<float>(layout.originY);
     MainWindowInput in = DrawMainWindow(v);
+    DrawPaintWindow();
     if (modal_ && modal_()) modal_ = nullptr;
     ui_.EndFrame();
     return in;

@@ -56,6 +56,8 @@ void App::m_GeneralLoop() {
 void App::OnInput(const platform::InputEvent& e) {
     switch (e.type) {
         case platform::InputEvent::Type::KeyDown:
+            // Typing into a window beside the game (frmPaint's power) moves no figure.
+            if (platform::UiTakesKeys()) break;
             OnKeyDown(*session_, KeyPress{e.vkCode, e.shift, e.ctrl, e.alt, e.repeat}, commands_);
             break;
         case platform::InputEvent::Type::KeyUp:
