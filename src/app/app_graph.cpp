@@ -82,6 +82,7 @@ void App::ShowGraphWindow() {
     view.textures.assign(texts.textures.begin(), texts.textures.end());
     view.blendNames.assign(kBlendNames.begin(), kBlendNames.end());
     std::string pointedAt;   // the control the help label was last set for
+    const UndimmedScene undimmed;
     RunWindow(w, [&] {
         view.values = MapControls(w.Controls());
         const GraphInput in = DrawGraph(view, UiScale());

@@ -134,8 +134,10 @@ GraphInput DrawGraph(const GraphView& v, float scale) {
     const std::string name = v.caption + "###frmGraph";
     if (!ImGui::IsPopupOpen(name.c_str())) ImGui::OpenPopup(name.c_str());
     const ImVec2 size = ImGui::GetIO().DisplaySize;
-    ImGui::SetNextWindowPos(ImVec2(size.x / 2, size.y / 2), ImGuiCond_Appearing, ImVec2(0.5f, 0.5f));
-    ImGui::SetNextWindowSize(ImVec2(std::min(600 * scale, size.x - 8), std::min(500 * scale, size.y - 8)));
+    // On the right of the main window, over the record lists: the field stays in sight.
+    const ImVec2 wanted(std::min(420 * scale, size.x - 8), std::min(540 * scale, size.y - 8));
+    ImGui::SetNextWindowPos(ImVec2(size.x - 8 * scale, size.y / 2), ImGuiCond_Appearing, ImVec2(1, 0.5f));
+    ImGui::SetNextWindowSize(wanted);
     bool open = true;
     if (!ImGui::BeginPopupModal(name.c_str(), &open, ImGuiWindowFlags_NoResize)) {
         in.clicked.emplace_back("close");
@@ -146,6 +148,8 @@ GraphInput DrawGraph(const GraphView& v, float scale) {
     // tbsMain: eight tabs in two rows of four; the window's model keeps the tab.
     const int tab = std::atoi(f.Value("tbsMain").c_str());
     const float tabWidth = (ImGui::GetContentRegionAvail().x - 3 * ImGui::GetStyle().ItemSpacing.x) / 4;
+    // The captions of four tabs share the window's width: a smaller face fits them.
+    ImGui::SetWindowFontScale(0.85f);
     for (int k = 0; k < 8; ++k) {
         if (k % 4 != 0) ImGui::SameLine();
         const std::string id = Indexed("tbsMain", k);
@@ -155,6 +159,7 @@ GraphInput DrawGraph(const GraphView& v, float scale) {
         ImGui::PopStyleColor();
         f.Note(id);
     }
+    ImGui::SetWindowFontScale(1.0f);
     const float help = ImGui::GetTextLineHeightWithSpacing() * 4 + ImGui::GetFrameHeightWithSpacing() * 2;
     ImGui::BeginChild("##tab", ImVec2(0, -help), true);
     switch (tab) {
@@ -178,6 +183,19 @@ GraphInput DrawGraph(const GraphView& v, float scale) {
     if (!open) in.clicked.emplace_back("close");
     ImGui::EndPopup();
     return out;
+}
+
+UndimmedScene::UndimmedScene() {
+    if (!ImGui::GetCurrentContext()) return;
+    ImVec4& dim = ImGui::GetStyle().Colors[ImGuiCol_ModalWindowDimBg];
+    saved_[0] = dim.x, saved_[1] = dim.y, saved_[2] = dim.z, saved_[3] = dim.w;
+    dim.w = 0;
+    active_ = true;
+}
+
+UndimmedScene::~UndimmedScene() {
+    if (active_ && ImGui::GetCurrentContext())
+        ImGui::GetStyle().Colors[ImGuiCol_ModalWindowDimBg] = ImVec4(saved_[0], saved_[1], saved_[2], saved_[3]);
 }
 
 // ---- frmPaint ----

@@ -25,8 +25,22 @@ struct GraphInput {
     bool overWindow = false;
 };
 
-// One frame of frmGraph.
+// One frame of frmGraph: beside the 3D view, which it leaves to be seen.
 GraphInput DrawGraph(const GraphView& v, float scale);
+
+// While it lives, a modal window does not darken the game under it: the scene must
+// show every change the graphics window makes.
+class UndimmedScene {
+public:
+    UndimmedScene();
+    ~UndimmedScene();
+    UndimmedScene(const UndimmedScene&) = delete;
+    UndimmedScene& operator=(const UndimmedScene&) = delete;
+
+private:
+    float saved_[4] = {0, 0, 0, 0};
+    bool active_ = false;
+};
 
 struct PaintView {
     ControlMap values;
