@@ -186,6 +186,8 @@ private:
     void ShowLanguageWindow();
     // One frame of frmPaint while it is open beside the game.
     void DrawPaintWindow();
+    // The point (window pixels) lies on frmPaint: its clicks are the window's own.
+    bool OverPaintWindow(int x, int y) const;
     void OpenHelp();
     // The main window's controls for this frame, laid out but not drawn yet.
     MainWindowInput BuildControls();
@@ -229,6 +231,7 @@ private:
     WindowPlace settingsPlace_;                // where frmSettings last stood, for the run
     bool modulate2x_ = false;                  // optModulate: kept for the run, never stored
     std::unique_ptr<PaintWindow> paint_;       // frmPaint, made at the first F9 and kept for the run
+    UiRect paintPlace_;                        // where frmPaint lies while it is open
     WindowFeed* windowFeed_ = nullptr;         // the script running now, which drives windows
     std::function<bool(int, int)> dragTest_;   // where a left-button drag moves the window
     uintptr_t skinPicture_ = 0;                // the skin as a UI texture

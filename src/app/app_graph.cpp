@@ -115,6 +115,10 @@ void App::OpenMaterialEditor() {
     }
 }
 
+bool App::OverPaintWindow(int x, int y) const {
+    return paint_ && !paint_->Closed() && paintPlace_.Contains(static_cast<float>(x), static_cast<float>(y));
+}
+
 void App::DrawPaintWindow() {
     if (!paint_ || paint_->Closed()) return;
     // The components are named in the player's language; the window knows them by place.
@@ -131,6 +135,7 @@ void App::DrawPaintWindow() {
             if (view.parts[k] == item) paint_->Choose(name, std::to_string(k));
     for (const auto& [name, value] : in.in.slid) paint_->Scroll(name, value);
     if (in.typed) paint_->Type(in.power);
+    paintPlace_ = in.place;
     if (in.closed) {
         paint_->Click("close");
         log_.f_Log("frmPaint unload", kLogPlain, true);

@@ -138,6 +138,8 @@ GraphInput DrawGraph(const GraphView& v, float scale) {
     const ImVec2 wanted(std::min(420 * scale, size.x - 8), std::min(540 * scale, size.y - 8));
     ImGui::SetNextWindowPos(ImVec2(size.x - 8 * scale, size.y / 2), ImGuiCond_Appearing, ImVec2(1, 0.5f));
     ImGui::SetNextWindowSize(wanted);
+    // Opaque: the main window's lists beneath would show through the controls.
+    ImGui::SetNextWindowBgAlpha(1.0f);
     bool open = true;
     if (!ImGui::BeginPopupModal(name.c_str(), &open, ImGuiWindowFlags_NoResize)) {
         in.clicked.emplace_back("close");
@@ -202,8 +204,8 @@ UndimmedScene::~UndimmedScene() {
 
 PaintInput DrawPaint(const PaintView& v, float scale) {
     PaintInput out;
-    const ImVec2 size = ImGui::GetIO().DisplaySize;
-    ImGui::SetNextWindowPos(ImVec2(size.x - 8 * scale, 40 * scale), ImGuiCond_FirstUseEver, ImVec2(1, 0));
+    const ImVec2 display = ImGui::GetIO().DisplaySize;
+    ImGui::SetNextWindowPos(ImVec2(display.x - 8 * scale, 40 * scale), ImGuiCond_FirstUseEver, ImVec2(1, 0));
     bool open = true;
     if (!ImGui::Begin((v.caption + "###frmPaint").c_str(), &open,
                       ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoSavedSettings)) {
@@ -238,6 +240,8 @@ PaintInput DrawPaint(const PaintView& v, float scale) {
     }
     ImGui::SameLine();
     ImGui::TextUnformatted(v.powerCaption.c_str());
+    const ImVec2 at = ImGui::GetWindowPos(), size = ImGui::GetWindowSize();
+    out.place = UiRect{at.x, at.y, size.x, size.y};
     ImGui::End();
     out.closed = !open;
     return out;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/main_window_ui.h"
 #include "ui/settings_views.h"
 
 namespace zembrol {
@@ -53,6 +54,7 @@ struct PaintInput {
     bool typed = false;
     std::string power;                                     // txtPower, when typed
     bool closed = false;
+    UiRect place;                                          // where the window lies, in window pixels
 };
 
 // One frame of frmPaint, a window of its own beside the game.
