@@ -44,8 +44,8 @@ void TransparencyTab(Form& f, const GraphView& v) {
     for (const char* name : {"cmbSource", "cmbDest"}) {
         ImGui::AlignTextToFramePadding();
         ImGui::TextUnformatted(t(std::string(name) == "cmbSource" ? "lblSource" : "lblDest").c_str());
-        ImGui::SameLine(160 * f.Scale());
-        f.Combo(name, v.blendNames, 200);
+        ImGui::SameLine(210 * f.Scale());
+        f.Combo(name, v.blendNames, 170);
     }
     ImGui::EndDisabled();
     f.Frame(t("fraModulate"));
