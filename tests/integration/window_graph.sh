@@ -10,7 +10,7 @@ SHOTS="$BUILD/screenshots"
 mkdir -p "$SHOTS"
 PID=""
 # A failed check leaves no game behind on the display.
-trap '[[ -n "$PID" ]] && kill "$PID" 2>/dev/null; rm -rf "$WORK"' EXIT
+trap 'if [[ -n "$PID" ]]; then kill "$PID" 2>/dev/null || true; fi; rm -rf "$WORK"' EXIT
 
 wait_log() {  # text what
   for _ in $(seq 100); do grep -qF -- "$1" "$LOG" && return 0; kill -0 "$PID" 2>/dev/null || break; sleep 0.1; done
