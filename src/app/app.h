@@ -19,6 +19,7 @@
 #include "app/list_lines.h"
 #include "app/log.h"
 #include "app/main_window_state.h"
+#include "app/paint_window.h"
 #include "app/sound_config_targets.h"
 #include "effects/effects.h"
 #include "loop/script_window.h"
@@ -106,6 +107,10 @@ public:
     void ShowSettingsWindow();
     // frmSeq over the settings window; true when the sequence was edited.
     bool ShowSeqWindow();
+    // frmGraph over the settings window: every change shows in the scene at once.
+    void ShowGraphWindow();
+    // F9: frmPaint beside the game (a script drives it until it closes).
+    void OpenMaterialEditor();
     // The game's own file choice (frmOpen) for `pattern` ("*.wav", "*.jpg;*.bmp")
     // from `folder`. True with the chosen full path and file name; false when the
     // window closed any other way, or (with the error report) for empty parameters.
@@ -179,6 +184,10 @@ private:
     void ShowConfigWindow(int index);
     void RunWindowLoop(ScriptWindow& window, const std::function<std::vector<std::string>()>& draw);
     void ShowLanguageWindow();
+    // One frame of frmPaint while it is open beside the game.
+    void DrawPaintWindow();
+    // The point (window pixels) lies on frmPaint: its clicks are the window's own.
+    bool OverPaintWindow(int x, int y) const;
     void OpenHelp();
     // The main window's controls for this frame, laid out but not drawn yet.
     MainWindowInput BuildControls();
@@ -220,6 +229,9 @@ private:
     std::function<bool()> modal_;              // the open modal window, drawn every frame
     ScriptWindow* openWindow_ = nullptr;       // the window open now (the innermost)
     WindowPlace settingsPlace_;                // where frmSettings last stood, for the run
+    bool modulate2x_ = false;                  // optModulate: kept for the run, never stored
+    std::unique_ptr<PaintWindow> paint_;       // frmPaint, made at the first F9 and kept for the run
+    UiRect paintPlace_;                        // where frmPaint lies while it is open
     WindowFeed* windowFeed_ = nullptr;         // the script running now, which drives windows
     std::function<bool(int, int)> dragTest_;   // where a left-button drag moves the window
     uintptr_t skinPicture_ = 0;                // the skin as a UI texture

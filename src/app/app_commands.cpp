@@ -32,6 +32,11 @@ bool AppCommands::CameraPreset(int preset) {
     return true;
 }
 
+bool AppCommands::OpenMaterialEditor() {
+    app_.OpenMaterialEditor();
+    return true;
+}
+
 bool AppCommands::Click(const std::string& control) { return app_.OnControl(control); }
 
 bool AppCommands::Type(const std::string& text) {

@@ -16,6 +16,7 @@ public:
     bool CloseMainWindow() override;
     bool EscPause() override;
     bool CameraPreset(int preset) override;
+    bool OpenMaterialEditor() override;
     bool Click(const std::string& control) override;
     bool Answer(const std::string& word) override;
     bool Type(const std::string& text) override;

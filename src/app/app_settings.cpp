@@ -32,7 +32,7 @@ void App::ShowSettingsWindow() {
     w.openWeb = [this] {
         OpenWithDesktopOrSay(RecordsPageAddress(config_.currentPath, paths_.Shipped("set/default.ini")));
     };
-    // frmGraph does not exist yet: its button stays disabled.
+    w.openGraph = [this] { ShowGraphWindow(); };
     w.newGame = [this] { f_Init(); };
     w.log = [this](const std::string& line) { log_.f_Log(line, kLogPlain, false); };
     w.Load();

@@ -84,7 +84,7 @@ void App::LoadSkinPicture() {
 
 bool App::Draggable(int x, int y) const {
     // A modal window takes every click: none of them may start a window drag.
-    if (modal_) return false;
+    if (modal_ || OverPaintWindow(x, y)) return false;
     const UiRect view = ViewRectOf(mainWindow_);
     if (view.Contains(static_cast<float>(x), static_cast<float>(y))) return false;
     for (const UiRect& r : ControlRects())
@@ -169,6 +169,7 @@ MainWindowInput App::BuildControls() {
     v.originX = static_cast<float>(layout.originX);
     v.originY = static_cast<float>(layout.originY);
     MainWindowInput in = DrawMainWindow(v);
+    DrawPaintWindow();
     if (modal_ && modal_()) modal_ = nullptr;
     ui_.EndFrame();
     return in;

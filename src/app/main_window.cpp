@@ -56,6 +56,8 @@ void App::m_GeneralLoop() {
 void App::OnInput(const platform::InputEvent& e) {
     switch (e.type) {
         case platform::InputEvent::Type::KeyDown:
+            // Typing into a window beside the game (frmPaint's power) moves no figure.
+            if (platform::UiTakesKeys()) break;
             OnKeyDown(*session_, KeyPress{e.vkCode, e.shift, e.ctrl, e.alt, e.repeat}, commands_);
             break;
         case platform::InputEvent::Type::KeyUp:
@@ -77,7 +79,8 @@ void App::OnInput(const platform::InputEvent& e) {
             mainWindow_.DrawableSize(&w, &h);
             const render::ViewRect v = render::LayoutView(w, h);
             const double x = e.x - v.x, y = e.y - v.y;
-            const bool inView = x >= 0 && y >= 0 && x < v.width && y < v.height;
+            // A window beside the game takes the clicks on it.
+            const bool inView = x >= 0 && y >= 0 && x < v.width && y < v.height && !OverPaintWindow(static_cast<int>(e.x), static_cast<int>(e.y));
             if (e.type == platform::InputEvent::Type::MouseMove) {
                 if (inView) OnViewPointer(x, y, v);
             } else if (inView || !e.down) {

@@ -43,6 +43,16 @@ bool SplitControl(const std::string& control, std::string* name, int* index) {
     return true;
 }
 
+int ItemIndex(const std::vector<std::string>& items, const std::string& item) {
+    for (size_t k = 0; k < items.size(); ++k)
+        if (items[k] == item) return static_cast<int>(k);
+    if (!item.empty() && item.size() < 4 && item.find_first_not_of("0123456789") == std::string::npos) {
+        const int k = std::stoi(item);
+        if (k < static_cast<int>(items.size())) return k;
+    }
+    return -1;
+}
+
 // ---- frmEnterName ----
 
 void RecordEntryWindow::Confirm() {

@@ -28,17 +28,6 @@ std::string FileName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// A list item by its text, else by its position; -1 when neither fits.
-int ItemIndex(const std::vector<std::string>& items, const std::string& item) {
-    for (size_t k = 0; k < items.size(); ++k)
-        if (items[k] == item) return static_cast<int>(k);
-    if (!item.empty() && item.size() < 4 && item.find_first_not_of("0123456789") == std::string::npos) {
-        const int k = std::stoi(item);
-        if (k < static_cast<int>(items.size())) return k;
-    }
-    return -1;
-}
-
 std::vector<std::string> NumberItems(int from, int to) {
     std::vector<std::string> items;
     for (int k = from; k <= to; ++k) items.push_back(std::to_string(k));

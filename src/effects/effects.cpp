@@ -23,6 +23,13 @@ void Effects::InitGlobals() { g_MovingQuads.mq_Init(kBannerY, settings_.bWalkTex
 
 void Effects::GraphicsLoaded() { m_DeformQuad.dq_SetParams(settings_.gr_MoveBkg, settings_.dq_ValueDelay); }
 
+void Effects::DeformSpeedChanged() { m_DeformQuad.dq_SetSpeed(settings_.dq_ValueDelay); }
+
+void Effects::BannerSwitched() {
+    if (settings_.bWalkText) g_MovingQuads.mq_ReInit();
+    else g_MovingQuads.mq_Init(kBannerY, false);
+}
+
 bool Effects::OnGameEvent(const GameEvent& e, GameState& s) {
     switch (e.kind) {
         case EventKind::RowRemovalStart: g_Del.del_fInit(); return true;

@@ -48,6 +48,12 @@ public:
     void InitGlobals();
     // The graphics settings were loaded: the backdrop's deformation and its speed.
     void GraphicsLoaded();
+    // The graphics window changed one of them: the new type starts from its first
+    // frame; a new speed keeps the picture where it is.
+    void DeformTypeChanged() { GraphicsLoaded(); }
+    void DeformSpeedChanged();
+    // bWalkText switched: on runs the banner once at once, off takes it away.
+    void BannerSwitched();
     // Called when a level flight starts (true) and when it ends (false): the level
     // sound and the music follow it.
     std::function<void(bool)> onFlight;

@@ -17,6 +17,12 @@ struct ControlValue {
     long long color = -1;   // -1: none
 };
 
+// A colour of 0..255 parts as ControlValue::color holds it (0x00BBGGRR).
+inline long long ControlColor(int red, int green, int blue) {
+    auto part = [](int v) { return static_cast<long long>(v < 0 ? 0 : v > 255 ? 255 : v); };
+    return part(red) | part(green) << 8 | part(blue) << 16;
+}
+
 class ScriptWindow {
 public:
     virtual ~ScriptWindow() = default;

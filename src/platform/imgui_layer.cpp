@@ -53,6 +53,8 @@ bool UiTakesMouseButtons() {
            ImGui::IsPopupOpen("", ImGuiPopupFlags_AnyPopupId | ImGuiPopupFlags_AnyPopupLevel);
 }
 
+bool UiTakesKeys() { return g_active && ImGui::GetIO().WantTextInput; }
+
 uintptr_t CreateUiTexture(const RgbaImage& image) {
     if (image.width <= 0 || image.height <= 0) return 0;
     GLuint tex = 0;

@@ -85,6 +85,8 @@ bool ImGuiLayerActive();
 // main window's panel covers the whole window, so ImGui's own "wants the mouse"
 // is always set and cannot tell a click on a button from a click on the 3D view.
 bool UiTakesMouseButtons();
+// A text field of the UI is being typed into: key presses are its, not the game's.
+bool UiTakesKeys();
 // A popup or modal window of the UI is open: it takes the gamepad's navigation.
 bool UiWindowOpen();
 

@@ -200,6 +200,21 @@ void Renderer::cs_SetWorldSpeed(int worldSpeed) {
         for (float& r : rates) r = static_cast<float>((rng_.Rnd() - 0.5) * 5e-05) * worldFactor_;
 }
 
+bool Renderer::ReloadSkinTexture(int index, const std::string& path) {
+    if (!deviceReady_ || index < 0 || index >= static_cast<int>(skinTex_.size())) return false;
+    // The picture is read before the texture is touched: a file that does not load
+    // leaves the old texture drawn.
+    platform::RgbaImage image;
+    if (!LoadTextureImage(path, &image, log_)) return false;
+    GlTexture fresh;
+    if (!fresh.UploadRgba(image.width, image.height, image.pixels.data())) {
+        log_("CreateTextureFromFile(" + path + ") - the texture cannot be created", kPlain, false);
+        return false;
+    }
+    skinTex_[static_cast<size_t>(index)] = std::move(fresh);
+    return true;
+}
+
 void Renderer::ResetLabelSweeps(int gameSpeed) {
     for (clsHLLabel& l : labels_) l.hll_init(gameSpeed, rng_);
 }
@@ -241,6 +256,10 @@ void Renderer::SetCamera(const glm::vec3& eye, const glm::vec3& lookAt, const gl
 // [SECTION] the frame -----------------------------------------------------------------------
 
 const GlMesh& Renderer::CellMesh(const Settings& settings) const { return settings.bDetLevel ? cube_ : unitQuad_; }
+
+int Renderer::LightCount(const Settings& settings) const {
+    return std::clamp<int>(lightsShown_ >= 0 ? lightsShown_ : settings.gr_NumLights, 0, kLightSlots);
+}
 
 void Renderer::ChooseInstanceLights(std::vector<Instance>& instances, float meshRadius) const {
     // A body is reached by only a few of the lights: each instance names the (at most
@@ -323,7 +342,7 @@ void Renderer::m_DrawAll(const GameState& state, const Settings& settings, int d
 
     device_.SetWorld(glm::mat4(1.0f));
     device_.SetSpecular(false);
-    const int numLights = std::clamp<int>(settings.gr_NumLights, 0, kLightSlots);
+    const int numLights = LightCount(settings);
     std::array<PointLight, kLightSlots> lit;
     for (int i = 0; i < numLights; ++i) lit[static_cast<size_t>(i)] = g_Lights[static_cast<size_t>(i)].light;
     device_.SetLights(lit.data(), lightsMade_ ? numLights : 0);
@@ -473,7 +492,7 @@ void Renderer::DrawIndicator() {
 void Renderer::DrawCells(const GameState& state, const Settings& settings) {
     const int level = std::clamp<int>(state.g_Level, 0, kMaxLevel);
     device_.SetTexture(&skinTex_[static_cast<size_t>(1 + level)]);
-    device_.SetMaterial(MatDefault());
+    device_.SetMaterial(figureMaterial_);
     device_.SetWorld(glm::mat4(1.0f));
     const ColorValue cell = CellColor(settings);
     device_.SetAmbient(cell);
@@ -537,7 +556,8 @@ void Renderer::DrawEffects(const Settings& settings) {
 }
 
 void Renderer::DeformBackdrop() {
-    if (!effects_ || effects_->DeformQuad().Type() == 0) return;
+    // A still backdrop (type 0) has its corners at rest: a type switched off puts them back.
+    if (!effects_) return;
     const auto& c = effects_->DeformQuad().Corners();
     bool same = true;
     for (size_t k = 0; k < 4; ++k) same = same && c[k].u == backdropCorners_[k].u && c[k].v == backdropCorners_[k].v;
@@ -701,7 +721,7 @@ void Renderer::DrawMarkersAndBalls(const GameState& state, const Settings& setti
     device_.SetBlendFactors(kBlendSrcColor, kBlendInvSrcColor);
     device_.SetAmbient(FromArgb(0xFF999999u));
     device_.SetWorld(glm::mat4(1.0f));
-    const int numLights = std::clamp<int>(settings.gr_NumLights, 0, kLightSlots);
+    const int numLights = LightCount(settings);
     if (settings.gr_VisibleLights == 1 && numLights >= 1 && lightsMade_) {
         // Each marker's material is its light's colour: a white material tinted per instance.
         device_.SetMaterial({{1, 1, 1, 1}, {1, 1, 1, 1}, {0, 0, 0, 0}, {0, 0, 0, 0}, 0});

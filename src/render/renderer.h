@@ -62,11 +62,21 @@ public:
     // when they exist.
     void GraphicsLoaded(const Settings& settings);
     void cs_SetWorldSpeed(int worldSpeed);
+    // One skin texture (gr_arTex index 0..14) from `path`, the others untouched. A file
+    // that does not load leaves the texture on screen as it was; false then.
+    bool ReloadSkinTexture(int index, const std::string& path);
+    // While the light count is being chosen: this many lights shown instead of
+    // gr_NumLights (at most 16); -1 goes back to gr_NumLights.
+    void ShowLights(int count) { lightsShown_ = count; }
+    // m_Mat: the material the figures' cells are drawn with (the material editor's).
+    void SetFigureMaterial(const Material& m) { figureMaterial_ = m; }
+    const Material& FigureMaterial() const { return figureMaterial_; }
     void ResetLabelSweeps(int gameSpeed);
     // hhl_setPlace of the two sweeps: the level table's place (0) and the record
     // table's (1); a changed place starts that label's sweep.
     void SetLabelPlaces(int levelPlace, int tablePlace);
     void SetModulate2x(bool on) { modulate2x_ = on; }
+    bool Modulate2x() const { return modulate2x_; }
     // The effects whose state the frame draws (removals, backdrop, banner); none: no effects.
     void AttachEffects(const Effects* effects) { effects_ = effects; }
 
@@ -123,6 +133,7 @@ private:
     void DrawTexts(const GameState& state);
     void DrawDigits(const Settings& settings);
     void ApplyCamera();
+    int LightCount(const Settings& settings) const;
     void SyncIndicator(const GameState& state);
     const GlMesh& CellMesh(const Settings& settings) const;
     void ChooseInstanceLights(std::vector<Instance>& instances, float meshRadius) const;
@@ -173,6 +184,8 @@ private:
     bool blendOn_ = false;
     BlendCode blendSource_ = kBlendOne, blendDest_ = kBlendZero;
     bool modulate2x_ = false;
+    int lightsShown_ = -1;
+    Material figureMaterial_ = MatDefault();
     float m_FantomPulse = 0, m_FantomStep = 0;
     std::array<int16_t, 3> m_TextColor{100, 100, 100}, m_TextStep{3, 5, 7};
     bool levelTitleShown_ = false;
