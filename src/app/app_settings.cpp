@@ -35,6 +35,7 @@ void App::ShowSettingsWindow() {
     // frmGraph does not exist yet: its button stays disabled.
     w.newGame = [this] { f_Init(); };
     w.log = [this](const std::string& line) { log_.f_Log(line, kLogPlain, false); };
+    w.Keys().text = [this](const std::string& key) { return language_.ini_GetParam("fSettings", key); };
     w.Load();
     log_.f_Log("frmSettings load", kLogPlain, true);
 
