@@ -1,5 +1,6 @@
 // The marks' pictures as signed distances on a tile (negative inside), painted with
-// a soft edge: ring square, dot, ring, bar, plus, cross, triangle, diamond.
+// a soft edge: ring square, dot, ring, bar, plus, cross, triangle, standing bar.
+// (A diamond was too like the dot at the few pixels a mark covers.)
 #include "render/shape_marks.h"
 
 #include <algorithm>
@@ -27,7 +28,7 @@ float Distance(int kind, float x, float y) {
             const float yc = y + 0.2f;
             return std::max(ax * 0.866f + yc * 0.5f, -yc) - 0.4f;
         }
-        case 7: return (ax + ay) * 0.7071f - 0.5f;                        // diamond
+        case 7: return box(0.2f, 0.7f);                                   // standing bar
         default: return std::abs(box(0.55f, 0.55f)) - 0.14f;              // ring square
     }
 }
