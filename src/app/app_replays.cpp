@@ -189,7 +189,7 @@ void App::WindowReplay() {
     const std::string diff = replayer.File().final.FirstDifference(got);
     std::cout << (replayer.Diverged() || !diff.empty() ? "MISMATCH: " + (diff.empty() ? std::string("diverged") : diff)
                                                        : std::string("MATCH"))
-              << "\n";
+              << std::endl;   // said when the game ends, not only when the window closes
     // The finished replay stays on show until the player closes the window.
     while (s.loop.running) {
         pump();
