@@ -120,7 +120,7 @@ std::unique_ptr<ReplayHost> App::MakeReplayHost() {
 void App::HeadlessReplay() {
     ReplayFile file;
     if (!LoadReplay(&file)) return;
-    GameReplayer replayer(std::move(file));
+    GameReplayer replayer(std::move(file), ReplayExtraSettings());
     // The replayed game's results stay out of the player's tables.
     session_->results = nullptr;
     const std::unique_ptr<ReplayHost> hostOwner = MakeReplayHost();
@@ -140,7 +140,7 @@ void App::WindowReplay() {
         Form_QueryUnload();
         return;
     }
-    GameReplayer replayer(std::move(file));
+    GameReplayer replayer(std::move(file), ReplayExtraSettings());
     session_->results = nullptr;
     Session& s = *session_;
     const std::unique_ptr<ReplayHost> hostOwner = MakeReplayHost();

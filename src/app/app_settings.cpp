@@ -56,6 +56,7 @@ void App::ShowSettingsWindow() {
         return in.clicked;
     });
     settingsPlace_ = w.place;
+    SettingsChangedInGame();
     log_.f_Log("frmSettings unload", kLogPlain, true);
 }
 

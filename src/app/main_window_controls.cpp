@@ -219,6 +219,7 @@ void App::ShowConfigWindow(int index) {
     if (choice == ConfigChoice::Load) {
         config_.ini_config = number;
         config_.ini_MainIni(1);
+        SettingsChangedInGame();
         sound_.OnGameEvent({.kind = EventKind::MusicStart});  // the loaded music restarts with its fade-in
     } else if (choice == ConfigChoice::Save) {
         config_.ini_config = number;

@@ -34,7 +34,7 @@ void Switch(const ControlMap& values, const std::string& name, const std::string
 void Milliseconds(const ControlMap& values, const std::string& name, int hi, const std::string& caption,
                   WindowInput& in, float scale) {
     int value = std::atoi(ValueOf(values, name).c_str());
-    ImGui::SetNextItemWidth(230 * scale);
+    ImGui::SetNextItemWidth(180 * scale);
     if (ImGui::SliderInt(("##" + name).c_str(), &value, 0, hi, "%d ms")) in.slid.emplace_back(name, value);
     ImGui::SameLine();
     ImGui::TextUnformatted(caption.c_str());
@@ -43,7 +43,13 @@ void Milliseconds(const ControlMap& values, const std::string& name, int hi, con
 void KeyTable(const ControlMap& values, const Text& t, WindowInput& in, float scale) {
     const int waiting = std::atoi(ValueOf(values, "lstKeys.Waiting").c_str());
     const int rows = static_cast<int>((kKeyActions + 1) / 2);
-    if (!ImGui::BeginTable("##lstKeys", 4, ImGuiTableFlags_RowBg | ImGuiTableFlags_SizingStretchProp)) return;
+    // Tight rows: the whole tab fits the window without a scroll bar.
+    ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(4 * scale, 1 * scale));
+    ImGui::PushStyleVar(ImGuiStyleVar_CellPadding, ImVec2(4 * scale, 1 * scale));
+    if (!ImGui::BeginTable("##lstKeys", 4, ImGuiTableFlags_RowBg | ImGuiTableFlags_SizingStretchProp)) {
+        ImGui::PopStyleVar(2);
+        return;
+    }
     for (int c = 0; c < 2; ++c) {
         ImGui::TableSetupColumn(("##caption" + std::to_string(c)).c_str(), ImGuiTableColumnFlags_WidthStretch);
         ImGui::TableSetupColumn(("##key" + std::to_string(c)).c_str(), ImGuiTableColumnFlags_WidthFixed, 92 * scale);
@@ -59,13 +65,17 @@ void KeyTable(const ControlMap& values, const Text& t, WindowInput& in, float sc
             ImGui::TextUnformatted(t(std::string("ky_") + InfoOf(static_cast<KeyAction>(k)).configKey).c_str());
             ImGui::TableNextColumn();
             const bool lit = k == waiting;
-            if (lit) ImGui::PushStyleColor(ImGuiCol_Button, ImVec4(0.85f, 0.55f, 0.1f, 1.0f));
+            if (lit) {
+                ImGui::PushStyleColor(ImGuiCol_Button, ImVec4(0.85f, 0.55f, 0.1f, 1.0f));
+                ImGui::PushStyleColor(ImGuiCol_ButtonHovered, ImVec4(0.95f, 0.65f, 0.2f, 1.0f));
+            }
             const std::string shown = lit ? std::string("...") : ValueOf(values, id);
             if (ImGui::Button((shown + "##" + id).c_str(), ImVec2(-1, 0))) in.clicked.push_back(id);
-            if (lit) ImGui::PopStyleColor();
+            if (lit) ImGui::PopStyleColor(2);
         }
     }
     ImGui::EndTable();
+    ImGui::PopStyleVar(2);
 }
 
 }  // namespace
