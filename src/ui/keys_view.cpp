@@ -86,8 +86,11 @@ void DrawKeysTab(const ControlMap& values, const Text& t, WindowInput& in, float
     if (ImGui::Button((t("ky_cmdDefault") + "##cmdKeysDefault").c_str())) in.clicked.emplace_back("cmdKeysDefault");
     ImGui::SameLine();
     const std::string& message = ValueOf(values, "lblKeysMsg");
-    if (message.empty()) ImGui::TextDisabled("%s", t("ky_lblKeysHelp").c_str());
-    else ImGui::TextColored(ImVec4(1.0f, 0.8f, 0.35f, 1.0f), "%s", message.c_str());
+    // A long message (the Russian ones) wraps beside the button instead of running out.
+    ImGui::PushStyleColor(ImGuiCol_Text, message.empty() ? ImGui::GetStyleColorVec4(ImGuiCol_TextDisabled)
+                                                         : ImVec4(1.0f, 0.8f, 0.35f, 1.0f));
+    ImGui::TextWrapped("%s", message.empty() ? t("ky_lblKeysHelp").c_str() : message.c_str());
+    ImGui::PopStyleColor();
 
     Title(t("ky_fraRepeat"));
     Switch(values, "chkOwnRepeat", t("ky_chkOwnRepeat"), in);
