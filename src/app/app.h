@@ -105,6 +105,11 @@ public:
     void RunWindow(ScriptWindow& window, const std::function<std::vector<std::string>()>& draw);
     // frmSettings, opened by chkSet; closing it may start a new game.
     void ShowSettingsWindow();
+    // Settings on record may have changed while a game goes on (a window, a configuration
+    // read): the recording keeps the changes, so its replay plays with them.
+    void SettingsChangedInGame() {
+        if (recorder_) recorder_->SettingsChanged();
+    }
     // frmSeq over the settings window; true when the sequence was edited.
     bool ShowSeqWindow();
     // frmGraph over the settings window: every change shows in the scene at once.

@@ -9,6 +9,7 @@ namespace zembrol {
 
 bool AppCommands::ReloadConfiguration() {
     app_.Config().ini_MainIni(1);
+    app_.SettingsChangedInGame();
     return true;
 }
 

@@ -120,7 +120,7 @@ std::unique_ptr<ReplayHost> App::MakeReplayHost() {
 void App::HeadlessReplay() {
     ReplayFile file;
     if (!LoadReplay(&file)) return;
-    GameReplayer replayer(std::move(file));
+    GameReplayer replayer(std::move(file), ReplayExtraSettings());
     // The replayed game's results stay out of the player's tables.
     session_->results = nullptr;
     const std::unique_ptr<ReplayHost> hostOwner = MakeReplayHost();
@@ -140,7 +140,7 @@ void App::WindowReplay() {
         Form_QueryUnload();
         return;
     }
-    GameReplayer replayer(std::move(file));
+    GameReplayer replayer(std::move(file), ReplayExtraSettings());
     session_->results = nullptr;
     Session& s = *session_;
     const std::unique_ptr<ReplayHost> hostOwner = MakeReplayHost();
@@ -189,7 +189,7 @@ void App::WindowReplay() {
     const std::string diff = replayer.File().final.FirstDifference(got);
     std::cout << (replayer.Diverged() || !diff.empty() ? "MISMATCH: " + (diff.empty() ? std::string("diverged") : diff)
                                                        : std::string("MATCH"))
-              << "\n";
+              << std::endl;   // said when the game ends, not only when the window closes
     // The finished replay stays on show until the player closes the window.
     while (s.loop.running) {
         pump();

@@ -35,6 +35,7 @@ void App::ShowSettingsWindow() {
     w.openGraph = [this] { ShowGraphWindow(); };
     w.newGame = [this] { f_Init(); };
     w.log = [this](const std::string& line) { log_.f_Log(line, kLogPlain, false); };
+    w.Keys().text = [this](const std::string& key) { return language_.ini_GetParam("fSettings", key); };
     w.Load();
     log_.f_Log("frmSettings load", kLogPlain, true);
 
@@ -55,6 +56,7 @@ void App::ShowSettingsWindow() {
         return in.clicked;
     });
     settingsPlace_ = w.place;
+    SettingsChangedInGame();
     log_.f_Log("frmSettings unload", kLogPlain, true);
 }
 

@@ -8,6 +8,7 @@
 #include "app/log.h"
 #include "app/setting_keys.h"
 #include "game/number_text.h"
+#include "loop/key_repeat.h"
 #include "platform/files.h"
 #include "platform/text_encoding.h"
 
@@ -75,9 +76,10 @@ namespace {
 // loaded values at the walk's steps.
 class MainIniWalk : public SettingVisitor {
 public:
-    MainIniWalk(Configuration& config, platform::ProfileFile& file, Settings& settings, ConfigTargets& targets,
-                const AppPaths& paths, const std::vector<std::string>& runValues, bool load)
-        : config_(config), file_(file), s_(settings), t_(targets), paths_(paths), runValues_(runValues), load_(load) {}
+    MainIniWalk(Configuration& config, StartupLog& log, platform::ProfileFile& file, Settings& settings,
+                ConfigTargets& targets, const AppPaths& paths, const std::vector<std::string>& runValues, bool load)
+        : config_(config), log_(log), file_(file), s_(settings), t_(targets), paths_(paths), runValues_(runValues),
+          load_(load) {}
 
     bool Section(const char* section) override {
         // The music keys belong to the sound slots: without them the section is skipped.
@@ -172,10 +174,36 @@ public:
             case St::DesktopAfter:
                 if (load_) t_.WindowModeLoaded();
                 break;
+            case St::KeysAfter:
+                if (load_) CheckKeys();
+                break;
         }
     }
 
 private:
+    // A hand-edited key table that leaves an action without a usable key of its own
+    // would make that action unreachable: the whole original table comes back. A
+    // repeat out of the Keys tab's range takes its default.
+    void CheckKeys() {
+        GameSettings& g = s_.game;
+        std::string why;
+        if (!UsableTable(g.keys, &why)) {
+            log_.f_Log("ini_MainIni() - [KEYS] " + why + "; the original keys are used", kLogPlain, false);
+            g.keys.RestoreDefaults();
+        }
+        const GameSettings defaults;
+        if (g.iRepeatDelay < 0 || g.iRepeatDelay > kRepeatDelayMax) {
+            log_.f_Log("ini_MainIni() - [KEYS] iRepeatDelay " + std::to_string(g.iRepeatDelay) + " is out of range; using " +
+                           std::to_string(defaults.iRepeatDelay), kLogPlain, false);
+            g.iRepeatDelay = defaults.iRepeatDelay;
+        }
+        if (g.iRepeatRate < 0 || g.iRepeatRate > kRepeatRateMax) {
+            log_.f_Log("ini_MainIni() - [KEYS] iRepeatRate " + std::to_string(g.iRepeatRate) + " is out of range; using " +
+                           std::to_string(defaults.iRepeatRate), kLogPlain, false);
+            g.iRepeatRate = defaults.iRepeatRate;
+        }
+    }
+
     // A path value shorter than 3 characters names the shipped default file.
     void DefaultPath(std::string* value, const std::string& dataRelative) {
         if (platform::Utf8Length(*value) < 3) *value = paths_.Shipped(dataRelative);
@@ -202,6 +230,7 @@ private:
     }
 
     Configuration& config_;
+    StartupLog& log_;
     platform::ProfileFile& file_;
     Settings& s_;
     ConfigTargets& t_;
@@ -238,7 +267,7 @@ bool Configuration::ini_MainIni(int eLoad) {
     targets_->ResetLabelSweeps();
 
     platform::ProfileFile file(currentPath);
-    MainIniWalk walk(*this, file, settings_, *targets_, paths_, runValues_, load);
+    MainIniWalk walk(*this, log_, file, settings_, *targets_, paths_, runValues_, load);
     VisitSettingKeys(settings_, walk);
     if (load) return true;
     std::string error;

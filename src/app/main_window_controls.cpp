@@ -4,6 +4,7 @@
 #include "app/messages.h"
 #include "effects/view_presets.h"
 #include "game/f_init.h"
+#include "game/key_bindings.h"
 #include "loop/demo_control.h"
 #include "platform/clock.h"
 #include "platform/events.h"
@@ -164,9 +165,8 @@ void App::RunWindowLoop(ScriptWindow& w, const std::function<std::vector<std::st
             // Alt+F4 closes the game from a window too, as it does during play.
             if (e.alt && e.vkCode == 115 && !e.shift && !e.ctrl) closeKey = true;
             if (e.shift || e.ctrl || e.alt) return;
-            if (e.vkCode == 13) keys.emplace_back("Enter");
-            if (e.vkCode == 27) keys.emplace_back("Esc");
-            if (e.vkCode == 32) keys.emplace_back("Space");
+            // Every named key: a window takes Enter, Esc or Space, the Keys tab any key.
+            if (BindableKey(e.vkCode)) keys.emplace_back(KeyName(e.vkCode));
         });
         if (r.closeRequested || closeKey || !session_->loop.running) {
             // The game closes: the window goes without an answer.
@@ -219,6 +219,7 @@ void App::ShowConfigWindow(int index) {
     if (choice == ConfigChoice::Load) {
         config_.ini_config = number;
         config_.ini_MainIni(1);
+        SettingsChangedInGame();
         sound_.OnGameEvent({.kind = EventKind::MusicStart});  // the loaded music restarts with its fade-in
     } else if (choice == ConfigChoice::Save) {
         config_.ini_config = number;

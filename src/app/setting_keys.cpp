@@ -124,6 +124,14 @@ void VisitSettingKeys(Settings& s, SettingVisitor& v) {
         key("iRepeatDelay", &g.iRepeatDelay);
         key("iRepeatRate", &g.iRepeatRate);
         for (size_t i = 0; i < kKeyActions; ++i) key(InfoOf(static_cast<KeyAction>(i)).configKey, &g.keys.code[i]);
+        v.Step(St::KeysAfter, 0);
+    }
+    // Colours and marks for players who tell colours apart poorly; files without the
+    // section keep the random colours and no marks.
+    sec = "ACCESS";
+    if (v.Section(sec)) {
+        key("bColorBlind", &s.bColorBlind);
+        key("bShapeMarks", &s.bShapeMarks);
     }
 }
 

@@ -26,6 +26,7 @@ enum class SettingStep {
     MoveBkgAfter, TextureAfter,           // index = texture
     ValueDelayAfter, GraphAfter,
     DesktopBefore, DesktopAfter,          // around the window mode and size
+    KeysAfter,                            // a key table or repeat the game cannot use falls back
 };
 
 class SettingVisitor {

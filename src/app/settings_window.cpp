@@ -38,7 +38,7 @@ std::vector<std::string> NumberItems(int from, int to) {
 
 SettingsWindow::SettingsWindow(Settings& settings, GameState& state, SoundEvents& sound,
                                std::array<std::string, kSoundEvents> eventNames)
-    : s_(settings), state_(state), sound_(sound), eventNames_(std::move(eventNames)) {}
+    : s_(settings), state_(state), sound_(sound), eventNames_(std::move(eventNames)), keys_(settings) {}
 
 // ---- opening and closing ----
 
@@ -58,6 +58,7 @@ void SettingsWindow::Load() {
     lblFile_ = g_ShortText(s_.PathToBkgMusic, 35);
     lblSkin_ = platform::Utf8Length(s_.iNumSkin) > 2 ? g_ShortText(FileName(s_.iNumSkin), 35) : std::string();
     slotMessage_ = {};
+    keys_.Load();
     closed_ = false;
 }
 
@@ -78,6 +79,8 @@ void SettingsWindow::Close() {
 }
 
 bool SettingsWindow::Key(const std::string& key) {
+    // An action waiting for its new key takes any key, Esc too.
+    if (keys_.Key(key)) return true;
     if (key != "Esc") return false;
     Close();
     return true;
@@ -90,6 +93,8 @@ bool SettingsWindow::Click(const std::string& control) {
     std::string name;
     int index = -1;
     if (!SplitControl(control, &name, &index)) return false;
+    if (keys_.Click(name, index)) return true;
+    keys_.StopWaiting();
     if (index >= 0) return ClickIndexed(name, index);
     if (name == "cmdOK" || name == "close") {
         Close();
@@ -176,6 +181,7 @@ bool SettingsWindow::ClickIndexed(const std::string& name, int i) {
 // ---- lists and sliders ----
 
 bool SettingsWindow::Choose(const std::string& control, const std::string& item) {
+    keys_.StopWaiting();
     if (control == "cmbFallSpeed") {
         const int k = ItemIndex(NumberItems(0, 15), item);
         if (k < 0) return false;
@@ -198,6 +204,8 @@ bool SettingsWindow::Choose(const std::string& control, const std::string& item)
 }
 
 bool SettingsWindow::Slide(const std::string& control, int value) {
+    if (keys_.Slide(control, value)) return true;
+    keys_.StopWaiting();
     BkgMusic& music = sound_.Music();
     if (control == "sldVolBackgrnd") {
         musicVolume_ = std::clamp(value, kVolumeMin, kVolumeMax);
@@ -386,6 +394,7 @@ std::vector<ControlValue> SettingsWindow::Controls() const {
         c.push_back({kVariant[v][2], usable ? std::to_string(slot.Freq) : "0"});
         c.push_back({kVariant[v][3], SlotLabel(v)});
     }
+    keys_.AddControls(c);
     c.push_back({"gameChanged", gameChanged_ ? "True" : "False"});
     c.push_back({"cmdOK", "OK"});
     return c;

@@ -4,7 +4,8 @@
 // by control name (ScriptWindow); a window run draws it with ImGui (ui/settings_view).
 //
 //   tab 0 event sounds (fraButton), 1 background music (fraBkg), 2 looks and
-//   3 bonuses (Frame1), 4 game control (fraControl); fraINet beside the tabs.
+//   3 bonuses (Frame1), 4 game control (fraControl), 5 keys and colour aids
+//   (keys_tab.h); fraINet beside the tabs.
 #pragma once
 
 #include <array>
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/keys_tab.h"
 #include "game/sound_slots.h"
 #include "loop/script_window.h"
 #include "settings/settings.h"
@@ -22,7 +24,7 @@ struct GameState;
 class SoundEvents;
 
 inline constexpr const char* kFileNotFound = "... File not found ...";
-inline constexpr int kSettingsTabs = 5;
+inline constexpr int kSettingsTabs = 6;
 inline constexpr int kSoundEvents = 8;
 // Language keys of the event list, in the list's order.
 inline constexpr std::array<const char*, kSoundEvents> kSoundEventKeys = {
@@ -93,6 +95,7 @@ public:
     bool GameChanged() const { return gameChanged_; }
     const Settings& Values() const { return s_; }
     int MusicVolume() const { return musicVolume_; }
+    KeysTab& Keys() { return keys_; }
 
 private:
     void Close();
@@ -124,6 +127,7 @@ private:
     std::string lblFile_;
     std::string lblSkin_;
     std::array<std::string, 2> slotMessage_;   // "... File not found ..." until the next choice
+    KeysTab keys_;
 };
 
 }  // namespace zembrol

@@ -2,6 +2,7 @@
 // subsystems (records, timers, music, camera, demo) go out as events.
 #include "game/f_init.h"
 
+#include "game/figure_kinds.h"
 #include "game/figures.h"
 #include "game/labels.h"
 #include "game/log_kinds.h"
@@ -119,6 +120,7 @@ void f_InitFinish(Game& g) {
 
     for (auto& col : s.g_Pole) col.fill(false);
     for (auto& col : s.m_PoleColor) col.fill(Color4{});
+    for (auto& col : s.poleKinds) col.fill(kOtherKind);
     s.m_PoleMaxX = static_cast<uint8_t>(s.g_Pole.size() - 1);
     s.m_PoleMaxY = static_cast<uint8_t>(s.g_Pole[0].size() - 1);
 

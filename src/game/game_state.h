@@ -58,6 +58,9 @@ struct GameState {
     // Field, indexed [column][row]; row 0 is the top.
     std::array<std::array<bool, kPoleRows>, kPoleCols> g_Pole{};
     std::array<std::array<Color4, kPoleRows>, kPoleCols> m_PoleColor{};
+    // The kind of figure each cell came from (figure_kinds.h), moved with the cells:
+    // the colour-blind palette and the shape marks draw by it; the rules never read it.
+    std::array<std::array<uint8_t, kPoleRows>, kPoleCols> poleKinds{};
     // Highest indices, read back from the arrays: every wall and floor test uses
     // these minus 4, never a literal 18 or 30.
     uint8_t m_PoleMaxX = kPoleCols - 1;

@@ -1,6 +1,9 @@
 // The key table's actions, their default keys and the rebinding rule.
 #include "game/key_bindings.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace zembrol {
 
 namespace {
@@ -67,6 +70,34 @@ std::string KeyName(int c) {
 }
 
 bool BindableKey(int keyCode) { return keyCode != 0 && KeyName(keyCode) != "?"; }
+
+int KeyCodeOfName(const std::string& name) {
+    if (name.empty() || name == "?") return 0;
+    for (int c = 1; c < 256; ++c) {
+        const std::string known = KeyName(c);
+        if (known.size() == name.size() &&
+            std::equal(known.begin(), known.end(), name.begin(), [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+            }))
+            return c;
+    }
+    return 0;
+}
+
+bool UsableTable(const KeyBindings& keys, std::string* why) {
+    for (size_t i = 0; i < kKeyActions; ++i) {
+        const KeyAction action = static_cast<KeyAction>(i);
+        std::string fault;
+        if (!BindableKey(keys[action])) fault = " has the key " + std::to_string(keys[action]) + ", which cannot be bound";
+        else if (keys.ActionOf(keys[action]) != action)
+            fault = " has " + KeyName(keys[action]) + ", the key of " + InfoOf(keys.ActionOf(keys[action])).configKey;
+        if (!fault.empty()) {
+            if (why) *why = InfoOf(action).configKey + fault;
+            return false;
+        }
+    }
+    return true;
+}
 
 RebindResult Rebind(KeyBindings& keys, KeyAction action, int keyCode, ConflictPolicy policy, std::string* message) {
     std::string text;

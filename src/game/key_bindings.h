@@ -41,6 +41,11 @@ struct KeyBindings {
 bool BindableKey(int keyCode);
 // "Left", "F5", "A", "7", ... for a virtual-key number; "?" for one without a name.
 std::string KeyName(int keyCode);
+// The virtual-key number of a KeyName (any letter case); 0 for no such name.
+int KeyCodeOfName(const std::string& name);
+// A table the keys can run: every key bindable and none on two actions. False with
+// the first fault found.
+bool UsableTable(const KeyBindings& keys, std::string* why);
 
 enum class RebindResult {
     Done,        // the action has the key now

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "game/figure_kinds.h"
 #include "game/figures.h"
 #include "game/labels.h"
 #include "game/moves.h"
@@ -29,12 +30,14 @@ void Update_Array_Pole(Game& g) {
     c.b = static_cast<float>(0.8 * g.rng.Rnd() + 0.19);
     s.g_LastFig.X = static_cast<int16_t>(s.g_FigX);
     s.g_LastFig.Y = static_cast<int16_t>(s.g_FigY);
+    const uint8_t kind = FigureKindOf(s.g_Figs[0]);
     for (int i = 0; i < 4; ++i)
         for (int j = 0; j < 4; ++j) {
             const bool cell = s.g_Figs[0].Cells[i][j] == 1;
             if (cell) {
                 s.g_Pole[s.g_FigX + i][s.g_FigY + j] = true;
                 s.m_PoleColor[s.g_FigX + i][s.g_FigY + j] = c;
+                s.poleKinds[s.g_FigX + i][s.g_FigY + j] = kind;
             }
             s.g_LastFig.Cells[i][j] = cell;
         }
@@ -77,11 +80,13 @@ int32_t RemoveFullRows(Game& g) {
             for (int c = 0; c <= s.m_PoleMaxX; ++c) {
                 s.g_Pole[c][rr] = s.g_Pole[c][rr - 1];
                 s.m_PoleColor[c][rr] = s.m_PoleColor[c][rr - 1];
+                s.poleKinds[c][rr] = s.poleKinds[c][rr - 1];
             }
         // Nothing lies above row 0: it becomes empty, or its cells would be doubled into row 1.
         for (int c = 0; c <= s.m_PoleMaxX; ++c) {
             s.g_Pole[c][0] = false;
             s.m_PoleColor[c][0] = Color4{};
+            s.poleKinds[c][0] = kOtherKind;
         }
         s.g_LinesInLevel = SatAdd(s.g_LinesInLevel, 1);
         if (s.g_Level < kMaxLevel && s.g_LinesInLevel >= g.cfg.m_DelLinesInLevel) AdvanceLevel(g);

@@ -25,6 +25,7 @@ enum class InputKind : char {
     DemoCommand = 'a',   // one command of the demo timer, value = dem_GotoMove's code
     Camera = 'v',        // a camera view preset the player chose, value 1..7
     Frame = 'f',         // the scene advanced without a pass (a modal window was open)
+    Setting = 's',       // a setting on record changed during the game (a "change" line with its name)
 };
 
 inline bool IsInputKind(char c) {
@@ -34,6 +35,8 @@ inline bool IsInputKind(char c) {
         case InputKind::HeldKey: case InputKind::Pause: case InputKind::DemoBox:
         case InputKind::DemoCommand: case InputKind::Camera: case InputKind::Frame:
             return true;
+        case InputKind::Setting:   // written as its own "change" line, never as "in"
+            return false;
     }
     return false;
 }

@@ -2,8 +2,6 @@
 // conditions (drop, pause, walls), so a key is never filtered here beyond modifiers.
 #include "loop/key_commands.h"
 
-#include <array>
-#include <cctype>
 #include <string>
 
 #include "game/bonuses.h"
@@ -14,36 +12,11 @@ namespace zembrol {
 
 namespace {
 
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t k = 0; k < a.size(); ++k)
-        if (std::tolower(static_cast<unsigned char>(a[k])) != std::tolower(static_cast<unsigned char>(b[k])))
-            return false;
-    return true;
-}
-
 KeyOutcome Ran(bool handled) { return handled ? KeyOutcome::Done : KeyOutcome::NotSupported; }
 
 }  // namespace
 
-int KeyCodeFromName(std::string_view name) {
-    struct Named { std::string_view name; int code; };
-    static constexpr std::array<Named, 10> kNames = {{
-        {"Left", vk::Left}, {"Right", vk::Right}, {"Up", vk::Up}, {"Down", vk::Down},
-        {"Space", vk::Space}, {"Enter", vk::Enter}, {"Esc", vk::Esc},
-        {"1", vk::Digit1}, {"2", vk::Digit2}, {"3", vk::Digit3}}};
-    for (const Named& n : kNames)
-        if (SameName(name, n.name)) return n.code;
-    if (name.size() >= 2 && name.size() <= 3 && (name[0] == 'F' || name[0] == 'f')) {
-        int f = 0;
-        for (char c : name.substr(1)) {
-            if (c < '0' || c > '9') return 0;
-            f = f * 10 + (c - '0');
-        }
-        if (f >= 1 && f <= 12 && name[1] != '0') return vk::F1 + f - 1;
-    }
-    return 0;
-}
+int KeyCodeFromName(std::string_view name) { return KeyCodeOfName(std::string(name)); }
 
 KeyOutcome OnKeyDown(Session& s, const KeyPress& key, WindowCommands& window) {
     if (key.alt && key.code == vk::F4 && !key.shift && !key.ctrl) return Ran(window.CloseMainWindow());

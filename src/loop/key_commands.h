@@ -23,7 +23,8 @@ struct KeyPress {
     bool repeat = false;   // the system's auto-repeat of a held key
 };
 
-// "Left", "F5", "1", ... (any letter case) to a key code; 0 for an unknown name.
+// "Left", "F5", "1", "W", ... (any letter case, the names of KeyName) to a key code;
+// 0 for an unknown name.
 int KeyCodeFromName(std::string_view name);
 
 // Window actions reached from the key table. Each returns false when the host has

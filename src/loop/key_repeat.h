@@ -7,7 +7,10 @@
 
 namespace zembrol {
 
-inline constexpr int32_t kRepeatToWall = 20;   // a rate of 0: every due move at once (more than the field is wide)
+inline constexpr int32_t kRepeatToWall = 20;
+// What the Keys tab offers and a configuration may hold, in ms.
+inline constexpr int16_t kRepeatDelayMax = 1000;
+inline constexpr int16_t kRepeatRateMax = 500;   // a rate of 0: every due move at once (more than the field is wide)
 
 struct KeyRepeat {
     int direction = -1;     // the held key: 0 Left, 2 Right; -1 none

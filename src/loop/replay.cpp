@@ -137,8 +137,10 @@ std::string WriteReplay(const ReplayFile& f) {
     for (uint8_t item : f.sequence) o << " " << static_cast<int>(item);
     o << "\n";
     for (const ReplaySeed& s : f.seeds) o << "seed " << s.pass << " " << s.generator << " " << s.value << "\n";
-    for (const ReplayInput& in : f.inputs)
-        o << "in " << in.pass << " " << static_cast<char>(in.kind) << " " << in.value << "\n";
+    for (const ReplayInput& in : f.inputs) {
+        if (in.kind == InputKind::Setting) o << "change " << in.pass << " " << in.setting << " " << in.value << "\n";
+        else o << "in " << in.pass << " " << static_cast<char>(in.kind) << " " << in.value << "\n";
+    }
     o << "end " << f.endPass << " " << f.endReason << "\n";
     o << "final " << f.final.Text() << "\n";
     const std::string body = o.str();
@@ -211,12 +213,18 @@ bool ParseReplay(const std::string& text, ReplayFile* out, std::string* error) {
             if (!(w >> s.pass >> s.generator >> s.value) || (s.generator != 'g' && s.generator != 'l'))
                 return bad("seed PASS g|l VALUE expected");
             f.seeds.push_back(s);
-        } else if (word == "in") {
+        } else if (word == "in" || word == "change") {
             ReplayInput in;
-            char kind = 0;
-            if (!(w >> in.pass >> kind >> in.value) || !IsInputKind(kind)) return bad("in PASS KIND VALUE expected");
+            if (word == "in") {
+                char kind = 0;
+                if (!(w >> in.pass >> kind >> in.value) || !IsInputKind(kind))
+                    return bad("in PASS KIND VALUE expected");
+                in.kind = static_cast<InputKind>(kind);
+            } else {
+                in.kind = InputKind::Setting;
+                if (!(w >> in.pass >> in.setting >> in.value)) return bad("change PASS NAME VALUE expected");
+            }
             if (!f.inputs.empty() && in.pass < f.inputs.back().pass) return bad("inputs out of pass order");
-            in.kind = static_cast<InputKind>(kind);
             f.inputs.push_back(in);
         } else if (word == "end") {
             if (!(w >> f.endPass >> f.endReason) || f.endPass < 0) return bad("end PASS REASON expected");
@@ -264,11 +272,17 @@ void GameRecorder::GameStarting() {
     over_ = false;
 }
 
-void GameRecorder::TakeSettings() {
-    file_.settings.clear();
-    for (const Named& n : SettingTable()) file_.settings.emplace_back(n.name, n.get(s_));
+std::vector<std::pair<std::string, int64_t>> GameRecorder::CurrentSettings() const {
+    std::vector<std::pair<std::string, int64_t>> now;
+    for (const Named& n : SettingTable()) now.emplace_back(n.name, n.get(s_));
     if (extra_.read)
-        for (auto& v : extra_.read()) file_.settings.push_back(std::move(v));
+        for (auto& v : extra_.read()) now.push_back(std::move(v));
+    return now;
+}
+
+void GameRecorder::TakeSettings() {
+    file_.settings = CurrentSettings();
+    settingsNow_ = file_.settings;
     file_.sequence.clear();
     file_.seqPosition = s_.settings.UserSeq.Position();
     for (uint8_t k = 1; k <= s_.settings.UserSeq.GetCount(); ++k) file_.sequence.push_back(s_.settings.UserSeq.GetValueItem(k));
@@ -298,6 +312,15 @@ uint64_t GameRecorder::Seed(char generator, uint64_t clockValue) {
     return clockValue;
 }
 
+void GameRecorder::SettingsChanged() {
+    if (!active_ || over_) return;
+    const auto now = CurrentSettings();
+    for (size_t k = 0; k < now.size() && k < settingsNow_.size(); ++k)
+        if (now[k].second != settingsNow_[k].second)
+            file_.inputs.push_back({s_.loop.gamePass, InputKind::Setting, static_cast<int32_t>(now[k].second), now[k].first});
+    settingsNow_ = now;
+}
+
 void GameRecorder::Input(InputKind kind, int32_t value) {
     if (active_ && !over_) file_.inputs.push_back({s_.loop.gamePass, kind, value});
 }
@@ -316,6 +339,16 @@ bool GameReplayer::Restore(Session& s, Rng* looks, const ExtraSettings& extra, s
         if (const Named* n = Find(SettingTable(), name)) n->set(s, value);
         else if (!extra.write || !extra.write(name, value)) {
             *error = "the replay uses a setting this version does not know: " + name;
+            return false;
+        }
+    }
+    for (const ReplayInput& in : f_.inputs) {
+        if (in.kind != InputKind::Setting || Find(SettingTable(), in.setting)) continue;
+        bool extraKnows = false;
+        if (extra.read)
+            for (const auto& [name, value] : extra.read()) extraKnows = extraKnows || name == in.setting;
+        if (!extraKnows) {
+            *error = "the replay changes a setting this version does not know: " + in.setting;
             return false;
         }
     }
@@ -358,7 +391,7 @@ uint64_t GameReplayer::Seed(char generator) {
 
 void GameReplayer::ApplyInputs(Session& s, ReplayHost& host) {
     while (nextInput_ < f_.inputs.size() && f_.inputs[nextInput_].pass <= s.loop.gamePass)
-        ApplyReplayInput(s, f_.inputs[nextInput_++], host);
+        ApplyReplayInput(s, f_.inputs[nextInput_++], host, extra_);
 }
 
 void GameReplayer::GameOver(const Session& s) {
@@ -367,7 +400,7 @@ void GameReplayer::GameOver(const Session& s) {
     over_ = true;
 }
 
-void ApplyReplayInput(Session& s, const ReplayInput& in, ReplayHost& host) {
+void ApplyReplayInput(Session& s, const ReplayInput& in, ReplayHost& host, const ExtraSettings& extra) {
     switch (in.kind) {
         case InputKind::Move: CmdMove(s.game, in.value == 0 ? 0 : 2); break;
         case InputKind::Rotate: CmdRotate(s.game); break;
@@ -385,6 +418,12 @@ void ApplyReplayInput(Session& s, const ReplayInput& in, ReplayHost& host) {
         case InputKind::DemoCommand: DemoCommand(s, in.value); break;
         case InputKind::Camera: host.CameraPreset(in.value); break;
         case InputKind::Frame: host.ExtraFrame(); break;
+        case InputKind::Setting:
+            // Restore() has refused a file whose settings this version does not know;
+            // a change of an unknown one leaves the replay to the final comparison.
+            if (const Named* n = Find(SettingTable(), in.setting)) n->set(s, in.value);
+            else if (extra.write) extra.write(in.setting, in.value);
+            break;
     }
 }
 

@@ -19,12 +19,14 @@
 
 namespace zembrol {
 
-inline constexpr int kReplayFormat = 1;
+// Format 2 added "change" lines; format 1 files read as before.
+inline constexpr int kReplayFormat = 2;
 
 struct ReplayInput {
     int64_t pass = 0;
     InputKind kind = InputKind::Move;
     int32_t value = 0;
+    std::string setting;   // InputKind::Setting: the setting's name
     bool operator==(const ReplayInput&) const = default;
 };
 
@@ -87,6 +89,9 @@ public:
     void Close();
     // A reseed from the clock of generator 'g' or 'l': kept, and passed through.
     uint64_t Seed(char generator, uint64_t clockValue);
+    // A window may have changed settings on record while the game went on (the
+    // settings window, a configuration read): each one that did is kept with the pass.
+    void SettingsChanged();
     bool Recording() const { return active_; }
 
     void Input(InputKind kind, int32_t value) override;
@@ -95,6 +100,7 @@ public:
 private:
     void Finish(const std::string& reason);
     void TakeSettings();
+    std::vector<std::pair<std::string, int64_t>> CurrentSettings() const;
     Session& s_;
     Rng* looks_;
     std::string program_;
@@ -102,6 +108,7 @@ private:
     ExtraSettings extra_;
     bool active_ = false, over_ = false;
     ReplayFile file_;
+    std::vector<std::pair<std::string, int64_t>> settingsNow_;   // as the recording last saw them
 };
 
 // What a replay asks of the program around the rules.
@@ -116,7 +123,7 @@ public:
 
 class GameReplayer final : public Journal {
 public:
-    explicit GameReplayer(ReplayFile f) : f_(std::move(f)) {}
+    explicit GameReplayer(ReplayFile f, ExtraSettings extra = {}) : f_(std::move(f)), extra_(std::move(extra)) {}
     // Settings, kept state, the sequence and the generators as the game found them.
     // False with a message when the file names something this program does not know.
     bool Restore(Session& s, Rng* looks, const ExtraSettings& extra, std::string* error);
@@ -136,14 +143,16 @@ public:
 
 private:
     ReplayFile f_;
+    ExtraSettings extra_;
     size_t nextInput_ = 0;
     std::array<size_t, 2> nextSeed_{};
     bool diverged_ = false, over_ = false;
     FinalCounters final_;
 };
 
-// Applies one recorded input through the live input functions.
-void ApplyReplayInput(Session& s, const ReplayInput& in, ReplayHost& host);
+// Applies one recorded input through the live input functions; a setting change
+// writes the setting (`extra` holds those outside the rules).
+void ApplyReplayInput(Session& s, const ReplayInput& in, ReplayHost& host, const ExtraSettings& extra = {});
 
 struct ReplayReport {
     bool matches = false;

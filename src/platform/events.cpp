@@ -20,8 +20,18 @@ int VirtualKey(SDL_Keycode sym) {
         case SDLK_UP: return 38;
         case SDLK_RIGHT: return 39;
         case SDLK_DOWN: return 40;
+        case SDLK_BACKSPACE: return 8;
+        case SDLK_TAB: return 9;
+        case SDLK_PAGEUP: return 33;
+        case SDLK_PAGEDOWN: return 34;
+        case SDLK_END: return 35;
+        case SDLK_HOME: return 36;
+        case SDLK_INSERT: return 45;
+        case SDLK_DELETE: return 46;
+        case SDLK_KP_0: return 96;
         default: break;
     }
+    if (sym >= SDLK_KP_1 && sym <= SDLK_KP_9) return 97 + (sym - SDLK_KP_1);
     if (sym >= SDLK_0 && sym <= SDLK_9) return '0' + (sym - SDLK_0);
     if (sym >= SDLK_a && sym <= SDLK_z) return 'A' + (sym - SDLK_a);
     if (sym >= SDLK_F1 && sym <= SDLK_F12) return 112 + (sym - SDLK_F1);

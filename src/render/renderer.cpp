@@ -14,6 +14,7 @@
 #include "game/rounding.h"
 #include "render/cell_faces.h"
 #include "render/meshes.h"
+#include "render/palette.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "render/scene_tables.h"
@@ -113,6 +114,7 @@ bool Renderer::d_InitD3D(const DeviceInfo& info) {
     }
     const platform::RgbaImage atlas = PackTiles(numbers, 32);
     numAtlas_.UploadRgba(atlas.width, atlas.height, atlas.pixels.data());
+    if (!LoadMarks()) log_("shape marks", kPlain, false);
     for (int k = 0; k < 6; ++k) g_Digits[static_cast<size_t>(k)].dg_Init(k + 1, nullptr);
     d_LoadTex32x32(&texChb_, Fixed("chb.bmp"), log_);
     // The level banner's word plate (mq_Init).
@@ -367,10 +369,12 @@ void Renderer::m_DrawAll(const GameState& state, const Settings& settings, int d
     device_.SetModulate2x(modulate2x_);
     device_.SetAlphaBlend(blendOn_);
     device_.SetBlendFactors(blendSource_, blendDest_);
+    marks_.clear();
     DrawCells(state, settings);
     DrawEffects(settings);
     DrawNextFigures(state, settings);
     DrawGhost(state, settings);
+    DrawMarks();
     device_.SetModulate2x(false);
 
     if (settings.m_WorldEnable && !worldLaid) cs_DrawWorld(settings);
@@ -503,20 +507,27 @@ void Renderer::DrawCells(const GameState& state, const Settings& settings) {
         for (int y = 0; y <= state.FloorRow(); ++y) {
             if (!state.g_Pole[static_cast<size_t>(x)][static_cast<size_t>(y)]) continue;
             solid.Add(x, y);
+            const uint8_t kind = state.poleKinds[static_cast<size_t>(x)][static_cast<size_t>(y)];
             ColorValue amb = cell;
-            if (settings.bColorQuads) {
+            if (settings.bColorBlind) {
+                amb = KindAmbient(kind, settings);
+            } else if (settings.bColorQuads) {
                 const Color4& c = state.m_PoleColor[static_cast<size_t>(x)][static_cast<size_t>(y)];
                 amb = FromArgb(255, RoundEven(settings.btMRed * c.r), RoundEven(settings.btMGreen * c.g), RoundEven(settings.btMBlue * c.b));
             }
             cells.push_back(At(static_cast<float>(x), static_cast<float>(y), 0, 1, amb));
+            AddMark(cells.back(), kind, settings);
         }
     // The falling figure shares the field's texture, material and mesh: one draw.
     const FigureRec& fig = state.g_Figs[0];
+    const uint8_t kind = FigureKindOf(fig);
+    const ColorValue figureAmb = settings.bColorBlind ? KindAmbient(kind, settings) : cell;
     for (int i = 0; i < 4; ++i)
         for (int j = 0; j < 4; ++j)
             if (fig.Cells[static_cast<size_t>(i)][static_cast<size_t>(j)]) {
                 solid.Add(state.g_FigX + i, state.g_FigY + j);
-                cells.push_back(At(static_cast<float>(state.g_FigX + i), static_cast<float>(state.g_FigY + j), 0, 1, cell));
+                cells.push_back(At(static_cast<float>(state.g_FigX + i), static_cast<float>(state.g_FigY + j), 0, 1, figureAmb));
+                AddMark(cells.back(), kind, settings);
             }
     DrawCellBatch(settings, cells, &solid);
 }
@@ -616,15 +627,18 @@ void Renderer::DrawNextFigures(const GameState& state, const Settings& settings)
     for (int e = 1; e <= nexts; ++e) {
         const FigureRec& f = state.g_Figs[static_cast<size_t>(e)];
         const size_t g = !f.IsSpecial ? 0 : f.IsZemb ? 2 : 1;
+        const uint8_t kind = FigureKindOf(f);
+        const ColorValue figureAmb = settings.bColorBlind ? KindAmbient(kind, settings) : amb;
         for (int i = 0; i < 4; ++i)
             for (int j = 0; j < 4; ++j) {
                 if (!f.Cells[static_cast<size_t>(i)][static_cast<size_t>(j)]) continue;
                 if (e == 1) {
-                    groups[g].push_back(At(next.x + i, next.y + j, 0, 1, amb));
+                    groups[g].push_back(At(next.x + i, next.y + j, 0, 1, figureAmb));
                     firstSolid.Add(Place(groups[g].back().ox), Place(groups[g].back().oy));
                 } else {
-                    groups[g].push_back(At(column.x + i, column.y + (e - 1) * 6 + j, 0, 0.5f, amb));
+                    groups[g].push_back(At(column.x + i, column.y + (e - 1) * 6 + j, 0, 0.5f, figureAmb));
                 }
+                AddMark(groups[g].back(), kind, settings);
             }
     }
     const GlTexture* tex[3] = {&texNext_, &texZemb_, &texSZemb_};

@@ -116,6 +116,11 @@ private:
     void DrawNextFigures(const GameState& state, const Settings& settings);
     void DrawGhost(const GameState& state, const Settings& settings);
     void DrawEffects(const Settings& settings);
+    // Shape marks (renderer_marks.cpp): the atlas, one mark on the front of a cell
+    // just laid out, and all of the frame's marks in one draw.
+    bool LoadMarks();
+    void AddMark(const Instance& cell, uint8_t kind, const Settings& settings);
+    void DrawMarks();
     // dq_MakeDeform's corners into the field quad's texture coordinates.
     void DeformBackdrop();
     // g_MovingQuads: the "Level" plate and the level's number plate.
@@ -170,6 +175,8 @@ private:
     clsCHB g_CHB;
     std::array<clsHLLabel, 2> labels_;
     std::vector<Instance> faces_;   // the cube faces of one cell batch, reused
+    GlTexture texMarks_;
+    std::vector<Instance> marks_;   // the frame's shape marks
     std::array<int, 2> labelHeights_{};
 
     // Ball column and world spheres (clsSphere).

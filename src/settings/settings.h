@@ -78,6 +78,10 @@ struct Settings {
     bool bFullScreen = false;
     int16_t iWindowWidth = 0;          // the window's size in pixels; 0: the base size at the desktop's scale
     int16_t iWindowHeight = 0;
+
+    // ACCESS
+    bool bColorBlind = false;          // figures coloured by their kind from a palette colour-blind players tell apart
+    bool bShapeMarks = false;          // a mark on each cell that tells the figure's kind without colour
 };
 
 }  // namespace zembrol

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "ui/keys_view.h"
 #include "ui/main_window_ui.h"
 #include "ui/window_form.h"
 
@@ -186,10 +187,11 @@ WindowInput DrawSettings(const SettingsView& v, float scale) {
         return in;
     }
     Form f(v.values, in, scale);
-    // tbs1: the five tabs as a strip of buttons; the window's model keeps the tab.
+    // tbs1: the tabs as a strip of buttons; the window's model keeps the tab.
+    constexpr int kTabs = 6;
     const int tab = std::atoi(f.Value("tbs1").c_str());
-    const float tabWidth = (ImGui::GetContentRegionAvail().x - 4 * ImGui::GetStyle().ItemSpacing.x) / 5;
-    for (int k = 0; k < 5; ++k) {
+    const float tabWidth = (ImGui::GetContentRegionAvail().x - (kTabs - 1) * ImGui::GetStyle().ItemSpacing.x) / kTabs;
+    for (int k = 0; k < kTabs; ++k) {
         if (k > 0) ImGui::SameLine();
         ImGui::PushStyleColor(ImGuiCol_Button, ImGui::GetStyleColorVec4(k == tab ? ImGuiCol_TabActive : ImGuiCol_Tab));
         if (ImGui::Button((v.text("tab" + std::to_string(k + 1) + "caption") + "##tbs1" + std::to_string(k)).c_str(),
@@ -204,6 +206,7 @@ WindowInput DrawSettings(const SettingsView& v, float scale) {
         case 1: MusicTab(f, v); break;
         case 2: LooksTab(f, v); break;
         case 3: BonusTab(f, v); break;
+        case 5: DrawKeysTab(v.values, v.text, in, scale); break;
         default: ControlTab(f, v); break;
     }
     ImGui::EndChild();

@@ -138,6 +138,9 @@ TEST(Configuration, EveryKeySurvivesASaveAndALoad) {
         }
     } scramble;
     VisitSettingKeys(f.settings, scramble);
+    // A key table must stay one the keys can run (a damaged one falls back to the
+    // original): every action on a key of its own, none of them its default.
+    for (size_t i = 0; i < kKeyActions; ++i) f.settings.game.keys.code[i] = static_cast<int16_t>('A' + i);
     f.settings.game.UserSeq.seq_Clear();
     for (uint8_t item : {6, 2, 2, 0}) f.settings.game.UserSeq.PutItem(item);
     f.settings.game.g_Speed = 1;
@@ -206,6 +209,56 @@ TEST(Configuration, PathDefaultsReplaceOnlyShortValues) {
     EXPECT_EQ(f.settings.slots[0].Path, "...");  // missing key: "..." is long enough to stay
     EXPECT_EQ(f.settings.gr_arTex[3], f.dir / "data/textures/tex3.bmp");
     EXPECT_EQ(f.settings.gr_arTex[14], "...");
+}
+
+TEST(Configuration, AKeyTableTheGameCannotRunFallsBackToTheOriginalKeys) {
+    struct Case {
+        const char* keys;        // the file's KEYS section
+        const char* logged;      // the log line that says why
+        bool original;           // the original table comes back
+    };
+    const Case cases[] = {
+        {"kMoveLeft=65\nkRotate=87\n", nullptr, false},                                   // a usable rebinding
+        {"kRotate=37\n", "[KEYS] kRotate has Left, the key of kMoveLeft", true},        // Left on two actions
+        {"kDrop=250\n", "[KEYS] kDrop has the key 250, which cannot be bound", true},
+        {"iRepeatDelay=5000\niRepeatRate=-3\n", "[KEYS] iRepeatDelay 5000 is out of range; using 170", false},
+    };
+    for (const Case& c : cases) {
+        ConfigFixture f;
+        f.dir.Write("data/set/PLAYER1.ini", std::string("[MAIN]\nbCW=False\n[KEYS]\n") + c.keys);
+        f.config.ini_MainIni(1);
+        const KeyBindings& keys = f.settings.game.keys;
+        if (c.original) EXPECT_EQ(keys, KeyBindings{}) << c.keys;
+        else if (!c.logged) EXPECT_EQ(keys[KeyAction::Rotate], 'W') << c.keys;
+        if (c.logged) EXPECT_TRUE(f.Contains(c.logged)) << c.keys;
+        else EXPECT_FALSE(f.Contains("[KEYS]")) << c.keys;
+        EXPECT_EQ(f.settings.game.iRepeatDelay, 170) << c.keys;
+        EXPECT_EQ(f.settings.game.iRepeatRate, 50) << c.keys;
+        EXPECT_FALSE(f.settings.game.bCW) << "the rest of the file still reads";
+    }
+}
+
+TEST(Configuration, AFileFromBeforeTheKeysAndColourAidsKeepsTheirDefaults) {
+    ConfigFixture f;
+    f.dir.Write("data/set/PLAYER1.ini", "[MAIN]\ng_Speed=1\n[GRAPH]\nbHLNew=False\n");
+    f.config.ini_MainIni(1);
+    const Settings defaults;
+    EXPECT_EQ(f.settings.game.keys, KeyBindings{});
+    EXPECT_FALSE(f.settings.game.bOwnRepeat);
+    EXPECT_FALSE(f.settings.bColorBlind);
+    EXPECT_FALSE(f.settings.bShapeMarks);
+    EXPECT_EQ(f.settings.game.g_Speed, 1);
+    EXPECT_FALSE(f.Contains("[KEYS]"));
+    // Saved once, the file holds the new sections and reads back the same.
+    f.settings.bShapeMarks = true;
+    Rebind(f.settings.game.keys, KeyAction::Drop, ' ', ConflictPolicy::Swap, nullptr);
+    ASSERT_TRUE(f.config.ini_MainIni(0));
+    Settings fresh;
+    Configuration reload(f.paths, f.log, fresh);
+    reload.ini_MainIni(1);
+    EXPECT_EQ(fresh.game.keys, f.settings.game.keys);
+    EXPECT_TRUE(fresh.bShapeMarks);
+    EXPECT_NE(f.dir.Read("data/set/PLAYER1.ini").find("[ACCESS]\nbColorBlind=False\nbShapeMarks=True\n"), std::string::npos);
 }
 
 TEST(Configuration, DamagedFileKeepsBuiltInValues) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/language.h"
+#include "game/key_bindings.h"
 #include "log_fixture.h"
 
 using namespace zembrol;
@@ -178,4 +179,24 @@ TEST(Language, TheWindowNamesEachLanguageFromItsOwnFile) {
     EXPECT_EQ(f.lang.LanguageName("my english.ini"), "my english.ini");  // no [Language] section
     EXPECT_EQ(f.lang.LanguageName("blank.ini"), "blank.ini");
     EXPECT_EQ(f.lang.LanguageName("gone.ini"), "gone.ini");
+}
+
+TEST(Language, ShippedFilesGiveTheKeysTabInBothLanguages) {
+    ShippedFiles f;
+    std::vector<std::string> keys = {"tab6caption", "ky_fraKeys", "ky_lblKeysHelp", "ky_cmdDefault", "ky_msgWait",
+                                     "ky_msgDone", "ky_msgSwapped", "ky_msgRefused", "ky_msgDefaults", "ky_fraRepeat",
+                                     "ky_chkOwnRepeat", "ky_sldRepeatDelay", "ky_sldRepeatRate", "ky_fraColors",
+                                     "ky_chkColorBlind", "ky_chkShapeMarks"};
+    for (size_t i = 0; i < kKeyActions; ++i) keys.push_back(std::string("ky_") + InfoOf(static_cast<KeyAction>(i)).configKey);
+    for (const std::string& key : keys) {
+        f.lang.SetCurrent("english.ini");
+        const std::string english = f.lang.ini_GetParam("fSettings", key);
+        f.lang.SetCurrent("russian.ini");
+        const std::string russian = f.lang.ini_GetParam("fSettings", key);
+        EXPECT_NE(english, "...") << key;
+        EXPECT_TRUE(HasCyrillic(russian)) << key << " = \"" << russian << "\"";
+        // A message keeps the places its values go to.
+        for (const char* mark : {"%1", "%2", "%3"})
+            EXPECT_EQ(english.find(mark) == std::string::npos, russian.find(mark) == std::string::npos) << key << mark;
+    }
 }

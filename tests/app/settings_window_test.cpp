@@ -113,6 +113,19 @@ TEST(SettingsWindow, EachControlWritesItsSettingAtOnce) {
         // A one-slot event has no second variant to edit.
         {{"choose cmbListEvents Game start", "slide sldVolBut2 -300"}, {{"mRht1_Vol", "0"}}},
         {{"click chkPauseOnFocusLoss"}, {{"bPauseOnFocusLoss", "False"}}},
+        // The Keys tab: a clicked action takes the next key; a key in use is swapped.
+        {{"click lstKeys(2)", "key W"}, {{"kRotate", "87"}}},
+        {{"click lstKeys(3)", "key Space"}, {{"kDrop", "32"}, {"kInversia", "40"}}},
+        {{"click lstKeys(0)", "key Num4", "click lstKeys(1)", "key Num6"}, {{"kMoveLeft", "100"}, {"kMoveRight", "102"}}},
+        {{"click lstKeys(0)", "key NoSuchKey", "key A"}, {{"kMoveLeft", "65"}}},
+        // Esc is the new key while an action waits, not the window's close.
+        {{"click lstKeys(6)", "key P", "click lstKeys(6)", "key Esc"}, {{"kPause", "27"}}},
+        {{"click lstKeys(0)", "key A", "click lstKeys(5)", "key Left", "click cmdKeysDefault"},
+         {{"kMoveLeft", "37"}, {"kTakeBack", "13"}}},
+        {{"click chkOwnRepeat", "slide sldRepeatDelay 250", "slide sldRepeatRate 9999"},
+         {{"bOwnRepeat", "True"}, {"iRepeatDelay", "250"}, {"iRepeatRate", "500"}}},
+        {{"slide sldRepeatDelay 250"}, {{"bOwnRepeat", "False"}, {"iRepeatDelay", "170"}}},   // disabled
+        {{"click chkColorBlind", "click chkShapeMarks"}, {{"bColorBlind", "True"}, {"bShapeMarks", "True"}}},
     };
     for (const Case& c : cases) {
         Fixture f;
@@ -134,6 +147,42 @@ TEST(SettingsWindow, UnknownControlsAndItemsAreRefused) {
                                        "choose cmbDelLin 8", "choose cmbFallSpeed 16", "choose cmbListEvents Thunder",
                                        "slide optSpeed 1", "key Enter"})
         EXPECT_FALSE(Command(f.w, command)) << command;
+}
+
+TEST(SettingsWindow, AnActionWaitsForItsKeyAndTheKeysTabSaysWhatMoved) {
+    Fixture f;
+    f.w.Load();
+    f.w.Click("tbs1(5)");
+    f.w.Click("lstKeys(3)");
+    EXPECT_EQ(ValueOf(f.w, "lstKeys.Waiting"), "3");
+    EXPECT_EQ(ValueOf(f.w, "lblKeysMsg"), "Press the new key for \"Drop\" (click it again to keep its key).");
+    EXPECT_TRUE(f.w.Key("Space"));
+    EXPECT_EQ(ValueOf(f.w, "lblKeysMsg"), "Space was the key of \"Inversia\", which has Down now.");
+    EXPECT_EQ(ValueOf(f.w, "lstKeys(3)"), "Space");
+    EXPECT_EQ(ValueOf(f.w, "lstKeys(4)"), "Down");
+    EXPECT_EQ(ValueOf(f.w, "lstKeys.Waiting"), "-1");
+    // Nothing waits: a key is the window's, and A is nothing to it.
+    EXPECT_FALSE(f.w.Key("A"));
+    // Clicking the waiting action again, or any other control, keeps its key.
+    for (const char* other : {"lstKeys(0)", "chkSnake", "tbs1(2)"}) {
+        f.w.Click("lstKeys(0)");
+        f.w.Click(other);
+        EXPECT_FALSE(f.w.Key("A")) << other;
+        EXPECT_EQ(f.s.game.keys[KeyAction::MoveLeft], 37) << other;
+    }
+    // A key the game cannot read is refused; the action goes on waiting.
+    f.w.Click("lstKeys(0)");
+    EXPECT_TRUE(f.w.Key("PrintScreen"));
+    EXPECT_EQ(ValueOf(f.w, "lblKeysMsg"), "The key PrintScreen cannot be bound; press another.");
+    EXPECT_TRUE(f.w.Key("Z"));
+    EXPECT_EQ(ValueOf(f.w, "lblKeysMsg"), "\"Move left\" is on Z now.");
+    f.w.Click("cmdKeysDefault");
+    EXPECT_EQ(ValueOf(f.w, "lblKeysMsg"), "The original keys are back.");
+    EXPECT_EQ(f.s.game.keys, KeyBindings{});
+    // With nothing waiting Esc closes the window; no rule changed, no new game.
+    EXPECT_TRUE(f.w.Key("Esc"));
+    EXPECT_TRUE(f.w.Closed());
+    EXPECT_EQ(f.newGames, 0);
 }
 
 TEST(SettingsWindow, OpeningSetsTheFallSpeedToTheListsFirstItem) {

@@ -5,6 +5,7 @@
 #include <limits>
 #include <sstream>
 
+#include "game/figure_kinds.h"
 #include "game/landing.h"
 #include "rules_fixture.h"
 
@@ -61,14 +62,19 @@ TEST_F(LandingTest, RowZeroIsEmptyAfterTheRowsMoveDown) {
     EXPECT_EQ(s.m_PoleColor[4][0], Color4{});
 }
 
-TEST_F(LandingTest, ColoursMoveDownWithTheirCells) {
+TEST_F(LandingTest, ColoursAndKindsMoveDownWithTheirCells) {
     Row(29, "100000000000000");
     s.m_PoleColor[4][29] = Color4{0.5f, 0.25f, 0.75f, 1};
+    s.poleKinds[4][29] = 6;
     Row(30, kGapAt18);
     BarInColumn18(30);
     Landing(g);
     EXPECT_TRUE(s.g_Pole[4][30]);
     EXPECT_EQ(s.m_PoleColor[4][30], (Color4{0.5f, 0.25f, 0.75f, 1}));
+    EXPECT_EQ(s.poleKinds[4][30], 6);
+    // The bar's three cells left above the removed row keep the bar's kind.
+    for (int r = 28; r <= 30; ++r) EXPECT_EQ(s.poleKinds[18][r], kBarFigure + 1) << r;
+    EXPECT_EQ(s.poleKinds[18][27], kOtherKind);
 }
 
 TEST_F(LandingTest, TheLandedFigureGetsOneColourInTheRange) {

@@ -24,7 +24,7 @@ click_at() { xdotool mousemove --window "$WIN" "$1" "$2" click 1; sleep 0.35; xd
 # Where the controls are: the main window's Settings button; frmSettings centred
 # (tabs, options of the game tab, OK); frmSeq centred (figure and sequence buttons).
 SETTINGS=(462 357)
-TAB_X=(162 280 399 517 636); TAB_Y=59
+TAB_X=(152 251 350 449 547 646); TAB_Y=59
 OK=(643 547)
 CLASSIC=(220 119); CMDSEQ=(196 144)
 # The options' places follow the captions' lengths.
@@ -66,10 +66,11 @@ run() {  # language file, suffix
   local games
   games="$(count ">> f_Init()")"
   open_settings
-  for t in 0 1 2 3 4; do
+  for t in 0 1 2 3 4 5; do
     click_at "${TAB_X[$t]}" "$TAB_Y"
     shot "settings_tab$((t + 1))_$2"
   done
+  click_at "${TAB_X[4]}" "$TAB_Y"   # back to the game tab
   click_at "${FAST_X[$2]}" 196
   click_at "${CLASSIC[@]}"
   shot "settings_fast_classic_$2"

@@ -93,8 +93,9 @@ TEST(KeyNames, NamesToCodes) {
     struct Case { const char* name; int code; };
     for (const Case& c : {Case{"Left", 37}, Case{"right", 39}, Case{"UP", 38}, Case{"Down", 40}, Case{"Space", 32},
                           Case{"Enter", 13}, Case{"Esc", 27}, Case{"F1", 112}, Case{"F12", 123}, Case{"1", 49},
-                          Case{"3", 51}, Case{"F13", 0}, Case{"F0", 0}, Case{"F01", 0}, Case{"4", 0}, Case{"", 0},
-                          Case{"Tab", 0}})
+                          Case{"3", 51}, Case{"F13", 0}, Case{"F0", 0}, Case{"F01", 0}, Case{"", 0},
+                          // Every key a player can bind has a name a script can press.
+                          Case{"4", 52}, Case{"Tab", 9}, Case{"w", 87}, Case{"Num4", 100}, Case{"PrintScreen", 0}})
         EXPECT_EQ(KeyCodeFromName(c.name), c.code) << c.name;
 }
 

@@ -117,6 +117,43 @@ TEST(Replay, KeysTakeBacksInversiaAndLevelChangesReplayExactly) {
     EXPECT_FALSE(file.seeds.empty()) << "a clock-seeded game keeps its reseeds";
 }
 
+TEST(Replay, SettingsChangedDuringTheGameReplayWithTheGame) {
+    // The player switches the own key repeat on and the rotation round in the settings
+    // window while the game goes on; the replay must hold and turn the same way.
+    ReplayFile file;
+    NoWindow window;
+    const ReplayReport r = RecordAndReplay(
+        [](Table&) {},
+        [&](Table& t) {
+            auto changed = [&] { static_cast<GameRecorder*>(t.session.journal)->SettingsChanged(); };
+            t.Passes(30);
+            t.cfg.bOwnRepeat = true;
+            t.cfg.iRepeatDelay = 100;
+            t.cfg.bCW = false;
+            changed();
+            OnKeyDown(t.session, {vk::Left}, window);
+            t.Passes(12);
+            OnKeyUp(t.session, vk::Left);
+            OnKeyDown(t.session, {vk::Up}, window);
+            OnKeyDown(t.session, {vk::Down}, window);
+            t.Passes(200);
+            changed();   // nothing changed: nothing kept
+        },
+        &file);
+    EXPECT_TRUE(r.matches) << r.message;
+    int changes = 0;
+    for (const ReplayInput& in : file.inputs) changes += in.kind == InputKind::Setting;
+    EXPECT_EQ(changes, 3) << "bCW, bOwnRepeat and iRepeatDelay";
+    // A file that changes a setting this version does not know is refused.
+    file.inputs.push_back({file.endPass, InputKind::Setting, 1, "bNoSuchSetting"});
+    Table again;
+    GameReplayer replayer(file);
+    StartHost host(again.session);
+    const ReplayReport refused = RunReplay(again.session, replayer, host, nullptr);
+    EXPECT_FALSE(refused.matches);
+    EXPECT_NE(refused.message.find("bNoSuchSetting"), std::string::npos) << refused.message;
+}
+
 TEST(Replay, AGamePlayedToItsEndStopsAtTheGameOver) {
     ReplayFile file;
     const ReplayReport r = RecordAndReplay(
