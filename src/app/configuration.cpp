@@ -4,6 +4,8 @@
 
 #include <strings.h>
 
+#include <cctype>
+
 
 #include "app/log.h"
 #include "app/setting_keys.h"
@@ -87,11 +89,19 @@ public:
     }
 
     void Key(const char* section, const std::string& key, SettingRef ref) override {
-        config_.ini_LoadSaveParam(file_, section, key, ref, load_);
-        if (!load_) return;
+        if (!load_) {
+            const Configuration::RunValueKept* kept = config_.KeptRunValue(key);
+            if (kept && SettingText(ref) == kept->runText) file_.Set(section, key, kept->fileText);
+            else config_.ini_LoadSaveParam(file_, section, key, ref, false);
+            return;
+        }
+        config_.ini_LoadSaveParam(file_, section, key, ref, true);
         for (const std::string& value : runValues_) {
             const size_t eq = value.find('=');
-            if (strcasecmp(value.substr(0, eq).c_str(), key.c_str()) == 0) AssignSetting(value.substr(eq + 1), ref);
+            if (strcasecmp(value.substr(0, eq).c_str(), key.c_str()) != 0) continue;
+            std::string fileText = SettingText(ref);
+            AssignSetting(value.substr(eq + 1), ref);
+            config_.KeepRunValue(key, {std::move(fileText), SettingText(ref)});
         }
     }
 
@@ -240,6 +250,21 @@ private:
 };
 
 }  // namespace
+
+namespace {
+std::string LowerKey(std::string key) {
+    for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return key;
+}
+}  // namespace
+
+void Configuration::KeepRunValue(const std::string& key, RunValueKept kept) { runKept_[LowerKey(key)] = std::move(kept); }
+
+const Configuration::RunValueKept* Configuration::KeptRunValue(const std::string& key) const {
+    if (runKept_.empty()) return nullptr;
+    const auto it = runKept_.find(LowerKey(key));
+    return it == runKept_.end() ? nullptr : &it->second;
+}
 
 bool Configuration::ini_MainIni(int eLoad) {
     const bool load = eLoad == 1;

@@ -3,6 +3,7 @@
 // first use. ini_MainIni loads and applies, or saves, the whole settings set.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,15 @@ public:
     // Values given for this run ("NAME=VALUE", names as the key list spells them in
     // any case): every load takes them in place of the file's, before the steps that
     // apply the loaded values act, so whatever a key drives sees the given value.
+    // A save writes the player's own value for such a key, unless the setting was
+    // changed during the run: a value for one run never replaces the player's.
     void SetRunValues(std::vector<std::string> values) { runValues_ = std::move(values); }
+    struct RunValueKept {
+        std::string fileText;  // the value as the file had it
+        std::string runText;   // the value given for the run, as a save would write it
+    };
+    void KeepRunValue(const std::string& key, RunValueKept kept);
+    const RunValueKept* KeptRunValue(const std::string& key) const;
 
     // cfg.ini: load returns the value (default "..."), save writes it and returns "...".
     std::string ini_LoadSaveCfg(const std::string& section, const std::string& key, bool load,
@@ -50,6 +59,7 @@ private:
     ConfigTargets noTargets_;
     ConfigTargets* targets_ = &noTargets_;
     std::vector<std::string> runValues_;
+    std::map<std::string, RunValueKept> runKept_;  // by key in lower case
 };
 
 // True when the path names an existing file (wildcards allowed); otherwise logs

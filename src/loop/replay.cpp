@@ -322,7 +322,7 @@ void GameRecorder::SettingsChanged() {
 }
 
 void GameRecorder::Input(InputKind kind, int32_t value) {
-    if (active_ && !over_) file_.inputs.push_back({s_.loop.gamePass, kind, value});
+    if (active_ && !over_) file_.inputs.push_back({s_.loop.gamePass, kind, value, {}});
 }
 
 void GameRecorder::GameOver(const Session& s) {

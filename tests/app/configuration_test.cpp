@@ -195,9 +195,13 @@ TEST(Configuration, RunValuesReplaceTheFilesBeforeTheirStepsOnEveryLoad) {
         EXPECT_EQ(f.targets.textureSeen, "my-block.bmp");
         f.settings.game.g_Speed = 1;
     }
-    // A save writes what the run uses.
+    // A save keeps the player's own values where the run only used given ones, and
+    // writes what the player changed during the run.
     ASSERT_TRUE(f.config.ini_MainIni(0));
-    EXPECT_NE(f.dir.Read("data/set/PLAYER1.ini").find("m_WorldSpeed=3"), std::string::npos);
+    const std::string saved = f.dir.Read("data/set/PLAYER1.ini");
+    EXPECT_NE(saved.find("m_WorldSpeed=7"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("gr_arTex1=other.bmp"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("g_Speed=1"), std::string::npos) << saved;
 }
 
 TEST(Configuration, PathDefaultsReplaceOnlyShortValues) {
@@ -228,10 +232,16 @@ TEST(Configuration, AKeyTableTheGameCannotRunFallsBackToTheOriginalKeys) {
         f.dir.Write("data/set/PLAYER1.ini", std::string("[MAIN]\nbCW=False\n[KEYS]\n") + c.keys);
         f.config.ini_MainIni(1);
         const KeyBindings& keys = f.settings.game.keys;
-        if (c.original) EXPECT_EQ(keys, KeyBindings{}) << c.keys;
-        else if (!c.logged) EXPECT_EQ(keys[KeyAction::Rotate], 'W') << c.keys;
-        if (c.logged) EXPECT_TRUE(f.Contains(c.logged)) << c.keys;
-        else EXPECT_FALSE(f.Contains("[KEYS]")) << c.keys;
+        if (c.original) {
+            EXPECT_EQ(keys, KeyBindings{}) << c.keys;
+        } else if (!c.logged) {
+            EXPECT_EQ(keys[KeyAction::Rotate], 'W') << c.keys;
+        }
+        if (c.logged) {
+            EXPECT_TRUE(f.Contains(c.logged)) << c.keys;
+        } else {
+            EXPECT_FALSE(f.Contains("[KEYS]")) << c.keys;
+        }
         EXPECT_EQ(f.settings.game.iRepeatDelay, 170) << c.keys;
         EXPECT_EQ(f.settings.game.iRepeatRate, 50) << c.keys;
         EXPECT_FALSE(f.settings.game.bCW) << "the rest of the file still reads";

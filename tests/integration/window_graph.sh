@@ -36,7 +36,7 @@ mean() {  # shot geometry channel
 # Look tab and its Graphics button, and OK; frmGraph beside the view (tabs, the flat
 # cells option, the deformation list and its "Endless vertical scroll", OK); frmPaint
 # at the top right (the component list, "Ambient", the bottom of the green bar).
-PAUSE=(587 324); SETTINGS=(462 357); LOOK_TAB=(399 59); GRAPHICS=(158 472); SETTINGS_OK=(643 547)
+PAUSE=(587 324); SETTINGS=(462 357); LOOK_TAB=(350 59); GRAPHICS=(158 472); SETTINGS_OK=(643 547)
 CELLS_TAB=(530 69); FLAT=(398 148); BACKDROP_TAB=(428 90); DEFORM_LIST=(516 200); ENDLESS_SCROLL=(470 321)
 GRAPH_OK=(735 547)
 PARTS=(645 79); AMBIENT=(610 123); GREEN_LOW=(662 231); PAINT_CLOSE=(779 50)

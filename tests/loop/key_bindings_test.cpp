@@ -31,7 +31,9 @@ TEST(KeyBindings, RebindsAndConflicts) {
         std::string message;
         EXPECT_EQ(Rebind(keys, c.action, c.key, c.policy, &message), c.result) << InfoOf(c.action).caption << " " << c.key;
         EXPECT_EQ(keys[c.action], c.actionKey);
-        if (c.other != KeyAction::Count) EXPECT_EQ(keys[c.other], c.otherKey);
+        if (c.other != KeyAction::Count) {
+            EXPECT_EQ(keys[c.other], c.otherKey);
+        }
         EXPECT_NE(message.find(c.message), std::string::npos) << message;
         // Whatever happened, no key runs two actions.
         for (size_t i = 0; i < kKeyActions; ++i)

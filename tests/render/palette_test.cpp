@@ -92,7 +92,9 @@ TEST(ShapeMarks, EveryKindHasItsOwnPictureInAClearTile) {
         for (int y = 0; y < kMarkTile; ++y)
             for (int x = 0; x < kMarkTile; ++x) {
                 const bool border = x < 2 || y < 2 || x >= kMarkTile - 2 || y >= kMarkTile - 2;
-                if (border) EXPECT_EQ(alpha(k, x, y), 0) << "kind " << k << " bleeds at " << x << "," << y;
+                if (border) {
+                    EXPECT_EQ(alpha(k, x, y), 0) << "kind " << k << " bleeds at " << x << "," << y;
+                }
                 covered += alpha(k, x, y) > 128;
             }
         // A mark a player can see: between a tenth and two thirds of its tile.
