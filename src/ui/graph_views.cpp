@@ -213,6 +213,9 @@ PaintInput DrawPaint(const PaintView& v, float scale) {
         out.closed = !open;
         return out;
     }
+    // The window sizes itself to its controls: it is kept wide enough for its caption
+    // and the close box, so a longer translation is not cut.
+    ImGui::Dummy(ImVec2(ImGui::CalcTextSize(v.caption.c_str()).x + 2 * ImGui::GetFrameHeight(), 0));
     Form f(v.values, out.in, scale);
     f.Combo("cmbType", v.parts, 150);
     // VScroll1(0..3): alpha, red, green, blue of the chosen component.
