@@ -47,7 +47,8 @@ void FreshStart(Game& g) {
     if (g.cfg.g_Trial) {
         ++s.g_TrialGameNo;
         g.cfg.gt_CurGameType = 3;
-        g.cfg.bRandomSeq = false;
+        // The first game of a series takes the player's sequence in its stored order.
+        PlayPlayersList(s.playList, PlayOrder::InOrder);
     }
     s.g_LineKinds = {};
     for (auto& type : s.g_LevelScores) type.fill(kLevelScoreUnset);
@@ -80,18 +81,17 @@ void f_InitFinish(Game& g) {
     GameState& s = g.s;
     GameSettings& cfg = g.cfg;
     // Every game outside "Sequence" and outside a series draws the seven ordinary
-    // figures at random: the user's list is replaced.
-    if (!(cfg.gt_CurGameType == 3 || cfg.g_Trial)) {
-        cfg.bRandomSeq = true;
-        cfg.UserSeq.seq_Clear();
-        for (uint8_t k = 0; k <= 6; ++k) cfg.UserSeq.PutItem(k);
-    }
+    // figures at random; a "Sequence" game reads the player's list as the player
+    // ordered it. The player's list and order flag stay as they are: they are saved.
+    if (cfg.gt_CurGameType == 3 || cfg.g_Trial) PlayPlayersList(s.playList, PlayOrder::PlayersChoice);
+    else PlayOrdinaryFigures(s.playList);
     // The busy timers of a modal window need no stopping here: a modal window runs
     // its own loop, which has ended before a game can start.
 
     if (cfg.g_Trial && s.g_TrialGameNo < 3 && s.g_TrialGameNo > 0) {
-        // Games 2 and 3 of a series add up into one result: nothing is reset.
-        cfg.bRandomSeq = true;
+        // Games 2 and 3 of a series add up into one result: nothing is reset. They
+        // read the player's sequence at random.
+        PlayPlayersList(s.playList, PlayOrder::Random);
         ++s.g_TrialGameNo;
         cfg.gt_CurGameType = 4 - s.g_TrialGameNo;
     } else {

@@ -63,7 +63,7 @@ FigureChoice ChooseFigure(Game& g) {
         }
         return c;
     }
-    uint8_t n = g.cfg.bRandomSeq ? g.cfg.UserSeq.GetRandom(g.rng) : g.cfg.UserSeq.Head();
+    uint8_t n = NextFromPlayList(g.s.playList, g.cfg, g.rng);
     c.mask = kFigureMasks[n <= 5 ? n : 6];
     return c;
 }

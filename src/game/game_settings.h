@@ -21,10 +21,10 @@ struct GameSettings {
     uint8_t iNumSpeedMiracle = 1;      // Miracle speed: 0 slow, 1 middle, 2 fast
     bool EnableSvet = true;            // colour bonus on
     int16_t iVerColorBonus = 2000;     // rarity of the colour bonus
-    bool bRandomSeq = true;            // user sequence drawn at random
+    bool bRandomSeq = true;            // "Sequence" games draw the player's sequence at random
     int16_t iNumNexts = 4;             // next figures shown
     bool bRightButton = true;          // drop with the right mouse button
-    clsSeq UserSeq;                    // the player's sequence (one for the application)
+    clsSeq UserSeq;                    // the player's sequence (one for the application); games never rewrite it
     // The game's own repeat of a held Left/Right instead of the system's (input, not rules:
     // kept here because a replay must play with the values its game had).
     bool bOwnRepeat = false;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "game/cls_res.h"
+#include "game/play_list.h"
 
 namespace zembrol {
 
@@ -69,6 +70,7 @@ struct GameState {
     int FloorRow() const { return m_PoleMaxY - 4; }   // 30
 
     std::array<FigureRec, kQueueSize> g_Figs{};
+    PlayList playList;           // where the figures of a list type come from, set at each game start
     int32_t g_FigX = kSpawnCol;
     int32_t g_FigY = 0;
     int16_t m_FantomX = 0, m_FantomY = 0;

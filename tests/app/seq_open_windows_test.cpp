@@ -1,5 +1,5 @@
 // The sequence editor (appending, removing, the random-order box, and the edited
-// sequence surviving the configuration) and the file-open window on a small folder
+// sequence surviving other games and the configuration) and the file-open window on a small folder
 // tree made here (patterns of several parts, folders, cancelling, unreadable folders).
 #include <gtest/gtest.h>
 
@@ -9,6 +9,8 @@
 #include "app/configuration.h"
 #include "app/open_window.h"
 #include "app/seq_window.h"
+#include "game/end_of_game.h"
+#include "game/f_init.h"
 #include "log_fixture.h"
 #include "temp_dir.h"
 
@@ -34,6 +36,22 @@ std::string Shown(const SeqWindow& w) {
     }
     return s;
 }
+
+// A player's configuration folder whose settings file starts from `defaults`.
+struct PlayerFolder {
+    LogFixture lf;
+    AppPaths paths;
+    explicit PlayerFolder(const std::string& defaults) {
+        paths.root = lf.dir.Path();
+        paths.machine = "PLAYER";
+        lf.dir.Write("data/set/default.ini", defaults);
+    }
+    // The configuration as a fresh start reads it.
+    bool Load(Settings& settings) {
+        Configuration config(paths, lf.log, settings);
+        return config.ini_MainIni(1);
+    }
+};
 
 GameSettings WithSequence(std::initializer_list<uint8_t> items, bool random) {
     GameSettings g;
@@ -111,14 +129,48 @@ TEST(SeqWindow, OkEscAndTheCloseBoxCloseIt) {
     }
 }
 
+// Games of the other types and a series draw from lists of their own: the sequence
+// and its order flag the player left are what the configuration saves.
+TEST(SeqWindow, ThePlayersSequenceSurvivesOtherGamesAndTheConfiguration) {
+    struct Silent : GameEvents {
+        void OnGameEvent(const GameEvent&) override {}
+    };
+    struct Case {
+        const char* name;
+        int type;
+        bool series;
+    };
+    for (const Case& c : {Case{"main type", 1, false}, Case{"Classic", 2, false}, Case{"series", 4, true}}) {
+        PlayerFolder folder("[MAIN]\nmSeq_Count=3\nu1=4\nu2=4\nu3=1\nbRandomSeq=False\n");
+        Settings settings;
+        Configuration config(folder.paths, folder.lf.log, settings);
+        ASSERT_TRUE(config.ini_MainIni(1));
+        settings.game.gt_CurGameType = c.type;
+        settings.game.g_Trial = c.series;
+        GameState state;
+        Rng rng(7);
+        Silent events;
+        Game game{state, settings.game, rng, events};
+        f_Init(game);
+        ResultSteps noRecords;
+        if (c.series) {
+            ASSERT_TRUE(EndOfGame(game, noRecords, true));   // on to its "Classic" game
+        }
+        ASSERT_TRUE(config.ini_MainIni(0));
+
+        Settings fresh;
+        ASSERT_TRUE(folder.Load(fresh));
+        SeqWindow w(fresh.game);
+        w.Load();
+        EXPECT_EQ(Shown(w), "4 4 1") << c.name;
+        EXPECT_FALSE(fresh.game.bRandomSeq) << c.name;
+    }
+}
+
 TEST(SeqWindow, TheEditedSequenceSurvivesTheConfiguration) {
-    LogFixture lf;
-    AppPaths paths;
-    paths.root = lf.dir.Path();
-    paths.machine = "PLAYER";
-    lf.dir.Write("data/set/default.ini", "[MAIN]\nmSeq_Count=3\nu1=1\nu2=1\nu3=1\nbRandomSeq=True\n");
+    PlayerFolder folder("[MAIN]\nmSeq_Count=3\nu1=1\nu2=1\nu3=1\nbRandomSeq=True\n");
     Settings settings;
-    Configuration config(paths, lf.log, settings);
+    Configuration config(folder.paths, folder.lf.log, settings);
     ASSERT_TRUE(config.ini_MainIni(1));
     SeqWindow w(settings.game);
     w.Load();
@@ -130,8 +182,7 @@ TEST(SeqWindow, TheEditedSequenceSurvivesTheConfiguration) {
     ASSERT_TRUE(config.ini_MainIni(0));
 
     Settings fresh;
-    Configuration reload(paths, lf.log, fresh);
-    ASSERT_TRUE(reload.ini_MainIni(1));
+    ASSERT_TRUE(folder.Load(fresh));
     SeqWindow again(fresh.game);
     again.Load();
     EXPECT_EQ(Shown(again), "1 6 0 4");

@@ -1,4 +1,4 @@
-// f_Init: a fresh game, the three-game series, the sequence refill, and its failure paths.
+// f_Init: a fresh game, the three-game series, the list each game draws from, and its failure paths.
 #include <gtest/gtest.h>
 
 #include "game/end_of_game.h"
@@ -90,22 +90,49 @@ TEST_F(FInitTest, WhileExitingItOnlyLogs) {
     EXPECT_EQ(s.score.s_getval(), 9000);
 }
 
-TEST_F(FInitTest, MainAndClassicGamesReplaceTheSequenceWithTheSevenFigures) {
-    for (int type : {1, 2}) {
-        cfg.gt_CurGameType = type;
-        cfg.bRandomSeq = false;
+TEST_F(FInitTest, EachTypeDrawsFromItsListAndThePlayersSequenceIsLeftAsItWas) {
+    struct Case {
+        int type;
+        bool randomFlag;
+        bool playersList;
+        PlayOrder order;
+    };
+    for (const Case& c : {Case{1, false, false, PlayOrder::Random}, Case{2, false, false, PlayOrder::Random},
+                          Case{4, false, false, PlayOrder::Random}, Case{3, false, true, PlayOrder::PlayersChoice},
+                          Case{3, true, true, PlayOrder::PlayersChoice}}) {
+        cfg.gt_CurGameType = c.type;
+        cfg.bRandomSeq = c.randomFlag;
         cfg.UserSeq.seq_Clear();
-        cfg.UserSeq.PutItem(5);
+        for (uint8_t k : {5, 5, 1}) cfg.UserSeq.PutItem(k);
         f_Init(g);
-        EXPECT_TRUE(cfg.bRandomSeq);
-        ASSERT_EQ(cfg.UserSeq.GetCount(), 7) << type;
-        for (uint8_t k = 1; k <= 7; ++k) EXPECT_EQ(cfg.UserSeq.GetValueItem(k), k - 1);
+        EXPECT_EQ(s.playList.playersList, c.playersList) << c.type;
+        EXPECT_EQ(s.playList.order, c.order) << c.type;
+        // The settings of the "Sequence" type are the player's: no game rewrites them.
+        EXPECT_EQ(cfg.bRandomSeq, c.randomFlag) << c.type;
+        ASSERT_EQ(cfg.UserSeq.GetCount(), 3) << c.type;
+        EXPECT_EQ(cfg.UserSeq.GetValueItem(1), 5);
+        EXPECT_EQ(cfg.UserSeq.GetValueItem(3), 1);
+        // The ordinary list is the seven figures, whatever the player's list holds.
+        ASSERT_EQ(s.playList.ordinary.GetCount(), 7);
+        for (uint8_t k = 1; k <= 7; ++k) EXPECT_EQ(s.playList.ordinary.GetValueItem(k), k - 1);
     }
-    cfg.gt_CurGameType = 3;
+}
+
+TEST_F(FInitTest, ASequenceInOrderGoesOnWhereThePreviousOneStoppedAcrossOtherGames) {
+    cfg.bRandomSeq = false;
     cfg.UserSeq.seq_Clear();
-    cfg.UserSeq.PutItem(5);
+    for (uint8_t k : {3, 1, 4}) cfg.UserSeq.PutItem(k);
+    cfg.gt_CurGameType = 3;
+    f_Init(g);   // the queue reads 3 1 4 3 1: item 3 comes next
+    EXPECT_EQ(Mask(), kFigureMasks[3]);
+    EXPECT_EQ(CellsToMask(s.g_Figs[4].Cells), kFigureMasks[1]);
+    cfg.gt_CurGameType = 2;
+    f_Init(g);   // a "Classic" game in between leaves the player's list where it stood
+    EXPECT_EQ(cfg.UserSeq.Position(), 3);
+    cfg.gt_CurGameType = 3;
     f_Init(g);
-    EXPECT_EQ(cfg.UserSeq.GetCount(), 1);
+    EXPECT_EQ(Mask(), kFigureMasks[4]);
+    EXPECT_EQ(CellsToMask(s.g_Figs[1].Cells), kFigureMasks[3]);
 }
 
 TEST_F(FInitTest, ASeriesPlaysSequenceClassicMainWithOneRunningResult) {
@@ -119,7 +146,8 @@ TEST_F(FInitTest, ASeriesPlaysSequenceClassicMainWithOneRunningResult) {
     f_Init(g);
     EXPECT_EQ(s.g_TrialGameNo, 1);
     EXPECT_EQ(cfg.gt_CurGameType, 3);
-    EXPECT_FALSE(cfg.bRandomSeq);
+    EXPECT_EQ(s.playList.order, PlayOrder::InOrder);
+    EXPECT_TRUE(cfg.bRandomSeq) << "the player's order flag stays the player's";
     EXPECT_EQ(s.score.s_getval(), 0);
     EXPECT_EQ(cfg.UserSeq.GetCount(), 3);  // the player's own list, in order
     EXPECT_EQ(CellsToMask(s.g_Figs[0].Cells), kFigureMasks[2]);
@@ -132,8 +160,9 @@ TEST_F(FInitTest, ASeriesPlaysSequenceClassicMainWithOneRunningResult) {
         ASSERT_TRUE(EndOfGame(g, noRecords, true));
         EXPECT_EQ(s.g_TrialGameNo, n.gameNo);
         EXPECT_EQ(cfg.gt_CurGameType, n.type);
-        EXPECT_TRUE(cfg.bRandomSeq);
-        EXPECT_EQ(cfg.UserSeq.GetCount(), 3);  // no refill while the series runs
+        EXPECT_TRUE(s.playList.playersList);
+        EXPECT_EQ(s.playList.order, PlayOrder::Random);
+        EXPECT_EQ(cfg.UserSeq.GetCount(), 3);
         // Score, totals and counters carry over; field and level start anew.
         EXPECT_EQ(s.score.s_getval(), 9000);
         EXPECT_EQ(s.g_FigCount, 12);

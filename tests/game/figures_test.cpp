@@ -48,6 +48,14 @@ protected:
         }
         return hits;
     }
+    // A "Sequence" game on the player's list with the player's order flag.
+    void PlayersSequence(std::initializer_list<uint8_t> items, bool random) {
+        cfg.gt_CurGameType = 3;
+        cfg.bRandomSeq = random;
+        cfg.UserSeq.seq_Clear();
+        for (uint8_t k : items) cfg.UserSeq.PutItem(k);
+        PlayPlayersList(s.playList, PlayOrder::PlayersChoice);
+    }
 };
 
 TEST_F(ChooseFigureTest, MainTypeWithSevenKindsDrawsEachFigureEvenly) {
@@ -70,27 +78,40 @@ TEST_F(ChooseFigureTest, MainTypeWithEightKindsDrawsTheBarTwiceAsOften) {
 }
 
 TEST_F(ChooseFigureTest, ClassicAndSequenceNeverMakeSpecialFigures) {
+    // The ordinary list, whatever the player's own list and order flag say.
+    cfg.bRandomSeq = false;
+    cfg.UserSeq.PutItem(5);
+    PlayOrdinaryFigures(s.playList);
     for (int type : {2, 3, 4}) {
         cfg.gt_CurGameType = type;
-        cfg.bRandomSeq = true;
-        cfg.UserSeq.seq_Clear();
-        for (uint8_t k = 0; k <= 6; ++k) cfg.UserSeq.PutItem(k);
         int specials = 0;
         auto hits = Draw(5000, &specials);
         EXPECT_EQ(specials, 0) << "type " << type;
         EXPECT_EQ(hits.size(), 7u) << "type " << type;
     }
+    EXPECT_EQ(cfg.UserSeq.Position(), 1) << "the player's list is not read";
 }
 
 TEST_F(ChooseFigureTest, SequenceInOrderFollowsTheListAndMapsHighNumbersToTheSquare) {
-    cfg.gt_CurGameType = 3;
-    cfg.bRandomSeq = false;
-    cfg.UserSeq.seq_Clear();
-    for (uint8_t k : {3, 1, 9, 4}) cfg.UserSeq.PutItem(k);
+    PlayersSequence({3, 1, 9, 4}, false);
     std::vector<std::string> got;
     for (int k = 0; k < 5; ++k) got.push_back(ChooseFigure(g).mask);
     EXPECT_EQ(got, (std::vector<std::string>{kFigureMasks[3], kFigureMasks[1], kFigureMasks[6], kFigureMasks[4],
                                              kFigureMasks[3]}));
+}
+
+TEST_F(ChooseFigureTest, TheRandomBoxTakesEffectInARunningSequenceGame) {
+    PlayersSequence({0, 1, 2, 3}, false);
+    EXPECT_EQ(ChooseFigure(g).mask, kFigureMasks[0]);
+    cfg.bRandomSeq = true;   // ticked in the sequence editor while the game goes on
+    auto hits = Draw(400);
+    EXPECT_EQ(hits.size(), 4u) << "drawn at random from the four items";
+    cfg.bRandomSeq = false;
+    EXPECT_EQ(ChooseFigure(g).mask, kFigureMasks[1]) << "reading in order goes on where it stopped";
+    // A series fixes its order whatever the box says.
+    PlayPlayersList(s.playList, PlayOrder::InOrder);
+    cfg.bRandomSeq = true;
+    EXPECT_EQ(ChooseFigure(g).mask, kFigureMasks[2]);
 }
 
 TEST(MakeSpecialMask, CellsComeOneInFiveAndAnEmptyDrawBecomesTheTwelveCellFigure) {
