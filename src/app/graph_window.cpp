@@ -15,17 +15,10 @@ namespace zembrol {
 
 namespace {
 
-std::string Flag(bool on) { return on ? "1" : "0"; }
-std::string Indexed(const char* name, int index) { return std::string(name) + "(" + std::to_string(index) + ")"; }
-
-template <size_t N>
-int ItemIndex(const std::array<std::string, N>& items, const std::string& item) {
-    return zembrol::ItemIndex(std::vector<std::string>(items.begin(), items.end()), item);
-}
-
 // The six sldMainLight sliders: main light red, green, blue, then the grid light's.
-std::array<int16_t*, 6> LightSliders(Settings& s) {
-    return {&s.btMRed, &s.btMGreen, &s.btMBlue, &s.btMRedNext, &s.btMGreenNext, &s.btMBlueNext};
+template <class S>   // Settings, or const Settings for reading
+auto LightSliders(S& s) {
+    return std::array{&s.btMRed, &s.btMGreen, &s.btMBlue, &s.btMRedNext, &s.btMGreenNext, &s.btMBlueNext};
 }
 
 int16_t Clamped(int value, int lo, int hi) { return static_cast<int16_t>(std::clamp(value, lo, hi)); }
@@ -141,7 +134,7 @@ bool GraphWindow::Choose(const std::string& control, const std::string& item) {
         if (k < 0) return false;
         texture_ = k;
     } else if (control == "cmbSource" || control == "cmbDest") {
-        const int k = zembrol::ItemIndex(std::vector<std::string>(kBlendNames.begin(), kBlendNames.end()), item);
+        const int k = ItemIndex(kBlendNames, item);
         if (k < 0) return false;
         (control == "cmbSource" ? s_.gr_AlphaSource : s_.gr_AlphaDest) = static_cast<int16_t>(k);
         targets_.BlendChanged();
@@ -218,7 +211,7 @@ std::vector<ControlValue> GraphWindow::Controls() const {
     for (int k = 0; k < 2; ++k) c.push_back({Indexed("optDetal", k), Flag(s.bDetLevel == (k == 1))});
     c.push_back({"chkColorQuads", Flag(s.bColorQuads)});
     // Light colours.
-    const auto sliders = LightSliders(const_cast<Settings&>(s));
+    const auto sliders = LightSliders(s);
     for (int k = 0; k < 6; ++k) c.push_back({Indexed("sldMainLight", k), std::to_string(*sliders[static_cast<size_t>(k)])});
     auto preview = [&c](const char* name, int16_t r, int16_t g, int16_t b) {
         c.push_back({name, std::to_string(r) + " " + std::to_string(g) + " " + std::to_string(b), ControlColor(r, g, b)});

@@ -11,8 +11,6 @@ namespace zembrol {
 
 namespace {
 
-std::string Flag(bool on) { return on ? "1" : "0"; }
-
 // "%1", "%2", ... replaced by the values in order.
 std::string Filled(std::string pattern, const std::vector<std::string>& values) {
     for (size_t k = 0; k < values.size(); ++k) {

@@ -15,8 +15,6 @@ namespace zembrol {
 
 namespace {
 bool Blank(const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; }
-
-std::string Indexed(const char* name, int index) { return std::string(name) + "(" + std::to_string(index) + ")"; }
 }  // namespace
 
 std::string RecordsPageAddress(const std::string& currentConfig, const std::string& defaultConfig) {
@@ -28,30 +26,6 @@ std::string RecordsPageAddress(const std::string& currentConfig, const std::stri
     return kDefaultRecordsPage;
 }
 
-bool SplitControl(const std::string& control, std::string* name, int* index) {
-    const size_t open = control.find('(');
-    if (open == std::string::npos) {
-        *name = control;
-        *index = -1;
-        return !control.empty();
-    }
-    if (control.back() != ')' || open == 0 || open + 2 >= control.size()) return false;
-    const std::string digits = control.substr(open + 1, control.size() - open - 2);
-    if (digits.size() > 4 || digits.find_first_not_of("0123456789") != std::string::npos) return false;
-    *name = control.substr(0, open);
-    *index = std::atoi(digits.c_str());
-    return true;
-}
-
-int ItemIndex(const std::vector<std::string>& items, const std::string& item) {
-    for (size_t k = 0; k < items.size(); ++k)
-        if (items[k] == item) return static_cast<int>(k);
-    if (!item.empty() && item.size() < 4 && item.find_first_not_of("0123456789") == std::string::npos) {
-        const int k = std::stoi(item);
-        if (k < static_cast<int>(items.size())) return k;
-    }
-    return -1;
-}
 
 // ---- frmEnterName ----
 

@@ -130,10 +130,4 @@ private:
     App& app_;
 };
 
-// "Name(index)": the control's name and index; index -1 without one.
-bool SplitControl(const std::string& control, std::string* name, int* index);
-
-// A list item by its text, else by its position; -1 when neither fits.
-int ItemIndex(const std::vector<std::string>& items, const std::string& item);
-
 }  // namespace zembrol

@@ -19,9 +19,6 @@ namespace zembrol {
 
 namespace {
 
-std::string Flag(bool on) { return on ? "1" : "0"; }
-std::string Indexed(const char* name, int index) { return std::string(name) + "(" + std::to_string(index) + ")"; }
-
 // The file name of a path, for a label.
 std::string FileName(const std::string& path) {
     const size_t slash = path.find_last_of('/');

@@ -17,6 +17,28 @@ struct ControlValue {
     long long color = -1;   // -1: none
 };
 
+// "Name(index)" of an indexed control, and a check box's or option's state as the dump shows it.
+inline std::string Indexed(const std::string& name, int index) { return name + "(" + std::to_string(index) + ")"; }
+inline std::string Flag(bool on) { return on ? "1" : "0"; }
+
+// "Name(index)": the control's name and index; index -1 without one.
+bool SplitControl(const std::string& control, std::string* name, int* index);
+
+// A list item by its text, else by its position (up to three digits); -1 when neither fits.
+template <class Items>
+int ItemIndex(const Items& items, const std::string& item) {
+    int k = 0;
+    for (const auto& candidate : items) {
+        if (item == candidate) return k;
+        ++k;
+    }
+    if (!item.empty() && item.size() < 4 && item.find_first_not_of("0123456789") == std::string::npos) {
+        const int n = std::stoi(item);
+        if (n < k) return n;
+    }
+    return -1;
+}
+
 // A colour of 0..255 parts as ControlValue::color holds it (0x00BBGGRR).
 inline long long ControlColor(int red, int green, int blue) {
     auto part = [](int v) { return static_cast<long long>(v < 0 ? 0 : v > 255 ? 255 : v); };

@@ -12,8 +12,6 @@
 
 namespace zembrol {
 
-inline std::string Indexed(const std::string& name, int index) { return name + "(" + std::to_string(index) + ")"; }
-
 // Draws the controls of one window and gathers what the player did.
 class Form {
 public:
