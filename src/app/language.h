@@ -1,6 +1,7 @@
 // Language files: every caption of the windows comes from an INI file in
 // data/lang, one section per window; lang.txt in the application folder names
-// the chosen file. Texts are looked up when needed, never cached.
+// the chosen file. Texts are looked up when needed (the platform keeps a file
+// parsed only while it is unchanged, so an edited file is read again at once).
 #pragma once
 
 #include <functional>

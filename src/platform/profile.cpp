@@ -1,6 +1,13 @@
 // Private-profile documents: parsing and editing text, then reading and writing files.
 #include "platform/profile.h"
 
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <ctime>
+#include <map>
+#include <mutex>
+
 #include "platform/files.h"
 #include "platform/text_encoding.h"
 
@@ -144,11 +151,61 @@ std::string ProfileDocument::Text() const {
     return out;
 }
 
+namespace {
+
+// Files read by key are kept parsed while they stay the same file: the windows look
+// their captions up in the language file on every frame they draw. A file replaced
+// (a new inode), grown, shrunk or touched is read again, so an edit is seen at once,
+// as when every lookup read the file. File times are coarser than the time between
+// two writes can be, so a file changed shortly before it was parsed is not trusted
+// to be unchanged by its time and is read again until it has stood still.
+constexpr int64_t kSettledNs = 100'000'000;
+
+int64_t Ns(const timespec& t) { return static_cast<int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec; }
+
+struct ParsedFile {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    int64_t changedNs = 0;
+    int64_t parsedNs = 0;
+    ProfileDocument doc;
+
+    bool Matches(const struct stat& st) const {
+        return device == st.st_dev && inode == st.st_ino && size == st.st_size && changedNs == Ns(st.st_mtim) &&
+               changedNs + kSettledNs < parsedNs;
+    }
+};
+
+constexpr size_t kParsedFilesKept = 16;
+std::mutex parsedMutex;
+std::map<std::string, ParsedFile> parsedFiles;
+
+}  // namespace
+
 std::string GetPrivateProfileString(std::string_view section, std::string_view key, std::string_view def,
                                     const std::string& path) {
+    struct stat st{};
+    const bool known = stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    std::lock_guard<std::mutex> lock(parsedMutex);
+    if (known) {
+        const auto it = parsedFiles.find(path);
+        if (it != parsedFiles.end() && it->second.Matches(st)) return it->second.doc.Get(section, key, def);
+    }
     auto bytes = ReadFile(path);
-    if (!bytes) return Utf8Prefix(def, kProfileValueMax);
-    return ProfileDocument(DecodeFileText(*bytes)).Get(section, key, def);
+    if (!bytes) {
+        parsedFiles.erase(path);
+        return Utf8Prefix(def, kProfileValueMax);
+    }
+    ProfileDocument doc(DecodeFileText(*bytes));
+    std::string value = doc.Get(section, key, def);
+    if (known) {
+        if (parsedFiles.size() >= kParsedFilesKept) parsedFiles.clear();
+        timespec now{};
+        clock_gettime(CLOCK_REALTIME, &now);
+        parsedFiles[path] = ParsedFile{st.st_dev, st.st_ino, st.st_size, Ns(st.st_mtim), Ns(now), std::move(doc)};
+    }
+    return value;
 }
 
 bool WritePrivateProfileString(std::string_view section, std::string_view key, std::string_view value,

@@ -1,6 +1,11 @@
 // Private-profile files: lookups as the settings and language files expect them,
 // and edits that keep everything else in the file.
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <ctime>
 
 #include "platform/profile.h"
 #include "temp_dir.h"
@@ -61,6 +66,33 @@ TEST(Profile, FilesInWindows1251AreRead) {
     dir.Write("ru.ini", "[fMain]\ncPause=\xcf\xe0\xf3\xe7\xe0\n");  // "Пауза" in Windows-1251
     EXPECT_EQ(GetPrivateProfileString("fMain", "cPause", "...", dir / "ru.ini"), "Пауза");
     EXPECT_EQ(GetPrivateProfileString("fMain", "cPause", "...", dir / "missing.ini"), "...");
+}
+
+TEST(Profile, LookupsSeeEveryEditOfTheFile) {
+    // Lookups keep the parsed file; whatever happens to the file is seen at the next one.
+    TempDir dir;
+    const std::string path = dir / "lang.ini";
+    auto value = [&] { return GetPrivateProfileString("fMain", "cPause", "...", path); };
+    auto settle = [&] {  // the file's time ten seconds back, as for a file nobody touches
+        timespec times[2];
+        clock_gettime(CLOCK_REALTIME, &times[0]);
+        times[0].tv_sec -= 10;
+        times[1] = times[0];
+        ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    };
+    dir.Write("lang.ini", "[fMain]\ncPause=Pause\n");
+    EXPECT_EQ(value(), "Pause");
+    dir.Write("lang.ini", "[fMain]\ncPause=Pawse\n");   // same size, at once
+    EXPECT_EQ(value(), "Pawse");
+    settle();
+    EXPECT_EQ(value(), "Pawse");
+    EXPECT_EQ(value(), "Pawse");
+    dir.Write("lang.ini", "[fMain]\ncPause=Paws!\n");   // same size, a while later
+    EXPECT_EQ(value(), "Paws!");
+    settle();
+    EXPECT_EQ(value(), "Paws!");
+    ASSERT_EQ(std::remove(path.c_str()), 0);
+    EXPECT_EQ(value(), "...");
 }
 
 TEST(Profile, EveryKindOfLineEndReads) {
