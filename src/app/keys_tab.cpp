@@ -120,7 +120,7 @@ bool KeysTab::Slide(const std::string& control, int value) {
 void KeysTab::AddControls(std::vector<ControlValue>& c) const {
     const GameSettings& g = s_.game;
     for (size_t k = 0; k < kKeyActions; ++k)
-        c.push_back({"lstKeys(" + std::to_string(k) + ")", KeyName(g.keys.code[k])});
+        c.push_back({Indexed("lstKeys", static_cast<int>(k)), KeyName(g.keys.code[k])});
     c.push_back({"lstKeys.Waiting", std::to_string(waiting_)});
     c.push_back({"lblKeysMsg", message_});
     c.push_back({"chkOwnRepeat", Flag(g.bOwnRepeat)});

@@ -96,7 +96,7 @@ bool FileOpenWindow::Choose(const std::string& control, const std::string& item)
     else if (control == "dirOpen") index = Find(folders_, item);
     else if (control == "drvOpen") index = Find(places_, item);
     else return false;
-    return index >= 0 && Click(control + "(" + std::to_string(index) + ")");
+    return index >= 0 && Click(Indexed(control, index));
 }
 
 bool FileOpenWindow::Key(const std::string& key) {

@@ -147,20 +147,12 @@ GraphInput DrawGraph(const GraphView& v, float scale) {
     }
     Form f(v.values, in, scale);
     f.TrackHover(&out.hovered);
-    // tbsMain: eight tabs in two rows of four; the window's model keeps the tab.
-    const int tab = std::atoi(f.Value("tbsMain").c_str());
-    const float tabWidth = (ImGui::GetContentRegionAvail().x - 3 * ImGui::GetStyle().ItemSpacing.x) / 4;
-    // The captions of four tabs share the window's width: a smaller face fits them.
+    // tbsMain: eight tabs in two rows of four. The captions of four tabs share the
+    // window's width: a smaller face fits them.
+    std::vector<std::string> tabs;
+    for (int k = 1; k <= 8; ++k) tabs.push_back(v.text("g_tbs" + std::to_string(k)));
     ImGui::SetWindowFontScale(0.85f);
-    for (int k = 0; k < 8; ++k) {
-        if (k % 4 != 0) ImGui::SameLine();
-        const std::string id = Indexed("tbsMain", k);
-        ImGui::PushStyleColor(ImGuiCol_Button, ImGui::GetStyleColorVec4(k == tab ? ImGuiCol_TabActive : ImGuiCol_Tab));
-        if (ImGui::Button((v.text("g_tbs" + std::to_string(k + 1)) + "##" + id).c_str(), ImVec2(tabWidth, 0)))
-            in.clicked.push_back(id);
-        ImGui::PopStyleColor();
-        f.Note(id);
-    }
+    const int tab = f.Tabs("tbsMain", tabs, 4);
     ImGui::SetWindowFontScale(1.0f);
     const float help = ImGui::GetTextLineHeightWithSpacing() * 4 + ImGui::GetFrameHeightWithSpacing() * 2;
     ImGui::BeginChild("##tab", ImVec2(0, -help), true);

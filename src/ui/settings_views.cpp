@@ -187,18 +187,11 @@ WindowInput DrawSettings(const SettingsView& v, float scale) {
         return in;
     }
     Form f(v.values, in, scale);
-    // tbs1: the tabs as a strip of buttons; the window's model keeps the tab.
+    // tbs1: the six tabs in one row.
     constexpr int kTabs = 6;
-    const int tab = std::atoi(f.Value("tbs1").c_str());
-    const float tabWidth = (ImGui::GetContentRegionAvail().x - (kTabs - 1) * ImGui::GetStyle().ItemSpacing.x) / kTabs;
-    for (int k = 0; k < kTabs; ++k) {
-        if (k > 0) ImGui::SameLine();
-        ImGui::PushStyleColor(ImGuiCol_Button, ImGui::GetStyleColorVec4(k == tab ? ImGuiCol_TabActive : ImGuiCol_Tab));
-        if (ImGui::Button((v.text("tab" + std::to_string(k + 1) + "caption") + "##tbs1" + std::to_string(k)).c_str(),
-                          ImVec2(tabWidth, 0)))
-            in.clicked.push_back(Indexed("tbs1", k));
-        ImGui::PopStyleColor();
-    }
+    std::vector<std::string> tabs;
+    for (int k = 1; k <= kTabs; ++k) tabs.push_back(v.text("tab" + std::to_string(k) + "caption"));
+    const int tab = f.Tabs("tbs1", tabs, kTabs);
     const float footer = ImGui::GetFrameHeightWithSpacing() * 2 + ImGui::GetStyle().ItemSpacing.y * 2;
     ImGui::BeginChild("##tab", ImVec2(0, -footer), true);
     switch (tab) {

@@ -42,6 +42,23 @@ public:
         Tip(tip);
     }
 
+    // The window's tabs as a strip of buttons, `perRow` to a row, the current one (the
+    // control's value, kept by the window's model) lit; a click gives "name(k)".
+    int Tabs(const std::string& name, const std::vector<std::string>& captions, int perRow) {
+        const int tab = std::atoi(Value(name).c_str());
+        const float width = (ImGui::GetContentRegionAvail().x - (perRow - 1) * ImGui::GetStyle().ItemSpacing.x) / perRow;
+        for (size_t k = 0; k < captions.size(); ++k) {
+            if (k % static_cast<size_t>(perRow) != 0) ImGui::SameLine();
+            const std::string id = Indexed(name, static_cast<int>(k));
+            const bool current = static_cast<int>(k) == tab;
+            ImGui::PushStyleColor(ImGuiCol_Button, ImGui::GetStyleColorVec4(current ? ImGuiCol_TabActive : ImGuiCol_Tab));
+            if (ImGui::Button((captions[k] + "##" + id).c_str(), ImVec2(width, 0))) in_.clicked.push_back(id);
+            ImGui::PopStyleColor();
+            Note(id);
+        }
+        return tab;
+    }
+
     // An option array: one radio button per caption, on one line or one per line.
     void Options(const std::string& name, const std::vector<std::string>& captions, bool sameLine = true) {
         for (size_t k = 0; k < captions.size(); ++k) {
