@@ -53,7 +53,7 @@ bool PaintWindow::Key(const std::string& key) {
 
 bool PaintWindow::Choose(const std::string& control, const std::string& item) {
     if (control != "cmbType") return false;
-    const int k = ItemIndex(std::vector<std::string>(kMaterialPartNames.begin(), kMaterialPartNames.end()), item);
+    const int k = ItemIndex(kMaterialPartNames, item);
     if (k < 0) return false;
     part_ = k;   // the bars show the component's own four values
     return true;

@@ -190,7 +190,7 @@ bool SettingsWindow::Choose(const std::string& control, const std::string& item)
         s_.game.m_DelLinesInLevel = static_cast<int16_t>(k + 1);
         if (k + 1 != delLinesAtOpen_) gameChanged_ = true;
     } else if (control == "cmbListEvents") {
-        const int k = ItemIndex(std::vector<std::string>(eventNames_.begin(), eventNames_.end()), item);
+        const int k = ItemIndex(eventNames_, item);
         if (k < 0) return false;
         event_ = k;
         slotMessage_ = {};
