@@ -18,6 +18,8 @@ namespace zembrol {
 namespace {
 // The window's plain background, under a backdrop drawn again (or without one).
 constexpr float kWindowBackground[3] = {0.075f, 0.08f, 0.11f};
+// A change over this many tenths of the window or more is shown as a whole frame.
+constexpr int kWholeFromTenths = 6;
 // The 3D view in the main window's drawable, in window pixels.
 UiRect ViewRectOf(const platform::GlWindow& window) {
     int w, h;
@@ -108,12 +110,15 @@ void App::m_DrawFrame() {
     mainWindow_.DrawableSize(&w, &h);
     const bool backdropKept = ui_.BackdropCurrent(BackdropKey(), w, h);
     // The controls are laid out first: what they will draw decides whether this frame
-    // must be whole, or whether only the 3D view changed. Most frames only the view
-    // does, and a software rasteriser then shades and shows a third of the pixels.
+    // must be whole, or whether only the 3D view and the part of the controls that
+    // changed are drawn and shown. Most frames only the view changes, and a software
+    // rasteriser then shades and shows a third of the pixels.
     const MainWindowInput in = BuildControls();
-    const uint64_t uiHash = ui_.FrameHash();
-    const bool whole = !mainWindow_.PartialPresent() || !ui_.Active() || modal_ || platform::UiWindowOpen() ||
-                       uiHash != window_.shownUiHash || window_.redrawWhole;
+    const platform::PixelBox changed = ui_.ChangedBox();
+    const bool whole = !mainWindow_.PartialPresent() || !ui_.Active() || !backdropKept || modal_ ||
+                       platform::UiWindowOpen() || window_.redrawWhole ||
+                       changed.Area() * 10 >= w * h * kWholeFromTenths;
+    const render::ViewRect v = render::LayoutView(w, h);
     if (whole) {
         // The window's still backdrop from its kept picture, or the plain background
         // under a backdrop drawn again this frame; the 3D view draws its own part.
@@ -122,12 +127,17 @@ void App::m_DrawFrame() {
         DrawScene();
         ui_.Draw();
         mainWindow_.Present();
-    } else {
+    } else if (changed.Empty()) {
         DrawScene();
-        const render::ViewRect v = render::LayoutView(w, h);
         mainWindow_.PresentRegion(v.x, v.y, v.width, v.height);
+    } else {
+        // The changed part is drawn as a whole frame draws it, in the same order.
+        ui_.CopyBackdrop(changed);
+        DrawScene();
+        ui_.Draw(changed);
+        mainWindow_.PresentRegions({platform::PixelBox{v.x, v.y, v.width, v.height}, changed});
     }
-    window_.shownUiHash = uiHash;
+    ui_.MarkShown();
     window_.redrawWhole = false;
     ActOnControls(in);
     ++window_.fpsCounter;

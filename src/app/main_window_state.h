@@ -25,9 +25,7 @@ struct MainWindowState {
     bool blinkHidden = false;
     int64_t blinkNext = 0;
 
-    // What the window shows: the fingerprint of the controls last drawn, and whether
-    // the next frame must be whole (the window was uncovered or changed size).
-    uint64_t shownUiHash = 0;
+    // The next frame must be whole (the window was uncovered or changed size).
     bool redrawWhole = true;
 
     // m_ShowFPS

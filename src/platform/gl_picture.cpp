@@ -1,6 +1,8 @@
 // The window-layout picture, its drawing target and the copy.
 #include "platform/gl_picture.h"
 
+#include <algorithm>
+
 namespace zembrol::platform {
 
 namespace {
@@ -69,6 +71,14 @@ void GlPicture::BindRowsTopDown() const {
 
 void GlPicture::CopyToWindow(int x, int y) const {
     if (fbo_) CopyTurned(fbo_, 0, 0, 0, x, y, width_, height_);
+}
+
+void GlPicture::CopyPartToWindow(int x, int y, int width, int height) const {
+    const int x0 = std::max(0, x), y0 = std::max(0, y);
+    const int x1 = std::min(width_, x + width), y1 = std::min(height_, y + height);
+    if (!fbo_ || x0 >= x1 || y0 >= y1) return;
+    // The picture keeps its rows turned over: upright row r is its row height - 1 - r.
+    CopyTurned(fbo_, 0, x0, height_ - y1, x0, y0, x1 - x0, y1 - y0);
 }
 
 void GlPicture::Release() {

@@ -34,6 +34,10 @@ public:
     // Copies the picture into the window's framebuffer with its lower-left corner at
     // (x, y) in window pixels. Leaves the scissor test off and the window bound.
     void CopyToWindow(int x, int y) const;
+    // Copies only the part (x, y, width, height) of a picture whose lower-left corner is
+    // the window's, to the same place, in GL's terms (rows counted upward). Leaves the
+    // scissor test off and the window bound.
+    void CopyPartToWindow(int x, int y, int width, int height) const;
     void Release();
     bool Valid() const { return fbo_ != 0; }
     int Width() const { return width_; }

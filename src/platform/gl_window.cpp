@@ -68,19 +68,28 @@ bool GlWindow::X11SizeIs(int w, int h) const {
     return static_cast<int>(rw) == w && static_cast<int>(rh) == h;
 }
 
-void GlWindow::PresentRegion(int x, int y, int w, int h) {
+bool GlWindow::CanPresentPart(const PixelBox& box, int drawableWidth, int drawableHeight) const {
+    // A part is copied only at the size the last whole frame was shown at: while the
+    // window changes size the GL's buffers may not have followed yet.
+    return copySubBuffer_ && drawableWidth == shownWidth_ && drawableHeight == shownHeight_ && box.x >= 0 &&
+           box.y >= 0 && box.x + box.width <= drawableWidth && box.y + box.height <= drawableHeight;
+}
+
+void GlWindow::PresentRegion(int x, int y, int w, int h) { PresentRegions({PixelBox{x, y, w, h}}); }
+
+void GlWindow::PresentRegions(const std::vector<PixelBox>& boxes) {
     if (!window_) return;
     int dw = 0, dh = 0;
     DrawableSize(&dw, &dh);
-    // A part is copied only at the size the last whole frame was shown at: while the
-    // window changes size the GL's buffers may not have followed yet.
-    if (!copySubBuffer_ || dw != shownWidth_ || dh != shownHeight_ || x < 0 || y < 0 || x + w > dw || y + h > dh ||
-        !X11SizeIs(dw, dh)) {
+    bool parts = copySubBuffer_ && X11SizeIs(dw, dh);
+    for (const PixelBox& b : boxes) parts = parts && CanPresentPart(b, dw, dh);
+    if (!parts) {
         Present();
         return;
     }
     // GL counts rows from the bottom.
-    copySubBuffer_(x11Display_, x11Window_, x, dh - (y + h), w, h);
+    for (const PixelBox& b : boxes)
+        if (!b.Empty()) copySubBuffer_(x11Display_, x11Window_, b.x, dh - (b.y + b.height), b.width, b.height);
 }
 
 void GlWindow::Present() {

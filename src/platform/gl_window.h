@@ -4,6 +4,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "platform/ui_regions.h"
 
 struct SDL_Window;
 
@@ -51,6 +54,9 @@ public:
     // while the window changes size, it shows the whole back buffer.
     bool PartialPresent() const { return copySubBuffer_ != nullptr; }
     void PresentRegion(int x, int y, int w, int h);
+    // Several rectangles of one frame; the whole back buffer when one of them cannot
+    // be shown alone.
+    void PresentRegions(const std::vector<PixelBox>& boxes);
     // The whole window.
     void Present();
     // Fills the whole drawable with one colour (the frame before the scene exists).
@@ -61,6 +67,7 @@ public:
 private:
     void FindPartialPresent();
     bool X11SizeIs(int w, int h) const;
+    bool CanPresentPart(const PixelBox& box, int drawableWidth, int drawableHeight) const;
 
     SDL_Window* window_ = nullptr;
     void* context_ = nullptr;

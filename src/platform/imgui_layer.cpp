@@ -2,6 +2,7 @@
 #include "platform/imgui_layer.h"
 
 #include <SDL.h>
+#include <algorithm>
 #include <cmath>
 #include <epoxy/gl.h>
 #include <imgui.h>
@@ -126,38 +127,61 @@ void ImGuiLayer::NewFrame() {
 }
 
 void ImGuiLayer::EndFrame() {
-    if (active_) ImGui::Render();
-}
-
-uint64_t ImGuiLayer::FrameHash() const {
-    // FNV-1a over every list's vertices, indices and commands.
-    uint64_t h = 1469598103934665603ull;
-    auto mix = [&h](const void* data, size_t size) {
-        const auto* p = static_cast<const unsigned char*>(data);
-        for (size_t k = 0; k < size; ++k) h = (h ^ p[k]) * 1099511628211ull;
-    };
-    const ImDrawData* d = active_ ? ImGui::GetDrawData() : nullptr;
-    if (!d) return h;
-    mix(&d->DisplaySize, sizeof d->DisplaySize);
+    if (!active_) return;
+    ImGui::Render();
+    // Every triangle's print goes to the cells its pixels may fall in: its corners,
+    // colours and texture, and the clip box that cuts it, in drawing order.
+    const ImDrawData* d = ImGui::GetDrawData();
+    const ImVec2 scale = d->FramebufferScale, origin = d->DisplayPos;
+    prints_.Reset(static_cast<int>(d->DisplaySize.x * scale.x), static_cast<int>(d->DisplaySize.y * scale.y));
     for (int n = 0; n < d->CmdListsCount; ++n) {
         const ImDrawList* l = d->CmdLists[n];
-        mix(l->VtxBuffer.Data, static_cast<size_t>(l->VtxBuffer.Size) * sizeof(ImDrawVert));
-        mix(l->IdxBuffer.Data, static_cast<size_t>(l->IdxBuffer.Size) * sizeof(ImDrawIdx));
         for (const ImDrawCmd& c : l->CmdBuffer) {
-            mix(&c.ClipRect, sizeof c.ClipRect);
-            mix(&c.TextureId, sizeof c.TextureId);
-            mix(&c.VtxOffset, sizeof c.VtxOffset);
-            mix(&c.IdxOffset, sizeof c.IdxOffset);
-            mix(&c.ElemCount, sizeof c.ElemCount);
+            if (c.UserCallback) continue;   // the main window's lists hold no callbacks
+            const float cx0 = (c.ClipRect.x - origin.x) * scale.x, cy0 = (c.ClipRect.y - origin.y) * scale.y;
+            const float cx1 = (c.ClipRect.z - origin.x) * scale.x, cy1 = (c.ClipRect.w - origin.y) * scale.y;
+            uint64_t state = Fingerprint(&c.ClipRect, sizeof c.ClipRect, 0);
+            state = Fingerprint(&c.TextureId, sizeof c.TextureId, state);
+            for (unsigned int e = 0; e + 2 < c.ElemCount; e += 3) {
+                const ImDrawVert* v[3];
+                for (unsigned int k = 0; k < 3; ++k)
+                    v[k] = &l->VtxBuffer[static_cast<int>(c.VtxOffset + l->IdxBuffer[static_cast<int>(c.IdxOffset + e + k)])];
+                uint64_t print = state;
+                for (const ImDrawVert* vertex : v) print = Fingerprint(vertex, sizeof *vertex, print);
+                const float x0 = std::min({v[0]->pos.x, v[1]->pos.x, v[2]->pos.x}) - origin.x;
+                const float y0 = std::min({v[0]->pos.y, v[1]->pos.y, v[2]->pos.y}) - origin.y;
+                const float x1 = std::max({v[0]->pos.x, v[1]->pos.x, v[2]->pos.x}) - origin.x;
+                const float y1 = std::max({v[0]->pos.y, v[1]->pos.y, v[2]->pos.y}) - origin.y;
+                prints_.Add(std::max(x0 * scale.x, cx0), std::max(y0 * scale.y, cy0), std::min(x1 * scale.x, cx1),
+                            std::min(y1 * scale.y, cy1), print);
+            }
         }
     }
-    return h;
 }
 
 void ImGuiLayer::Draw() {
     if (!active_) return;
     ImGui_ImplOpenGL3_RenderDrawData(ImGui::GetDrawData());
     if (backdropWanted_) KeepBackdrop();
+}
+
+void ImGuiLayer::Draw(const PixelBox& box) {
+    if (!active_) return;
+    // Every command's clip box is cut down to the box: what lies outside is neither
+    // shaded nor changed.
+    ImDrawData* d = ImGui::GetDrawData();
+    const ImVec2 scale = d->FramebufferScale, origin = d->DisplayPos;
+    const float bx0 = static_cast<float>(box.x) / scale.x + origin.x, by0 = static_cast<float>(box.y) / scale.y + origin.y;
+    const float bx1 = static_cast<float>(box.x + box.width) / scale.x + origin.x;
+    const float by1 = static_cast<float>(box.y + box.height) / scale.y + origin.y;
+    for (int n = 0; n < d->CmdListsCount; ++n)
+        for (ImDrawCmd& c : d->CmdLists[n]->CmdBuffer) {
+            c.ClipRect.x = std::max(c.ClipRect.x, bx0);
+            c.ClipRect.y = std::max(c.ClipRect.y, by0);
+            c.ClipRect.z = std::min(c.ClipRect.z, bx1);
+            c.ClipRect.w = std::min(c.ClipRect.w, by1);
+        }
+    ImGui_ImplOpenGL3_RenderDrawData(d);
 }
 
 bool ImGuiLayer::BackdropCurrent(const std::string& key, int drawableWidth, int drawableHeight) {
@@ -177,6 +201,11 @@ bool ImGuiLayer::BackdropCurrent(const std::string& key, int drawableWidth, int 
 }
 
 void ImGuiLayer::CopyBackdrop() const { backdrop_.CopyToWindow(0, 0); }
+
+void ImGuiLayer::CopyBackdrop(const PixelBox& box) const {
+    // The picture covers the drawable from its lower-left corner; GL counts rows upward.
+    backdrop_.CopyPartToWindow(box.x, backdrop_.Height() - (box.y + box.height), box.width, box.height);
+}
 
 void ImGuiLayer::KeepBackdrop() {
     if (!backdrop_.Valid()) return;

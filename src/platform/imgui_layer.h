@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/gl_picture.h"
+#include "platform/ui_regions.h"
 
 struct ImFont;
 
@@ -38,12 +39,18 @@ public:
     // Re-builds the font at another size (the window was scaled).
     void SetFontSize(float pixelSize);
     void NewFrame();
-    // Ends the frame's UI: what it draws is known (FrameHash) but not yet drawn.
+    // Ends the frame's UI: what it draws is known (ChangedBox) but not yet drawn.
     void EndFrame();
-    // A fingerprint of everything the frame's UI draws: the same value, the same pixels.
-    uint64_t FrameHash() const;
+    // The part of the window (drawable pixels, top-left origin) where the ended
+    // frame's UI draws other pixels than the UI last shown (MarkShown); empty when the
+    // two are the same.
+    PixelBox ChangedBox() const { return prints_.ChangedSince(shown_); }
+    // What the ended frame's UI draws is now on screen.
+    void MarkShown() { shown_ = prints_; }
     // Draws the ended frame's UI (and keeps the backdrop picture when it was drawn).
     void Draw();
+    // Draws the ended frame's UI inside `box` only, nothing outside it.
+    void Draw(const PixelBox& box);
     void Shutdown();
     bool Active() const { return active_; }
     // The record lists' monospaced font, or null when none was found.
@@ -58,6 +65,7 @@ public:
     // (BackdropWanted) and Draw keeps it for the frames after.
     bool BackdropCurrent(const std::string& key, int drawableWidth, int drawableHeight);
     void CopyBackdrop() const;
+    void CopyBackdrop(const PixelBox& box) const;
     bool BackdropWanted() const { return backdropWanted_; }
 
 private:
@@ -68,6 +76,7 @@ private:
     float fontSize_ = 0;
     float pendingFontSize_ = 0;
     GlPicture backdrop_;
+    RegionPrints prints_, shown_;   // the ended frame's UI, and the UI on screen
     std::string backdropKey_, wantedKey_;
     bool backdropWanted_ = true;
 };

@@ -77,6 +77,29 @@ TEST_F(GlPictureTest, RowsWrittenTopDownAreCopiedUpright) {
     EXPECT_EQ(At(0, 0), kRed);
 }
 
+TEST_F(GlPictureTest, APartIsCopiedToItsOwnPlaceAndNothingElse) {
+    // A window-sized picture: red bottom half, green top half.
+    GlPicture picture;
+    ASSERT_TRUE(picture.Resize(64, 48));
+    picture.BindForDrawing();
+    Band(0, 48, 64, 1, 0, 0);
+    Band(24, 24, 64, 0, 1, 0);
+    picture.Seal();
+    window_.Clear(0, 0, 0);
+    picture.CopyPartToWindow(10, 20, 8, 10);   // across the halves' border
+    EXPECT_EQ(At(10, 20), kRed);
+    EXPECT_EQ(At(17, 23), kRed);
+    EXPECT_EQ(At(10, 24), kGreen);
+    EXPECT_EQ(At(17, 29), kGreen);
+    for (auto [x, y] : {std::pair{9, 20}, {18, 20}, {10, 19}, {10, 30}}) EXPECT_EQ(At(x, y), kBlack) << x << "," << y;
+    // A part reaching past the picture is cut at its edge.
+    picture.CopyPartToWindow(60, -5, 20, 10);
+    EXPECT_EQ(At(63, 0), kRed);
+    EXPECT_EQ(At(59, 0), kBlack);
+    EXPECT_EQ(At(63, 5), kBlack);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
 TEST_F(GlPictureTest, ResizingKeepsOrRemakesAndNothingIsNotAPicture) {
     GlPicture picture;
     EXPECT_FALSE(picture.Resize(0, 10));
