@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/gl_picture.h"
 #include "platform/ui_regions.h"
@@ -77,6 +78,7 @@ private:
     float pendingFontSize_ = 0;
     GlPicture backdrop_;
     RegionPrints prints_, shown_;   // the ended frame's UI, and the UI on screen
+    std::vector<uint64_t> vertexPrints_;   // one draw list's, kept to spare allocations
     std::string backdropKey_, wantedKey_;
     bool backdropWanted_ = true;
 };
