@@ -70,6 +70,9 @@ bool f_InitStart(Game& g) {
     g.Raise({.kind = EventKind::RecordPlaceLabelsReset});
     s.g_LastFig.RowsRemoved = true;
     s.g_LastFig.TakeBackCount = 0;
+    // A game started while a figure falls (New game during a game or the demo) does
+    // not inherit that figure's moves: the first landing would add them to its total.
+    s.g_MovesFig = 0;
     g.Raise({.kind = EventKind::RemovedFigureStop});
 
     g.rng.Randomize();

@@ -62,13 +62,16 @@ PassEnd LoopPass(Session& s, const std::function<void(Session&)>& drawFrame) {
     if (!s.loop.running) return PassEnd::Stopped;
     // Inputs that landed before this pass are stamped with the passes done so far.
     ++s.loop.gamePass;
+    s.loop.tickAhead = true;
     KeyRepeatPass(s);
     m_MouseButtons(s, m_ReadMouse(s));
     // The frame computes the ghost it draws, and the pass advances what the frame
     // shows (the camera move that drops wait for, the effects) whether it draws or not.
+    // The window's buttons act after the frame: one may start a game in this pass.
     CalcFantom(s.state);
     if (s.advanceFrame) s.advanceFrame(s.state);
     if (drawFrame) drawFrame(s);
+    s.loop.tickAhead = false;
     return GamePass(s);
 }
 

@@ -260,7 +260,11 @@ void GameRecorder::GameStarting() {
     if (active_) Finish(over_ ? "over" : "new");
     // A held key does not carry its repeat into a new game.
     s_.loop.keyRepeat = KeyRepeat{};
-    s_.loop.gamePass = 0;
+    // A replay starts its game between passes and ticks it first in its pass 1. A game
+    // started within a pass (a window button acts after the frame) ticks in that same
+    // pass: it counts as the game's pass 1, and the inputs after it are stamped so.
+    s_.loop.gamePass = s_.loop.tickAhead ? 1 : 0;
+    startPass_ = s_.loop.gamePass;
     file_ = ReplayFile{};
     file_.program = program_;
     file_.clockSeeded = !s_.rng.Deterministic();
@@ -289,7 +293,7 @@ void GameRecorder::TakeSettings() {
 }
 
 void GameRecorder::SettingsLoaded() {
-    if (active_ && s_.loop.gamePass == 0) TakeSettings();
+    if (active_ && s_.loop.gamePass == startPass_) TakeSettings();
 }
 
 void GameRecorder::Close() {

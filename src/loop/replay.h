@@ -107,6 +107,7 @@ private:
     Sink sink_;
     ExtraSettings extra_;
     bool active_ = false, over_ = false;
+    int64_t startPass_ = 0;   // the game's pass count when it started (0, or 1 within a pass)
     ReplayFile file_;
     std::vector<std::pair<std::string, int64_t>> settingsNow_;   // as the recording last saw them
 };

@@ -29,6 +29,7 @@ struct LoopState {
     bool rightDown = false;
     double pointerX = 0, pointerY = 0;  // last pointer position over the 3D view, in view pixels
     int64_t gamePass = 0;       // passes since the game (or series) on record began; inputs are stamped with it
+    bool tickAhead = false;     // within a pass, before its game tick: a game started now ticks in this pass
     KeyRepeat keyRepeat;        // the game's own repeat of a held Left/Right, counted in passes
 };
 

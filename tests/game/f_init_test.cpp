@@ -15,6 +15,7 @@ protected:
         s.score.s_setval(9000);
         s.g_FigCount = 12;
         s.g_MovesTotal = 40;
+        s.g_MovesFig = 7;   // the figure falling when the new game starts was moved
         s.g_ZembBonus = 6000;
         s.g_TimeBonus = 300;
         s.g_LineKinds = {3, 1, 0, 1};
@@ -46,6 +47,7 @@ TEST_F(FInitTest, AFreshStartClearsTheFieldAndTheResult) {
     EXPECT_EQ(s.score.s_getval(), 0);
     EXPECT_EQ(s.g_FigCount, 0);
     EXPECT_EQ(s.g_MovesTotal, 0);
+    EXPECT_EQ(s.g_MovesFig, 0) << "the new game's first figure counts its own moves only";
     EXPECT_EQ(s.g_LineKinds, (std::array<int32_t, 4>{}));
     EXPECT_EQ(s.lblScore, "---");
     EXPECT_EQ(s.lblLevel, "Level # 0");

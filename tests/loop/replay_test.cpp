@@ -54,16 +54,16 @@ struct StartHost : ReplayHost {
 };
 
 // Records what `play` does on a fresh session, then replays the file on another.
+// `game` names which of the games on record is replayed: a game over or a new game
+// starts the next one, which is on record too.
 ReplayReport RecordAndReplay(const std::function<void(Table&)>& setup, const std::function<void(Table&)>& play,
-                             ReplayFile* kept = nullptr) {
+                             ReplayFile* kept = nullptr, int game = 0) {
     Table live;
     setup(live);
-    // The first game on record: a game over starts the next game, which is on record too.
     ReplayFile file;
-    bool first = true;
+    int finished = 0;
     GameRecorder recorder(live.session, nullptr, "test", [&](const ReplayFile& f) {
-        if (first) file = f;
-        first = false;
+        if (finished++ == game) file = f;
     });
     live.ev.recorder = &recorder;
     live.session.journal = &recorder;
@@ -115,6 +115,28 @@ TEST(Replay, KeysTakeBacksInversiaAndLevelChangesReplayExactly) {
     EXPECT_GE(value("takeBacks"), 1);
     EXPECT_NE(value("inversiaBonus"), 0);
     EXPECT_FALSE(file.seeds.empty()) << "a clock-seeded game keeps its reseeds";
+}
+
+TEST(Replay, AGameStartedByAButtonWithinAPassReplaysExactly) {
+    // A button acts after the frame it was drawn in, within the pass: the new game
+    // still has that pass's tick, and the replay must give it the same.
+    NoWindow window;
+    const ReplayReport r = RecordAndReplay(
+        [](Table&) {},
+        [&](Table& t) {
+            t.Passes(30);
+            OnKeyDown(t.session, {vk::Left}, window);
+            t.Passes(5);
+            LoopPass(t.session, [](Session& s) { f_Init(s.game); });
+            for (int round = 0; round < 3; ++round) {
+                t.Passes(37);
+                for (int code : {vk::Left, vk::Up, vk::Right, vk::Down}) OnKeyDown(t.session, {code}, window);
+                t.Passes(90);
+            }
+        },
+        nullptr, 1);
+    EXPECT_TRUE(r.matches) << r.message;
+    EXPECT_EQ(r.recorded, r.replayed);
 }
 
 TEST(Replay, SettingsChangedDuringTheGameReplayWithTheGame) {
