@@ -36,6 +36,15 @@ bool XDpi(int* dpi) {
 
 }  // namespace
 
+bool ShadeOnTheDrawingThread() {
+    // Mesa's software rasteriser starts a shading thread per core. For a frame of this
+    // size the hand-overs between them cost more processor time than the parallel
+    // shading saves: on two cores a frame of the running game takes about a quarter
+    // less CPU on one thread, for about the same time on the clock.
+    if (std::getenv("LP_NUM_THREADS")) return false;
+    return setenv("LP_NUM_THREADS", "0", 0) == 0;
+}
+
 bool VideoInit(std::string* error) {
     if (g_ready) return true;
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");

@@ -8,6 +8,10 @@ namespace zembrol::platform {
 
 // Connects to the display; false (with SDL's reason) when there is none.
 bool VideoInit(std::string* error);
+// Asks a software GL rasteriser to shade on the drawing thread, unless the player has
+// chosen its thread count (LP_NUM_THREADS); true when this run's choice was made here.
+// Called before the first GL window; drivers of a graphics card ignore it.
+bool ShadeOnTheDrawingThread();
 void VideoQuit();
 bool VideoReady();
 // The display layer's text for its last failure.
