@@ -121,7 +121,6 @@ int App::Main() {
                     log_.f_Log("removed the temporary file " + name + " of a save cut short", kLogPlain, true);
         if (!options_.headless) {
             std::string error;
-            platform::ShadeOnTheDrawingThread();  // before any GL window; the README says why
             videoReady_ = platform::VideoInit(&error);
             if (!videoReady_) log_.f_Log("SDL_Init(SDL_INIT_VIDEO) - " + error, kLogPlain, false);
         }

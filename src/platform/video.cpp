@@ -47,6 +47,7 @@ bool ShadeOnTheDrawingThread() {
 
 bool VideoInit(std::string* error) {
     if (g_ready) return true;
+    ShadeOnTheDrawingThread();  // read by the GL driver when the first GL window opens
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     // The loading window paints a plain surface. Left to itself SDL would back it
     // with a GL renderer whose context then steals the main window's.

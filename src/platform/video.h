@@ -10,7 +10,7 @@ namespace zembrol::platform {
 bool VideoInit(std::string* error);
 // Asks a software GL rasteriser to shade on the drawing thread, unless the player has
 // chosen its thread count (LP_NUM_THREADS); true when this run's choice was made here.
-// Called before the first GL window; drivers of a graphics card ignore it.
+// VideoInit calls it, before any GL window exists; drivers of a graphics card ignore it.
 bool ShadeOnTheDrawingThread();
 void VideoQuit();
 bool VideoReady();
