@@ -312,6 +312,7 @@ GLuint LinkProgram(const char* vertexSource, const char* fragmentSource, std::st
 // --- Device -------------------------------------------------------------------------
 
 Device::~Device() {
+    if (fullSizeSampler_) glDeleteSamplers(1, &fullSizeSampler_);
     if (instanceVbo_) glDeleteBuffers(1, &instanceVbo_);
     if (program_) glDeleteProgram(program_);
 }
@@ -345,6 +346,11 @@ bool Device::Create(std::string* error) {
     glUniform1i(loc_.chosenLights, 0);
     glUniform4f(loc_.lightAtten, 4, 0.5f, 1, 0.3f);
     glGenBuffers(1, &instanceVbo_);
+    glGenSamplers(1, &fullSizeSampler_);
+    glSamplerParameteri(fullSizeSampler_, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glSamplerParameteri(fullSizeSampler_, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glSamplerParameteri(fullSizeSampler_, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glSamplerParameteri(fullSizeSampler_, GL_TEXTURE_WRAP_T, GL_REPEAT);
     // Fixed states: no culling (the cells choose their visible faces themselves),
     // z-buffer on with the device's less-or-equal test, flat shading from each
     // triangle's first vertex, additive blend operation.
@@ -413,6 +419,8 @@ void Device::SetTexture(const GlTexture* texture) {
     glBindTexture(GL_TEXTURE_2D, has ? texture->Id() : 0);
     glUniform1i(loc_.hasTex, has ? 1 : 0);
 }
+
+void Device::SetMipmaps(bool on) { glBindSampler(0, on ? 0 : fullSizeSampler_); }
 
 void Device::SetModulate2x(bool on) { glUniform1f(loc_.texScale, on ? 2.0f : 1.0f); }
 

@@ -109,6 +109,9 @@ public:
     // (Instance::lights), not the whole set; plain draws always take the whole set.
     void SetChosenLights(bool on);
     void SetTexture(const GlTexture* texture);   // null or empty: untextured
+    // Off: the bound texture is read from its full-size picture only, as a texture
+    // shown magnified everywhere would be read anyway (QuadMagnified).
+    void SetMipmaps(bool on);
     void SetModulate2x(bool on);
     void SetAlphaBlend(bool on);
     // A code without a factor (0) leaves the device's default for that side (ONE, ZERO).
@@ -135,6 +138,7 @@ private:
     void Issue(const GlMesh& mesh, GLsizei instances);
 
     GLuint program_ = 0, instanceVbo_ = 0;
+    GLuint fullSizeSampler_ = 0;   // linear filters, wrapping, no mip levels
     ColorValue ambient_{1, 1, 1, 1};
     int drawCalls_ = 0;
     bool chosenLights_ = false;

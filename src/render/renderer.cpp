@@ -18,6 +18,7 @@
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "render/scene_tables.h"
+#include "render/texel_density.h"
 
 namespace zembrol::render {
 
@@ -313,6 +314,7 @@ void Renderer::ApplyCamera() {
     const glm::mat4 view = glm::lookAtLH(eye_, lookAt_, up_);
     const glm::mat4 projection = glm::perspectiveLH_NO(g_Fov, Aspect(view_), 0.1f, 10000.0f);
     device_.SetViewProjection(view, projection, eye_);
+    viewProj_ = projection * view;
 }
 
 void Renderer::m_DrawAll(const GameState& state, const Settings& settings, int drawableWidth, int drawableHeight) {
@@ -340,7 +342,13 @@ void Renderer::m_DrawAll(const GameState& state, const Settings& settings, int d
     glClearColor(0, 0, 0, 1);
     glClearDepth(1.0);
     glDepthMask(GL_TRUE);
-    glClear(worldLaid ? GL_DEPTH_BUFFER_BIT : GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (!worldLaid) glClear(GL_COLOR_BUFFER_BIT);
+    // The depth of the whole window: the software rasteriser clears a whole buffer
+    // for a fraction of what a part of one costs, and nothing outside the view
+    // reads depth.
+    glDisable(GL_SCISSOR_TEST);
+    glClear(GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_SCISSOR_TEST);
 
     device_.SetWorld(glm::mat4(1.0f));
     device_.SetSpecular(false);
@@ -415,6 +423,20 @@ std::vector<Instance> Renderer::BackdropQuads(const Settings& settings) const {
     return quads;
 }
 
+bool Renderer::BackdropMagnified(const Instance& quad) const {
+    const GlTexture& texture = skinTex_[0];
+    const glm::vec2 texels(static_cast<float>(texture.Width()), static_cast<float>(texture.Height()));
+    const glm::vec2 viewport(static_cast<float>(view_.width), static_cast<float>(view_.height));
+    static const MeshData mesh = FieldQuadMesh();
+    std::array<TexturedCorner, 4> corners;
+    for (size_t k = 0; k < corners.size(); ++k) {
+        const RenderVertex& v = mesh.vertices[k];
+        corners[k] = {{v.x * quad.sx + quad.ox, v.y * quad.sy + quad.oy, v.z * quad.sz + quad.oz},
+                      {backdropCorners_[k].u, backdropCorners_[k].v}};
+    }
+    return QuadMagnified(corners, texels, viewProj_, viewport);
+}
+
 void Renderer::DrawBackdropDepth(const Settings& settings) {
     // The opaque backdrop drawn at the end of the frame covers whatever lies behind
     // it; laying its depth down first spares the rasteriser shading the world
@@ -438,7 +460,16 @@ void Renderer::DrawBackdropBlock(const GameState& state, const Settings& setting
         device_.SetLighting(false);
         device_.SetTexture(&skinTex_[0]);
         DeformBackdrop();
-        device_.DrawInstanced(fieldQuad_, BackdropQuads(settings));
+        // The backdrop picture is stretched over the field, where it is read from
+        // its full-size picture alone; the small panels need its mip levels.
+        std::vector<Instance> fullSize, mipmapped;
+        for (const Instance& q : BackdropQuads(settings)) (BackdropMagnified(q) ? fullSize : mipmapped).push_back(q);
+        if (!fullSize.empty()) {
+            device_.SetMipmaps(false);
+            device_.DrawInstanced(fieldQuad_, fullSize);
+            device_.SetMipmaps(true);
+        }
+        if (!mipmapped.empty()) device_.DrawInstanced(fieldQuad_, mipmapped);
     }
     if (!settings.bHideGrids) {
         const ColorValue nextColor = FromArgb(255, settings.btMRedNext, settings.btMGreenNext, settings.btMBlueNext);

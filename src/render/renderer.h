@@ -138,6 +138,8 @@ private:
     void DrawTexts(const GameState& state);
     void DrawDigits(const Settings& settings);
     void ApplyCamera();
+    // Whether a backdrop quad reads the backdrop texture's full-size picture alone.
+    bool BackdropMagnified(const Instance& quad) const;
     int LightCount(const Settings& settings) const;
     void SyncIndicator(const GameState& state);
     const GlMesh& CellMesh(const Settings& settings) const;
@@ -152,6 +154,7 @@ private:
     RenderLog log_;
     const Effects* effects_ = nullptr;
     std::array<TexCoord, 4> backdropCorners_{{{0, 0}, {0, 1}, {1, 0}, {1, 1}}};
+    glm::mat4 viewProj_{1.0f};   // the camera of ApplyCamera
     GlTexture texLev_;
     std::string textureFolder_;
     Rng rng_;   // cosmetic randomness: never the game's generator

@@ -43,7 +43,6 @@ private:
     GLuint halfFbo_ = 0, halfColor_ = 0, halfDepth_ = 0;   // the spheres, half size
     platform::GlPicture full_;                               // filtered up to the view's size
     GLuint program_ = 0, vao_ = 0;
-    GLint invSizeLoc_ = -1;
     int viewWidth_ = 0, viewHeight_ = 0;
     bool current_ = false;
 };
