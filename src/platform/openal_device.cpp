@@ -22,30 +22,17 @@ namespace {
 // The playback rates a buffer accepts, in hertz.
 constexpr uint32_t kMinFrequency = 100, kMaxFrequency = 200000;
 
-bool ReadWave(const std::string& path, Pcm* pcm, std::string* error) {
-    const std::optional<std::string> bytes = ReadFile(path);
-    if (!bytes) {
-        *error = "cannot read " + path + ": " + LastErrorText();
-        return false;
-    }
-    return ReadWaveBytes(*bytes, pcm, error);
-}
-
-}  // namespace
-
-namespace {
 // The file with every chunk length that reaches past the end of the file cut to what
 // is there. SDL reserves a chunk's memory by its stated length before reading it, so a
 // damaged length would otherwise ask for up to 4 GB; a file cut short still plays what
 // it holds.
-std::string WithChunksInFile(std::string_view bytes) {
-    std::string fixed(bytes);
+void CutChunksToFile(std::string& fixed) {
     // The chunks follow "RIFF", its length and "WAVE"; SDL also takes a file that
     // begins with "WAVE" itself.
     size_t at = 0;
     if (fixed.size() >= 12 && fixed.compare(0, 4, "RIFF") == 0) at = 12;
     else if (fixed.size() >= 4 && fixed.compare(0, 4, "WAVE") == 0) at = 4;
-    else return fixed;
+    else return;
     auto get = [&](size_t at) {
         uint32_t v = 0;
         for (size_t k = 0; k < 4; ++k) v |= static_cast<uint32_t>(static_cast<unsigned char>(fixed[at + k])) << (8 * k);
@@ -61,16 +48,16 @@ std::string WithChunksInFile(std::string_view bytes) {
         if (length > left) put(at + 4, length = static_cast<uint32_t>(left));
         at += 8 + length + (length & 1);
     }
-    return fixed;
 }
-}  // namespace
 
-bool ReadWaveBytes(std::string_view bytes, Pcm* pcm, std::string* error) {
+// Decodes the file's bytes, which it owns: a long piece of music is held at most
+// twice at once while it is read (the decoder's copy and the samples), never more.
+bool ReadWaveOwned(std::string file, Pcm* pcm, std::string* error) {
     SDL_AudioSpec spec;
     Uint8* data = nullptr;
     Uint32 length = 0;
     GuardDecoderBlocks();
-    const std::string file = WithChunksInFile(bytes);
+    CutChunksToFile(file);
     SDL_RWops* rw = file.size() <= static_cast<size_t>(INT32_MAX)
                         ? SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()))
                         : nullptr;
@@ -78,6 +65,7 @@ bool ReadWaveBytes(std::string_view bytes, Pcm* pcm, std::string* error) {
         *error = SDL_GetError();
         return false;
     }
+    std::string().swap(file);   // the decoder holds its own copy now
     if (length == 0 || !data) {
         SDL_FreeWAV(data);
         *error = "the file holds no sound";
@@ -91,26 +79,48 @@ bool ReadWaveBytes(std::string_view bytes, Pcm* pcm, std::string* error) {
         SDL_FreeWAV(data);
         return false;
     }
+    pcm->channels = channels;
+    pcm->rate = static_cast<uint32_t>(spec.freq);
+    if (!cvt.needed) {
+        // 16-bit samples already: taken over as they are, without a working copy.
+        const size_t frames = length / (2 * static_cast<size_t>(channels));
+        pcm->samples.resize(frames * static_cast<size_t>(channels));
+        std::memcpy(pcm->samples.data(), data, pcm->samples.size() * 2);
+        SDL_FreeWAV(data);
+        if (frames == 0) *error = "the file holds no sound";
+        return frames > 0;
+    }
     std::vector<Uint8> work(static_cast<size_t>(length) * static_cast<size_t>(std::max(cvt.len_mult, 1)));
     std::memcpy(work.data(), data, length);
     SDL_FreeWAV(data);
     cvt.buf = work.data();
     cvt.len = static_cast<int>(length);
-    if (cvt.needed && SDL_ConvertAudio(&cvt) < 0) {
+    if (SDL_ConvertAudio(&cvt) < 0) {
         *error = SDL_GetError();
         return false;
     }
-    const size_t converted = cvt.needed ? static_cast<size_t>(cvt.len_cvt) : length;
-    const size_t frames = converted / (2 * static_cast<size_t>(channels));
+    const size_t frames = static_cast<size_t>(cvt.len_cvt) / (2 * static_cast<size_t>(channels));
     if (frames == 0) {
         *error = "the file holds no sound";
         return false;
     }
-    pcm->channels = channels;
-    pcm->rate = static_cast<uint32_t>(spec.freq);
     pcm->samples.resize(frames * static_cast<size_t>(channels));
     std::memcpy(pcm->samples.data(), work.data(), pcm->samples.size() * 2);
     return true;
+}
+
+bool ReadWave(const std::string& path, Pcm* pcm, std::string* error) {
+    std::optional<std::string> bytes = ReadFile(path);
+    if (!bytes) {
+        *error = "cannot read " + path + ": " + LastErrorText();
+        return false;
+    }
+    return ReadWaveOwned(std::move(*bytes), pcm, error);
+}
+}  // namespace
+
+bool ReadWaveBytes(std::string_view bytes, Pcm* pcm, std::string* error) {
+    return ReadWaveOwned(std::string(bytes), pcm, error);
 }
 
 namespace {
