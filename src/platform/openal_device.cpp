@@ -7,6 +7,7 @@
 #include <SDL.h>
 
 #include "platform/files.h"
+#include "platform/openal_sides.h"
 #include "platform/image.h"
 
 #include <algorithm>
@@ -18,9 +19,6 @@
 namespace zembrol::platform {
 
 namespace {
-
-// The playback rates a buffer accepts, in hertz.
-constexpr uint32_t kMinFrequency = 100, kMaxFrequency = 200000;
 
 // The file with every chunk length that reaches past the end of the file cut to what
 // is there. SDL reserves a chunk's memory by its stated length before reading it, so a
@@ -125,85 +123,48 @@ bool ReadWaveBytes(std::string_view bytes, Pcm* pcm, std::string* error) {
 
 namespace {
 
+// A short sound, held whole by OpenAL: one buffer per side.
 class AlBuffer final : public AudioBuffer {
 public:
-    AlBuffer(const Pcm& pcm, bool direct) : rate_(pcm.rate), frequency_(pcm.rate) {
+    AlBuffer(const Pcm& pcm, bool direct) : sides_(pcm.rate, direct) {
         alGenBuffers(2, buffers_);
-        alGenSources(2, sources_);
-        // Channel c of the file (the one channel of a mono file) in its own speaker,
-        // silence in the other: two stereo buffers whose sources are gained apart.
         const size_t frames = pcm.samples.size() / static_cast<size_t>(pcm.channels);
-        std::vector<int16_t> side(frames * 2);
+        std::vector<int16_t> side;
         for (int c = 0; c < 2; ++c) {
-            const int from = pcm.channels == 2 ? c : 0;
-            for (size_t i = 0; i < frames; ++i) {
-                side[2 * i + static_cast<size_t>(c)] = pcm.samples[i * static_cast<size_t>(pcm.channels) + static_cast<size_t>(from)];
-                side[2 * i + static_cast<size_t>(1 - c)] = 0;
-            }
+            SideFrames(pcm, c, 0, frames, &side);
             alBufferData(buffers_[c], AL_FORMAT_STEREO16, side.data(), static_cast<ALsizei>(side.size() * 2),
                          static_cast<ALsizei>(pcm.rate));
-            alSourcei(sources_[c], AL_BUFFER, static_cast<ALint>(buffers_[c]));
-            alSourcei(sources_[c], AL_SOURCE_RELATIVE, AL_TRUE);
-            alSource3f(sources_[c], AL_POSITION, 0, 0, 0);
-            if (direct) alSourcei(sources_[c], AL_DIRECT_CHANNELS_SOFT, AL_TRUE);
+            alSourcei(sides_.Sources()[c], AL_BUFFER, static_cast<ALint>(buffers_[c]));
         }
-        ApplyGains();
     }
     ~AlBuffer() override {
-        alSourceStopv(2, sources_);
-        alDeleteSources(2, sources_);
+        alSourceStopv(2, sides_.Sources());
+        for (int c = 0; c < 2; ++c) alSourcei(sides_.Sources()[c], AL_BUFFER, 0);
         alDeleteBuffers(2, buffers_);
     }
 
-    void SetVolume(int32_t volume) override {
-        volume_ = volume;
-        ApplyGains();
-    }
-    void SetPan(int32_t pan) override {
-        pan_ = pan;
-        ApplyGains();
-    }
-    void SetFrequency(uint32_t frequency) override {
-        frequency_ = frequency == 0 ? rate_ : std::clamp(frequency, kMinFrequency, kMaxFrequency);
-        const float pitch = static_cast<float>(frequency_) / static_cast<float>(rate_);
-        for (ALuint s : sources_) alSourcef(s, AL_PITCH, pitch);
-    }
-    uint32_t GetFrequency() const override { return frequency_; }
+    void SetVolume(int32_t volume) override { sides_.SetVolume(volume); }
+    void SetPan(int32_t pan) override { sides_.SetPan(pan); }
+    void SetFrequency(uint32_t frequency) override { sides_.SetFrequency(frequency); }
+    uint32_t GetFrequency() const override { return sides_.GetFrequency(); }
     void SetCurrentPosition(uint32_t /*position*/) override {
         // Both sides go back together; a playing buffer goes on from the start.
-        const bool playing = Playing();
-        alSourceRewindv(2, sources_);
-        if (playing) alSourcePlayv(2, sources_);
+        const bool playing = sides_.Playing();
+        alSourceRewindv(2, sides_.Sources());
+        if (playing) alSourcePlayv(2, sides_.Sources());
     }
     void Play(bool looping) override {
-        for (ALuint s : sources_) alSourcei(s, AL_LOOPING, looping ? AL_TRUE : AL_FALSE);
-        if (!Playing()) alSourcePlayv(2, sources_);
+        for (int c = 0; c < 2; ++c) alSourcei(sides_.Sources()[c], AL_LOOPING, looping ? AL_TRUE : AL_FALSE);
+        if (!sides_.Playing()) alSourcePlayv(2, sides_.Sources());
     }
     void Stop() override {
         // Paused, not stopped: the next Play goes on from here.
-        if (Playing()) alSourcePausev(2, sources_);
+        if (sides_.Playing()) alSourcePausev(2, sides_.Sources());
     }
 
 private:
-    bool Playing() const {
-        ALint state = AL_STOPPED;
-        alGetSourcei(sources_[0], AL_SOURCE_STATE, &state);
-        return state == AL_PLAYING;
-    }
-    void ApplyGains() {
-        double left = 1, right = 1;
-        PanToGains(pan_, &left, &right);
-        const double gain = VolumeToGain(volume_);
-        alSourcef(sources_[0], AL_GAIN, static_cast<float>(gain * left));
-        alSourcef(sources_[1], AL_GAIN, static_cast<float>(gain * right));
-    }
-
+    AlSides sides_;
     ALuint buffers_[2] = {0, 0};
-    ALuint sources_[2] = {0, 0};
-    uint32_t rate_;
-    uint32_t frequency_;
-    int32_t volume_ = 0;
-    int32_t pan_ = 0;
 };
 
 class AlDevice final : public AudioDevice {
@@ -220,7 +181,14 @@ public:
         Pcm pcm;
         if (!ReadWave(path, &pcm, error)) return nullptr;
         alGetError();
-        auto buffer = std::make_unique<AlBuffer>(pcm, direct_);
+        std::unique_ptr<AudioBuffer> buffer;
+        const size_t frames = pcm.samples.size() / static_cast<size_t>(pcm.channels);
+        if (frames > kStreamFromSeconds * pcm.rate) {
+            if (!feeder_) feeder_ = std::make_shared<AlStreamFeeder>();
+            buffer = MakeAlStream(std::move(pcm), direct_, feeder_);
+        } else {
+            buffer = std::make_unique<AlBuffer>(pcm, direct_);
+        }
         if (const ALenum e = alGetError(); e != AL_NO_ERROR) {
             *error = std::string("OpenAL error ") + alGetString(e);
             return nullptr;
@@ -232,6 +200,7 @@ private:
     ALCdevice* device_;
     ALCcontext* context_;
     bool direct_;
+    std::shared_ptr<AlStreamFeeder> feeder_;   // made with the first long sound
 };
 
 }  // namespace

@@ -55,6 +55,8 @@ TEST(OpenAlDevice, ReadsTheWaveFormatsAtTheirOwnRate) {
         {"u8_mono.wav", Wave(1, 1, 11025, 8, std::vector<uint8_t>(300, 200)), 11025},
         {"s16_stereo.wav", Wave(1, 2, 22050, 16, std::vector<uint8_t>(800, 7)), 22050},
         {"float_mono.wav", Wave(3, 1, 48000, 32, floats), 48000},
+        // Nine seconds: handed to OpenAL piece by piece.
+        {"s16_long.wav", Wave(1, 2, 44100, 16, std::vector<uint8_t>(9 * 44100 * 4, 7)), 44100},
     };
     auto device = SilentDevice();
     ASSERT_TRUE(device);
