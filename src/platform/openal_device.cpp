@@ -178,16 +178,20 @@ public:
     }
 
     std::unique_ptr<AudioBuffer> CreateBuffer(const std::string& path, std::string* error) override {
-        Pcm pcm;
-        if (!ReadWave(path, &pcm, error)) return nullptr;
         alGetError();
         std::unique_ptr<AudioBuffer> buffer;
-        const size_t frames = pcm.samples.size() / static_cast<size_t>(pcm.channels);
-        if (frames > kStreamFromSeconds * pcm.rate) {
-            if (!feeder_) feeder_ = std::make_shared<AlStreamFeeder>();
-            buffer = MakeAlStream(std::move(pcm), direct_, feeder_);
+        // A long file of plain 16-bit samples plays from the file; any other long
+        // one from its samples decoded once; a short one is held whole.
+        std::unique_ptr<FrameSource> file = WaveFileSource(path);
+        if (file && file->Frames() > kStreamFromSeconds * file->Format().rate) {
+            buffer = MakeAlStream(std::move(file), direct_, Feeder());
         } else {
-            buffer = std::make_unique<AlBuffer>(pcm, direct_);
+            file.reset();
+            Pcm pcm;
+            if (!ReadWave(path, &pcm, error)) return nullptr;
+            const size_t frames = pcm.samples.size() / static_cast<size_t>(pcm.channels);
+            if (frames > kStreamFromSeconds * pcm.rate) buffer = MakeAlStream(MemorySource(std::move(pcm)), direct_, Feeder());
+            else buffer = std::make_unique<AlBuffer>(pcm, direct_);
         }
         if (const ALenum e = alGetError(); e != AL_NO_ERROR) {
             *error = std::string("OpenAL error ") + alGetString(e);
@@ -197,6 +201,11 @@ public:
     }
 
 private:
+    const std::shared_ptr<AlStreamFeeder>& Feeder() {
+        if (!feeder_) feeder_ = std::make_shared<AlStreamFeeder>();
+        return feeder_;
+    }
+
     ALCdevice* device_;
     ALCcontext* context_;
     bool direct_;

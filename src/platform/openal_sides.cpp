@@ -2,9 +2,13 @@
 #include "platform/openal_sides.h"
 
 #include <AL/alext.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 
 namespace zembrol::platform {
 
@@ -72,16 +76,114 @@ void SideFrames(const Pcm& pcm, int side, size_t from, size_t frames, std::vecto
     for (size_t i = 0; i < frames; ++i) (*out)[2 * i + static_cast<size_t>(side)] = pcm.samples[(from + i) * channels + channel];
 }
 
+// --- Frame sources --------------------------------------------------------------------
+
+namespace {
+
+class MemoryFrames final : public FrameSource {
+public:
+    explicit MemoryFrames(Pcm pcm) : pcm_(std::move(pcm)) {}
+    const Pcm& Format() const override { return pcm_; }
+    size_t Frames() const override { return pcm_.channels > 0 ? pcm_.samples.size() / static_cast<size_t>(pcm_.channels) : 0; }
+    void Read(size_t from, size_t frames, Pcm* out) override {
+        const size_t channels = static_cast<size_t>(pcm_.channels);
+        out->channels = pcm_.channels;
+        out->rate = pcm_.rate;
+        out->samples.assign(frames * channels, 0);
+        if (from >= Frames()) return;
+        const size_t n = std::min(frames, Frames() - from);
+        std::copy_n(pcm_.samples.begin() + static_cast<std::ptrdiff_t>(from * channels), n * channels, out->samples.begin());
+    }
+
+private:
+    Pcm pcm_;
+};
+
+// A wave file's 16-bit little-endian samples, read where they lie in the file.
+class WaveFileFrames final : public FrameSource {
+public:
+    WaveFileFrames(int fd, Pcm format, off_t data, size_t frames) : fd_(fd), format_(std::move(format)), data_(data), frames_(frames) {}
+    ~WaveFileFrames() override { close(fd_); }
+    const Pcm& Format() const override { return format_; }
+    size_t Frames() const override { return frames_; }
+    void Read(size_t from, size_t frames, Pcm* out) override {
+        const size_t channels = static_cast<size_t>(format_.channels);
+        out->channels = format_.channels;
+        out->rate = format_.rate;
+        out->samples.assign(frames * channels, 0);
+        if (from >= frames_) return;
+        const size_t n = std::min(frames, frames_ - from);
+        bytes_.resize(n * channels * 2);
+        // A file cut short meanwhile reads as silence from where it ends.
+        const ssize_t got = pread(fd_, bytes_.data(), bytes_.size(), data_ + static_cast<off_t>(from * channels * 2));
+        for (size_t i = 0; got > 0 && i < static_cast<size_t>(got) / 2; ++i)
+            out->samples[i] = static_cast<int16_t>(bytes_[2 * i] | (bytes_[2 * i + 1] << 8));
+    }
+
+private:
+    int fd_;
+    Pcm format_;
+    off_t data_;
+    size_t frames_;
+    std::vector<uint8_t> bytes_;
+};
+
+uint32_t Le(const uint8_t* b, int bytes) {
+    uint32_t v = 0;
+    for (int k = 0; k < bytes; ++k) v |= static_cast<uint32_t>(b[k]) << (8 * k);
+    return v;
+}
+
+}  // namespace
+
+std::unique_ptr<FrameSource> MemorySource(Pcm pcm) { return std::make_unique<MemoryFrames>(std::move(pcm)); }
+
+std::unique_ptr<FrameSource> WaveFileSource(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    struct stat st {};
+    uint8_t head[16];
+    Pcm format;
+    off_t at = 12, data = -1;
+    size_t dataBytes = 0;
+    bool ok = fstat(fd, &st) == 0 && pread(fd, head, 12, 0) == 12 && std::memcmp(head, "RIFF", 4) == 0 &&
+              std::memcmp(head + 8, "WAVE", 4) == 0;
+    // The chunks in turn: "fmt " says what the samples are, "data" where they lie
+    // (its length cut to what the file holds).
+    while (ok && data < 0 && at + 8 <= st.st_size) {
+        if (pread(fd, head, 8, at) != 8) break;
+        const uint32_t length = Le(head + 4, 4);
+        if (std::memcmp(head, "fmt ", 4) == 0) {
+            uint8_t fmt[16];
+            ok = length >= 16 && pread(fd, fmt, 16, at + 8) == 16 && Le(fmt, 2) == 1 && Le(fmt + 14, 2) == 16;
+            format.channels = ok ? static_cast<int>(Le(fmt + 2, 2)) : 0;
+            format.rate = ok ? Le(fmt + 4, 4) : 0;
+            ok = ok && (format.channels == 1 || format.channels == 2) && format.rate > 0 &&
+                 Le(fmt + 12, 2) == static_cast<uint32_t>(format.channels) * 2;
+        } else if (std::memcmp(head, "data", 4) == 0) {
+            data = at + 8;
+            dataBytes = static_cast<size_t>(std::min<off_t>(length, st.st_size - data));
+        }
+        at += 8 + static_cast<off_t>(length) + (length & 1);
+    }
+    if (!ok || data < 0 || format.channels == 0) {
+        close(fd);
+        return nullptr;
+    }
+    return std::make_unique<WaveFileFrames>(fd, std::move(format), data, dataBytes / (static_cast<size_t>(format.channels) * 2));
+}
+
 // --- AlStream -------------------------------------------------------------------------
 
-// A long sound: its samples once in memory, a few short pieces of each side queued
-// on the two sources. Everything that touches the queues holds the feeder's lock.
+// A long sound: a few short pieces of each side queued on the two sources, read from
+// its frame source as they are needed. Everything that touches the queues or the
+// source holds the feeder's lock.
 class AlStream final : public AudioBuffer {
 public:
-    AlStream(Pcm pcm, bool direct, std::shared_ptr<AlStreamFeeder> feeder)
-        : sides_(pcm.rate, direct),
-          pcm_(std::move(pcm)),
-          frames_(pcm_.samples.size() / static_cast<size_t>(pcm_.channels)),
+    AlStream(std::unique_ptr<FrameSource> source, bool direct, std::shared_ptr<AlStreamFeeder> feeder)
+        : sides_(source->Format().rate, direct),
+          source_(std::move(source)),
+          frames_(source_->Frames()),
           feeder_(std::move(feeder)) {
         for (int s = 0; s < 2; ++s) {
             all_[s].resize(kPieces);
@@ -166,18 +268,20 @@ private:
         QueueFree();
     }
     void QueueFree() {
+        Pcm& frames = pieceFrames_;
         while (!free_[0].empty() && !free_[1].empty()) {
             if (cursor_ >= frames_) {
                 if (!looping_ || frames_ == 0) return;
                 cursor_ = 0;
             }
             const size_t n = std::min(kPieceFrames, frames_ - cursor_);
+            source_->Read(cursor_, n, &frames);
             for (int s = 0; s < 2; ++s) {
                 const ALuint b = free_[s].back();
                 free_[s].pop_back();
-                SideFrames(pcm_, s, cursor_, n, &piece_);
+                SideFrames(frames, s, 0, n, &piece_);
                 alBufferData(b, AL_FORMAT_STEREO16, piece_.data(), static_cast<ALsizei>(piece_.size() * 2),
-                             static_cast<ALsizei>(pcm_.rate));
+                             static_cast<ALsizei>(frames.rate));
                 alSourceQueueBuffers(sides_.Sources()[s], 1, &b);
             }
             cursor_ += n;
@@ -185,17 +289,19 @@ private:
     }
 
     AlSides sides_;
-    Pcm pcm_;
+    std::unique_ptr<FrameSource> source_;
     size_t frames_;
     std::shared_ptr<AlStreamFeeder> feeder_;
     std::vector<ALuint> all_[2], free_[2];
-    std::vector<int16_t> piece_;
+    Pcm pieceFrames_;                // the next piece as the source gives it
+    std::vector<int16_t> piece_;     // one side of it
     size_t cursor_ = 0;   // the next frame to queue
     bool looping_ = false, playing_ = false, ended_ = false;
 };
 
-std::unique_ptr<AudioBuffer> MakeAlStream(Pcm pcm, bool direct, const std::shared_ptr<AlStreamFeeder>& feeder) {
-    return std::make_unique<AlStream>(std::move(pcm), direct, feeder);
+std::unique_ptr<AudioBuffer> MakeAlStream(std::unique_ptr<FrameSource> source, bool direct,
+                                          const std::shared_ptr<AlStreamFeeder>& feeder) {
+    return std::make_unique<AlStream>(std::move(source), direct, feeder);
 }
 
 // --- AlStreamFeeder -------------------------------------------------------------------

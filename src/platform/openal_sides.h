@@ -2,8 +2,8 @@
 // straight to the left and the right speaker, each with the file's channel for its
 // side and silence in the other, so volume and pan work on the two channels exactly
 // as the game's decibel scale says. A short sound is held whole by OpenAL; a long
-// one (the background music) is handed over piece by piece from one copy of its
-// samples, so that OpenAL does not hold it twice over.
+// one (the background music) is handed over piece by piece, read from its file as
+// it plays (or from one copy of its samples), so that it is not held whole at all.
 #pragma once
 
 #include <AL/al.h>
@@ -48,6 +48,22 @@ private:
 // a mono file) as stereo frames with silence on the other side.
 void SideFrames(const Pcm& pcm, int side, size_t from, size_t frames, std::vector<int16_t>* out);
 
+// Where a long sound's frames come from: its samples in memory, or its wave file
+// read piece by piece when it holds plain 16-bit samples.
+class FrameSource {
+public:
+    virtual ~FrameSource() = default;
+    // 1 or 2 channels; no channels, rate or frames: nothing can be played.
+    virtual const Pcm& Format() const = 0;   // channels and rate (samples unused)
+    virtual size_t Frames() const = 0;
+    // `frames` frames from `from` into `out` (interleaved); frames past the end read as silence.
+    virtual void Read(size_t from, size_t frames, Pcm* out) = 0;
+};
+std::unique_ptr<FrameSource> MemorySource(Pcm pcm);
+// The file's 16-bit samples in place, or null when the file is anything else (an
+// other format, a damaged header): such a file is decoded whole instead.
+std::unique_ptr<FrameSource> WaveFileSource(const std::string& path);
+
 class AlStream;
 
 // Hands the next pieces to the long sounds that play, from a thread of its own, so
@@ -76,6 +92,7 @@ private:
 // Sounds longer than this many seconds are handed over piece by piece.
 constexpr size_t kStreamFromSeconds = 8;
 
-std::unique_ptr<AudioBuffer> MakeAlStream(Pcm pcm, bool direct, const std::shared_ptr<AlStreamFeeder>& feeder);
+std::unique_ptr<AudioBuffer> MakeAlStream(std::unique_ptr<FrameSource> source, bool direct,
+                                          const std::shared_ptr<AlStreamFeeder>& feeder);
 
 }  // namespace zembrol::platform

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/openal_device.h"
+#include "platform/openal_sides.h"
 #include "temp_dir.h"
 
 using namespace zembrol;
@@ -55,8 +56,9 @@ TEST(OpenAlDevice, ReadsTheWaveFormatsAtTheirOwnRate) {
         {"u8_mono.wav", Wave(1, 1, 11025, 8, std::vector<uint8_t>(300, 200)), 11025},
         {"s16_stereo.wav", Wave(1, 2, 22050, 16, std::vector<uint8_t>(800, 7)), 22050},
         {"float_mono.wav", Wave(3, 1, 48000, 32, floats), 48000},
-        // Nine seconds: handed to OpenAL piece by piece.
+        // Nine seconds: handed to OpenAL piece by piece, from the file and from decoded samples.
         {"s16_long.wav", Wave(1, 2, 44100, 16, std::vector<uint8_t>(9 * 44100 * 4, 7)), 44100},
+        {"u8_long.wav", Wave(1, 1, 22050, 8, std::vector<uint8_t>(9 * 22050, 100)), 22050},
     };
     auto device = SilentDevice();
     ASSERT_TRUE(device);
@@ -110,4 +112,41 @@ TEST(OpenAlDevice, ChunkLengthsPastTheEndReadWhatIsThere) {
         EXPECT_EQ(pcm.samples.size(), c.samples) << c.name;
         EXPECT_EQ(pcm.rate, 11025u) << c.name;
     }
+}
+
+// Long files of plain 16-bit samples are read where they lie; everything else is
+// left to the decoder (which reads the other formats and refuses damaged files).
+TEST(OpenAlDevice, ReadsOnlyPlain16BitWaveFilesInPlace) {
+    zembrol::testing::TempDir dir;
+    const std::string stereo = Wave(1, 2, 44100, 16, std::vector<uint8_t>(400, 7));
+    std::string listed = stereo;   // a LIST chunk before the samples
+    listed.insert(36, std::string("LIST\x03\0\0\0abc\0", 12));
+    std::string pastTheEnd = stereo;
+    std::memcpy(&pastTheEnd[40], "\x40\xff\xff\xff", 4);
+    struct Case { const char* name; std::string bytes; size_t frames; };   // frames 0: refused
+    const Case cases[] = {
+        {"16-bit stereo", stereo, 100},
+        {"16-bit mono", Wave(1, 1, 8000, 16, std::vector<uint8_t>(300, 1)), 150},
+        {"a chunk before the samples", listed, 100},
+        {"a data length past the end", pastTheEnd, 100},
+        {"cut short", stereo.substr(0, stereo.size() - 40), 90},
+        {"8-bit", Wave(1, 1, 8000, 8, std::vector<uint8_t>(300, 1)), 0},
+        {"float", Wave(3, 1, 8000, 32, std::vector<uint8_t>(400, 0)), 0},
+        {"three channels", Wave(1, 3, 8000, 16, std::vector<uint8_t>(600, 0)), 0},
+        {"no samples chunk", stereo.substr(0, 36), 0},
+        {"not a wave file", "this is not a wave file at all, only text", 0},
+    };
+    for (const Case& c : cases) {
+        dir.Write("f.wav", c.bytes);
+        const auto source = platform::WaveFileSource(dir / "f.wav");
+        EXPECT_EQ(source ? source->Frames() : 0, c.frames) << c.name;
+    }
+    EXPECT_FALSE(platform::WaveFileSource(dir / "missing.wav"));
+    // The samples, and silence past the end.
+    dir.Write("f.wav", Wave(1, 1, 8000, 16, {1, 0, 2, 0, 0xff, 0xff}));
+    const auto source = platform::WaveFileSource(dir / "f.wav");
+    ASSERT_TRUE(source);
+    platform::Pcm piece;
+    source->Read(1, 4, &piece);
+    EXPECT_EQ(piece.samples, (std::vector<int16_t>{2, -1, 0, 0}));
 }
