@@ -31,11 +31,7 @@ void CutChunksToFile(std::string& fixed) {
     if (fixed.size() >= 12 && fixed.compare(0, 4, "RIFF") == 0) at = 12;
     else if (fixed.size() >= 4 && fixed.compare(0, 4, "WAVE") == 0) at = 4;
     else return;
-    auto get = [&](size_t at) {
-        uint32_t v = 0;
-        for (size_t k = 0; k < 4; ++k) v |= static_cast<uint32_t>(static_cast<unsigned char>(fixed[at + k])) << (8 * k);
-        return v;
-    };
+    auto get = [&](size_t at) { return LittleEndian(reinterpret_cast<const unsigned char*>(&fixed[at]), 4); };
     auto put = [&](size_t at, uint32_t v) {
         for (size_t k = 0; k < 4; ++k) fixed[at + k] = static_cast<char>((v >> (8 * k)) & 0xFF);
     };
@@ -182,17 +178,16 @@ public:
         std::unique_ptr<AudioBuffer> buffer;
         // A long file of plain 16-bit samples plays from the file; any other long
         // one from its samples decoded once; a short one is held whole.
-        std::unique_ptr<FrameSource> file = WaveFileSource(path);
-        if (file && file->Frames() > kStreamFromSeconds * file->Format().rate) {
-            buffer = MakeAlStream(std::move(file), direct_, Feeder());
-        } else {
-            file.reset();
+        std::unique_ptr<FrameSource> stream = WaveFileSource(path);
+        if (!stream || !stream->Long()) {
+            stream.reset();
             Pcm pcm;
             if (!ReadWave(path, &pcm, error)) return nullptr;
             const size_t frames = pcm.samples.size() / static_cast<size_t>(pcm.channels);
-            if (frames > kStreamFromSeconds * pcm.rate) buffer = MakeAlStream(MemorySource(std::move(pcm)), direct_, Feeder());
+            if (FrameSource::IsLongSound(frames, pcm.rate)) stream = MemorySource(std::move(pcm));
             else buffer = std::make_unique<AlBuffer>(pcm, direct_);
         }
+        if (stream) buffer = MakeAlStream(std::move(stream), direct_, Feeder());
         if (const ALenum e = alGetError(); e != AL_NO_ERROR) {
             *error = std::string("OpenAL error ") + alGetString(e);
             return nullptr;

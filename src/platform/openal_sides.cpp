@@ -20,6 +20,8 @@ constexpr uint32_t kMinFrequency = 100, kMaxFrequency = 200000;
 constexpr size_t kPieceFrames = 4096;
 constexpr int kPieces = 8;
 constexpr auto kFeedEvery = std::chrono::milliseconds(10);
+// Sounds longer than this many seconds are handed over piece by piece.
+constexpr size_t kStreamFromSeconds = 8;
 }  // namespace
 
 // --- AlSides --------------------------------------------------------------------------
@@ -69,6 +71,12 @@ void AlSides::ApplyGains() {
     alSourcef(sources_[1], AL_GAIN, static_cast<float>(gain * right));
 }
 
+uint32_t LittleEndian(const unsigned char* bytes, int count) {
+    uint32_t v = 0;
+    for (int k = 0; k < count; ++k) v |= static_cast<uint32_t>(bytes[k]) << (8 * k);
+    return v;
+}
+
 void SideFrames(const Pcm& pcm, int side, size_t from, size_t frames, std::vector<int16_t>* out) {
     const size_t channels = static_cast<size_t>(pcm.channels);
     const size_t channel = pcm.channels == 2 ? static_cast<size_t>(side) : 0;
@@ -78,61 +86,54 @@ void SideFrames(const Pcm& pcm, int side, size_t from, size_t frames, std::vecto
 
 // --- Frame sources --------------------------------------------------------------------
 
+bool FrameSource::IsLongSound(size_t frames, uint32_t rate) { return frames > kStreamFromSeconds * rate; }
+
+void FrameSource::Read(size_t from, size_t frames, Pcm* out) {
+    const size_t channels = static_cast<size_t>(channels_);
+    out->channels = channels_;
+    out->rate = rate_;
+    out->samples.assign(frames * channels, 0);
+    if (from < frames_) Copy(from, std::min(frames, frames_ - from), out->samples.data());
+}
+
 namespace {
 
 class MemoryFrames final : public FrameSource {
 public:
-    explicit MemoryFrames(Pcm pcm) : pcm_(std::move(pcm)) {}
-    const Pcm& Format() const override { return pcm_; }
-    size_t Frames() const override { return pcm_.channels > 0 ? pcm_.samples.size() / static_cast<size_t>(pcm_.channels) : 0; }
-    void Read(size_t from, size_t frames, Pcm* out) override {
-        const size_t channels = static_cast<size_t>(pcm_.channels);
-        out->channels = pcm_.channels;
-        out->rate = pcm_.rate;
-        out->samples.assign(frames * channels, 0);
-        if (from >= Frames()) return;
-        const size_t n = std::min(frames, Frames() - from);
-        std::copy_n(pcm_.samples.begin() + static_cast<std::ptrdiff_t>(from * channels), n * channels, out->samples.begin());
-    }
+    explicit MemoryFrames(Pcm pcm)
+        : FrameSource(pcm.channels, pcm.rate, pcm.samples.size() / static_cast<size_t>(pcm.channels)),
+          samples_(std::move(pcm.samples)) {}
 
 private:
-    Pcm pcm_;
+    void Copy(size_t from, size_t frames, int16_t* out) override {
+        const size_t channels = static_cast<size_t>(Channels());
+        std::copy_n(samples_.begin() + static_cast<std::ptrdiff_t>(from * channels), frames * channels, out);
+    }
+
+    std::vector<int16_t> samples_;
 };
 
 // A wave file's 16-bit little-endian samples, read where they lie in the file.
 class WaveFileFrames final : public FrameSource {
 public:
-    WaveFileFrames(int fd, Pcm format, off_t data, size_t frames) : fd_(fd), format_(std::move(format)), data_(data), frames_(frames) {}
+    WaveFileFrames(int fd, int channels, uint32_t rate, off_t data, size_t frames)
+        : FrameSource(channels, rate, frames), fd_(fd), data_(data) {}
     ~WaveFileFrames() override { close(fd_); }
-    const Pcm& Format() const override { return format_; }
-    size_t Frames() const override { return frames_; }
-    void Read(size_t from, size_t frames, Pcm* out) override {
-        const size_t channels = static_cast<size_t>(format_.channels);
-        out->channels = format_.channels;
-        out->rate = format_.rate;
-        out->samples.assign(frames * channels, 0);
-        if (from >= frames_) return;
-        const size_t n = std::min(frames, frames_ - from);
-        bytes_.resize(n * channels * 2);
+
+private:
+    void Copy(size_t from, size_t frames, int16_t* out) override {
+        const size_t channels = static_cast<size_t>(Channels());
+        bytes_.resize(frames * channels * 2);
         // A file cut short meanwhile reads as silence from where it ends.
         const ssize_t got = pread(fd_, bytes_.data(), bytes_.size(), data_ + static_cast<off_t>(from * channels * 2));
         for (size_t i = 0; got > 0 && i < static_cast<size_t>(got) / 2; ++i)
-            out->samples[i] = static_cast<int16_t>(bytes_[2 * i] | (bytes_[2 * i + 1] << 8));
+            out[i] = static_cast<int16_t>(LittleEndian(&bytes_[2 * i], 2));
     }
 
-private:
     int fd_;
-    Pcm format_;
     off_t data_;
-    size_t frames_;
     std::vector<uint8_t> bytes_;
 };
-
-uint32_t Le(const uint8_t* b, int bytes) {
-    uint32_t v = 0;
-    for (int k = 0; k < bytes; ++k) v |= static_cast<uint32_t>(b[k]) << (8 * k);
-    return v;
-}
 
 }  // namespace
 
@@ -143,7 +144,8 @@ std::unique_ptr<FrameSource> WaveFileSource(const std::string& path) {
     if (fd < 0) return nullptr;
     struct stat st {};
     uint8_t head[16];
-    Pcm format;
+    int channels = 0;
+    uint32_t rate = 0;
     off_t at = 12, data = -1;
     size_t dataBytes = 0;
     bool ok = fstat(fd, &st) == 0 && pread(fd, head, 12, 0) == 12 && std::memcmp(head, "RIFF", 4) == 0 &&
@@ -152,25 +154,26 @@ std::unique_ptr<FrameSource> WaveFileSource(const std::string& path) {
     // (its length cut to what the file holds).
     while (ok && data < 0 && at + 8 <= st.st_size) {
         if (pread(fd, head, 8, at) != 8) break;
-        const uint32_t length = Le(head + 4, 4);
+        const uint32_t length = LittleEndian(head + 4, 4);
         if (std::memcmp(head, "fmt ", 4) == 0) {
             uint8_t fmt[16];
-            ok = length >= 16 && pread(fd, fmt, 16, at + 8) == 16 && Le(fmt, 2) == 1 && Le(fmt + 14, 2) == 16;
-            format.channels = ok ? static_cast<int>(Le(fmt + 2, 2)) : 0;
-            format.rate = ok ? Le(fmt + 4, 4) : 0;
-            ok = ok && (format.channels == 1 || format.channels == 2) && format.rate > 0 &&
-                 Le(fmt + 12, 2) == static_cast<uint32_t>(format.channels) * 2;
+            ok = length >= 16 && pread(fd, fmt, 16, at + 8) == 16 && LittleEndian(fmt, 2) == 1 &&
+                 LittleEndian(fmt + 14, 2) == 16;
+            channels = ok ? static_cast<int>(LittleEndian(fmt + 2, 2)) : 0;
+            rate = ok ? LittleEndian(fmt + 4, 4) : 0;
+            ok = ok && (channels == 1 || channels == 2) && rate > 0 &&
+                 LittleEndian(fmt + 12, 2) == static_cast<uint32_t>(channels) * 2;
         } else if (std::memcmp(head, "data", 4) == 0) {
             data = at + 8;
             dataBytes = static_cast<size_t>(std::min<off_t>(length, st.st_size - data));
         }
         at += 8 + static_cast<off_t>(length) + (length & 1);
     }
-    if (!ok || data < 0 || format.channels == 0) {
+    if (!ok || data < 0 || channels == 0) {
         close(fd);
         return nullptr;
     }
-    return std::make_unique<WaveFileFrames>(fd, std::move(format), data, dataBytes / (static_cast<size_t>(format.channels) * 2));
+    return std::make_unique<WaveFileFrames>(fd, channels, rate, data, dataBytes / (static_cast<size_t>(channels) * 2));
 }
 
 // --- AlStream -------------------------------------------------------------------------
@@ -181,10 +184,7 @@ std::unique_ptr<FrameSource> WaveFileSource(const std::string& path) {
 class AlStream final : public AudioBuffer {
 public:
     AlStream(std::unique_ptr<FrameSource> source, bool direct, std::shared_ptr<AlStreamFeeder> feeder)
-        : sides_(source->Format().rate, direct),
-          source_(std::move(source)),
-          frames_(source_->Frames()),
-          feeder_(std::move(feeder)) {
+        : sides_(source->Rate(), direct), source_(std::move(source)), feeder_(std::move(feeder)) {
         for (int s = 0; s < 2; ++s) {
             all_[s].resize(kPieces);
             alGenBuffers(kPieces, all_[s].data());
@@ -269,12 +269,13 @@ private:
     }
     void QueueFree() {
         Pcm& frames = pieceFrames_;
+        const size_t length = source_->Frames();
         while (!free_[0].empty() && !free_[1].empty()) {
-            if (cursor_ >= frames_) {
-                if (!looping_ || frames_ == 0) return;
+            if (cursor_ >= length) {
+                if (!looping_ || length == 0) return;
                 cursor_ = 0;
             }
-            const size_t n = std::min(kPieceFrames, frames_ - cursor_);
+            const size_t n = std::min(kPieceFrames, length - cursor_);
             source_->Read(cursor_, n, &frames);
             for (int s = 0; s < 2; ++s) {
                 const ALuint b = free_[s].back();
@@ -290,7 +291,6 @@ private:
 
     AlSides sides_;
     std::unique_ptr<FrameSource> source_;
-    size_t frames_;
     std::shared_ptr<AlStreamFeeder> feeder_;
     std::vector<ALuint> all_[2], free_[2];
     Pcm pieceFrames_;                // the next piece as the source gives it

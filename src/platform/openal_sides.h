@@ -44,6 +44,9 @@ private:
     int32_t pan_ = 0;
 };
 
+// A little-endian number of `count` bytes, as wave files keep them.
+uint32_t LittleEndian(const unsigned char* bytes, int count);
+
 // Samples of one side of the sound: the file's channel `side` (the one channel of
 // a mono file) as stereo frames with silence on the other side.
 void SideFrames(const Pcm& pcm, int side, size_t from, size_t frames, std::vector<int16_t>* out);
@@ -52,12 +55,25 @@ void SideFrames(const Pcm& pcm, int side, size_t from, size_t frames, std::vecto
 // read piece by piece when it holds plain 16-bit samples.
 class FrameSource {
 public:
+    FrameSource(int channels, uint32_t rate, size_t frames) : channels_(channels), rate_(rate), frames_(frames) {}
     virtual ~FrameSource() = default;
-    // 1 or 2 channels; no channels, rate or frames: nothing can be played.
-    virtual const Pcm& Format() const = 0;   // channels and rate (samples unused)
-    virtual size_t Frames() const = 0;
+    int Channels() const { return channels_; }   // 1 or 2
+    uint32_t Rate() const { return rate_; }
+    size_t Frames() const { return frames_; }
+    // Long enough to be handed over piece by piece.
+    bool Long() const { return IsLongSound(frames_, rate_); }
     // `frames` frames from `from` into `out` (interleaved); frames past the end read as silence.
-    virtual void Read(size_t from, size_t frames, Pcm* out) = 0;
+    void Read(size_t from, size_t frames, Pcm* out);
+
+    static bool IsLongSound(size_t frames, uint32_t rate);
+
+private:
+    // `frames` frames from `from`, all within the sound, into `out` (already silent).
+    virtual void Copy(size_t from, size_t frames, int16_t* out) = 0;
+
+    int channels_;
+    uint32_t rate_;
+    size_t frames_;
 };
 std::unique_ptr<FrameSource> MemorySource(Pcm pcm);
 // The file's 16-bit samples in place, or null when the file is anything else (an
@@ -88,9 +104,6 @@ private:
     std::vector<AlStream*> streams_;
     std::thread thread_;
 };
-
-// Sounds longer than this many seconds are handed over piece by piece.
-constexpr size_t kStreamFromSeconds = 8;
 
 std::unique_ptr<AudioBuffer> MakeAlStream(std::unique_ptr<FrameSource> source, bool direct,
                                           const std::shared_ptr<AlStreamFeeder>& feeder);
