@@ -78,11 +78,15 @@ bool ReadWaveOwned(std::string file, Pcm* pcm, std::string* error) {
     if (!cvt.needed) {
         // 16-bit samples already: taken over as they are, without a working copy.
         const size_t frames = length / (2 * static_cast<size_t>(channels));
+        if (frames == 0) {   // less than one whole frame
+            SDL_FreeWAV(data);
+            *error = "the file holds no sound";
+            return false;
+        }
         pcm->samples.resize(frames * static_cast<size_t>(channels));
         std::memcpy(pcm->samples.data(), data, pcm->samples.size() * 2);
         SDL_FreeWAV(data);
-        if (frames == 0) *error = "the file holds no sound";
-        return frames > 0;
+        return true;
     }
     std::vector<Uint8> work(static_cast<size_t>(length) * static_cast<size_t>(std::max(cvt.len_mult, 1)));
     std::memcpy(work.data(), data, length);

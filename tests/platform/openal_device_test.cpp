@@ -87,9 +87,10 @@ TEST(OpenAlDevice, RefusesMissingAndDamagedFilesWithAReason) {
     zembrol::testing::TempDir dir;
     dir.Write("noise.wav", "this is not a wave file at all, only text");
     dir.Write("empty.wav", Wave(1, 1, 22050, 16, {}));
+    dir.Write("half_a_frame.wav", Wave(1, 1, 22050, 16, {5}));
     auto device = SilentDevice();
     ASSERT_TRUE(device);
-    for (const char* file : {"missing.wav", "noise.wav", "empty.wav"}) {
+    for (const char* file : {"missing.wav", "noise.wav", "empty.wav", "half_a_frame.wav"}) {
         std::string error;
         EXPECT_FALSE(device->CreateBuffer(dir / file, &error)) << file;
         EXPECT_FALSE(error.empty()) << file;
