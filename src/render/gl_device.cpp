@@ -22,7 +22,7 @@ constexpr GLuint kInstanceAttributes = sizeof(Instance) / 16;
 // wherever a light reaches the front of the face. With uChosenLights a vertex adds only its
 // instance's chosen lights (the CPU keeps those that reach the instance), which
 // spares a software vertex stage most of the loop over a full field of cells.
-const char* const kVertexShader = R"(#version 330 core
+const char* const kVertexShader = R"(
 layout(location = 0) in vec3 aPos;
 layout(location = 1) in vec3 aNormal;
 layout(location = 2) in vec2 aUV;
@@ -51,10 +51,12 @@ uniform float uMatPower;
 uniform vec3 uFaceNormal[6];   // the cube's faces, for instances that name one
 uniform vec3 uFaceS[6];
 uniform vec3 uFaceT[6];
+uniform float uTexScale;
 
-flat out vec4 vDiffuse;
-flat out vec3 vSpecular;
-out vec2 vUV;
+VARYING(0) flat out vec4 vDiffuse;
+VARYING(1) flat out vec3 vSpecular;
+VARYING(2) flat out float vTexScale;
+VARYING(3) out vec2 vUV;
 
 // One light's ambient, diffuse and specular parts at a vertex.
 void AddLight(int i, vec3 P, vec3 N, vec3 V, bool hasNormal, inout vec3 amb, inout vec3 dif, inout vec3 spe) {
@@ -84,6 +86,7 @@ void main() {
     vec3 P = (uWorld * vec4(local, 1.0)).xyz;
     gl_Position = uViewProj * vec4(P, 1.0);
     vUV = aUV * iUV.xy + iUV.zw;
+    vTexScale = uTexScale;
     if (uLighting == 0) {
         vDiffuse = iTint;   // white unless the instance is coloured text
         vSpecular = vec3(0.0);
@@ -114,25 +117,54 @@ void main() {
 )";
 
 // Stage 0: texture x diffuse (x 2 for modulate 2x), alpha from the texture; the
-// specular colour is added after. Mode 1 draws text: coverage x the instance colour.
-const char* const kFragmentShader = R"(#version 330 core
-flat in vec4 vDiffuse;
-flat in vec3 vSpecular;
-in vec2 vUV;
+// specular colour is added after. Text draws coverage x the instance colour.
+// TEXT_MODE, TEXTURED and SPECULAR are constants in each of the fragment stages
+// the device keeps for its states: a software rasteriser runs every operation of
+// a shader on every pixel, branches and additions of zero included, so each state
+// gets a stage holding only its own. Each stage computes what the whole shader
+// computes in its state, to the bit (x 1.0 and + 0.0 are left out, nothing else).
+const char* const kFragmentShader = R"(
+VARYING(0) flat in vec4 vDiffuse;
+VARYING(1) flat in vec3 vSpecular;
+VARYING(2) flat in float vTexScale;
+VARYING(3) in vec2 vUV;
 uniform sampler2D uTex;
-uniform int uHasTex;
-uniform float uTexScale;
-uniform int uMode;
 out vec4 fragColor;
 void main() {
-    // One texture read serves both modes: a software rasteriser runs both sides of
-    // a branch, so a read in each would be paid twice on every pixel.
-    vec4 sampled = texture(uTex, vUV);
-    vec4 t = uHasTex != 0 ? sampled : vec4(1.0);
-    vec3 c = min(t.rgb * vDiffuse.rgb * uTexScale, vec3(1.0)) + vSpecular;
-    fragColor = uMode == 1 ? vec4(vDiffuse.rgb, vDiffuse.a * sampled.r) : vec4(c, uHasTex != 0 ? t.a : vDiffuse.a);
+    if (TEXT_MODE) {
+        fragColor = vec4(vDiffuse.rgb, vDiffuse.a * texture(uTex, vUV).r);
+        return;
+    }
+    vec4 t = TEXTURED ? texture(uTex, vUV) : vec4(1.0);
+    vec3 c = min(t.rgb * vDiffuse.rgb * vTexScale, vec3(1.0));
+    if (SPECULAR) c += vSpecular;
+    fragColor = vec4(c, TEXTURED ? t.a : vDiffuse.a);
 }
 )";
+
+// Without separate stages one program holds the whole shader, its choices made
+// per pixel from uniforms.
+const char* const kOneProgramHeader = R"(#version 330 core
+#define VARYING(n)
+uniform int uMode;
+uniform int uHasTex;
+#define TEXT_MODE (uMode == 1)
+#define TEXTURED (uHasTex != 0)
+#define SPECULAR true
+)";
+
+const char* const kSeparateHeader = R"(#version 330 core
+#extension GL_ARB_separate_shader_objects : require
+#define VARYING(n) layout(location = n)
+)";
+
+// The fragment stage of one state (Device::FragmentVariant's index).
+std::string FragmentStageSource(int variant) {
+    auto flag = [](bool on) { return on ? "true\n" : "false\n"; };
+    return std::string(kSeparateHeader) + "#define TEXT_MODE " + flag(variant == 4) + "#define TEXTURED " +
+           flag(variant == 4 || (variant & 1) != 0) + "#define SPECULAR " + flag(variant < 4 && (variant & 2) != 0) +
+           kFragmentShader;
+}
 
 GLuint Compile(GLenum type, const char* src, std::string* error) {
     GLuint s = glCreateShader(type);
@@ -309,18 +341,59 @@ GLuint LinkProgram(const char* vertexSource, const char* fragmentSource, std::st
     return program;
 }
 
+GLuint StageProgram(GLenum type, const std::string& source, std::string* error) {
+    const char* text = source.c_str();
+    const GLuint program = glCreateShaderProgramv(type, 1, &text);
+    GLint ok = 0;
+    if (program) glGetProgramiv(program, GL_LINK_STATUS, &ok);
+    if (!ok) {
+        char log[2048] = {};
+        if (program) glGetProgramInfoLog(program, sizeof log, nullptr, log);
+        if (error) *error = std::string("shader stage: ") + log;
+        if (program) glDeleteProgram(program);
+        return 0;
+    }
+    return program;
+}
+
 // --- Device -------------------------------------------------------------------------
 
 Device::~Device() {
     if (fullSizeSampler_) glDeleteSamplers(1, &fullSizeSampler_);
     if (instanceVbo_) glDeleteBuffers(1, &instanceVbo_);
     if (program_) glDeleteProgram(program_);
+    if (pipeline_) glDeleteProgramPipelines(1, &pipeline_);
+    for (GLuint stage : fragmentStages_)
+        if (stage) glDeleteProgram(stage);
+}
+
+bool Device::CreateStages(std::string* error) {
+    program_ = StageProgram(GL_VERTEX_SHADER, std::string(kSeparateHeader) + kVertexShader, error);
+    if (!program_) return false;
+    for (size_t v = 0; v < fragmentStages_.size(); ++v) {
+        fragmentStages_[v] = StageProgram(GL_FRAGMENT_SHADER, FragmentStageSource(static_cast<int>(v)), error);
+        if (!fragmentStages_[v]) return false;
+    }
+    glGenProgramPipelines(1, &pipeline_);
+    glUseProgramStages(pipeline_, GL_VERTEX_SHADER_BIT, program_);
+    // Uniform calls reach the vertex stage while no whole program is in use.
+    glActiveShaderProgram(pipeline_, program_);
+    glUseProgram(0);
+    glBindProgramPipeline(pipeline_);
+    return true;
 }
 
 bool Device::Create(std::string* error) {
-    program_ = LinkProgram(kVertexShader, kFragmentShader, error);
-    if (!program_) return false;
-    glUseProgram(program_);
+    if (epoxy_gl_version() >= 41 || epoxy_has_gl_extension("GL_ARB_separate_shader_objects")) {
+        if (!CreateStages(error)) return false;
+    } else {
+        program_ = LinkProgram((std::string(kOneProgramHeader) + kVertexShader).c_str(),
+                               (std::string(kOneProgramHeader) + kFragmentShader).c_str(), error);
+        if (!program_) return false;
+        glUseProgram(program_);
+    }
+    // With separate stages uHasTex and uMode are not uniforms (location -1: their
+    // calls do nothing), and the sampler keeps its first texture unit.
     auto u = [this](const char* name) { return glGetUniformLocation(program_, name); };
     loc_ = {u("uViewProj"),  u("uWorld"),      u("uEye"),        u("uLighting"),   u("uSpecularOn"), u("uNumLights"),
             u("uLightPos"),  u("uLightColor"), u("uLightAtten"), u("uMatDiffuse"), u("uMatAmbient"), u("uMatSpecular"),
@@ -388,8 +461,15 @@ void Device::SetMaterial(const Material& m) {
     glUniform1f(loc_.matPower, m.power);
 }
 
-void Device::SetLighting(bool on) { glUniform1i(loc_.lighting, on ? 1 : 0); }
-void Device::SetSpecular(bool on) { glUniform1i(loc_.specularOn, on ? 1 : 0); }
+void Device::SetLighting(bool on) {
+    lighting_ = on;
+    glUniform1i(loc_.lighting, on ? 1 : 0);
+}
+
+void Device::SetSpecular(bool on) {
+    specular_ = on;
+    glUniform1i(loc_.specularOn, on ? 1 : 0);
+}
 
 void Device::SetLights(const PointLight* lights, int count) {
     count = count < 0 ? 0 : count > kMaxShaderLights ? kMaxShaderLights : count;
@@ -417,6 +497,7 @@ void Device::SetTexture(const GlTexture* texture) {
     const bool has = texture && texture->Id() != 0;
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, has ? texture->Id() : 0);
+    textured_ = has;
     glUniform1i(loc_.hasTex, has ? 1 : 0);
 }
 
@@ -448,7 +529,25 @@ void Device::DefaultInstance() {
     glVertexAttrib4f(8, -1, -1, -1, -1);
 }
 
+int Device::FragmentVariant() const {
+    if (textMode_) return 4;
+    return (textured_ ? 1 : 0) + (lighting_ && specular_ ? 2 : 0);
+}
+
+void Device::UseStages() {
+    if (!pipeline_) return;   // one program holds both stages
+    // Another program in use (the window's controls, a picture copy) would hide the pipeline.
+    glUseProgram(0);
+    glBindProgramPipeline(pipeline_);
+    const GLuint fragment = fragmentStages_[static_cast<size_t>(FragmentVariant())];
+    if (fragment != boundFragment_) {
+        glUseProgramStages(pipeline_, GL_FRAGMENT_SHADER_BIT, fragment);
+        boundFragment_ = fragment;
+    }
+}
+
 void Device::Issue(const GlMesh& mesh, GLsizei instances) {
+    UseStages();
     if (mesh.indexed_) {
         if (instances > 1)
             glDrawElementsInstanced(mesh.mode_, mesh.count_, GL_UNSIGNED_SHORT, nullptr, instances);
@@ -486,6 +585,7 @@ void Device::DrawInstanced(const GlMesh& mesh, const std::vector<Instance>& inst
     if (!mesh.Valid() || instances.empty()) return;
     BindInstances(mesh, instances);
     if (chosenLights_) glUniform1i(loc_.chosenLights, 1);
+    UseStages();
     if (mesh.indexed_)
         glDrawElementsInstanced(mesh.mode_, mesh.count_, GL_UNSIGNED_SHORT, nullptr,
                                 static_cast<GLsizei>(instances.size()));
@@ -505,12 +605,14 @@ void Device::DrawCoverage(const GlMesh& cornerQuad, const GlTexture& coverage, c
     const glm::mat4 ortho = glm::ortho(0.0f, static_cast<float>(targetWidth), static_cast<float>(targetHeight), 0.0f, -1.0f, 1.0f);
     glUniformMatrix4fv(loc_.viewProj, 1, GL_FALSE, glm::value_ptr(ortho));
     SetWorld(glm::mat4(1.0f));
-    glUniform1i(loc_.lighting, 0);
+    SetLighting(false);
+    textMode_ = true;
     glUniform1i(loc_.mode, 1);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, coverage.Id());
     DrawInstanced(cornerQuad, rects);
     glUniform1i(loc_.mode, 0);
+    textMode_ = false;
 }
 
 }  // namespace zembrol::render

@@ -7,6 +7,7 @@
 
 #include <epoxy/gl.h>
 
+#include <array>
 #include <glm/glm.hpp>
 #include <string>
 #include <vector>
@@ -133,11 +134,21 @@ public:
     void ResetDrawCalls() { drawCalls_ = 0; }
 
 private:
+    bool CreateStages(std::string* error);
+    // The fragment stage of the current states: 0..3 textured (bit 0) and specular
+    // (bit 1), 4 text.
+    int FragmentVariant() const;
+    void UseStages();
     void BindInstances(const GlMesh& mesh, const std::vector<Instance>& instances);
     void DefaultInstance();
     void Issue(const GlMesh& mesh, GLsizei instances);
 
+    // The vertex stage (or, without separate stages, the one whole program), and the
+    // fragment stages of the pipeline it is part of.
     GLuint program_ = 0, instanceVbo_ = 0;
+    GLuint pipeline_ = 0, boundFragment_ = 0;
+    std::array<GLuint, 5> fragmentStages_{};
+    bool textured_ = false, textMode_ = false, lighting_ = false, specular_ = false;
     GLuint fullSizeSampler_ = 0;   // linear filters, wrapping, no mip levels
     ColorValue ambient_{1, 1, 1, 1};
     int drawCalls_ = 0;

@@ -121,9 +121,13 @@ bool Renderer::d_InitD3D(const DeviceInfo& info) {
     // The level banner's word plate (mq_Init).
     log_("Загрузка текстуры lev.bmp", kPlain, d_LoadTex32x32(&texLev_, Fixed("lev.bmp"), log_));
     font_.m_InitLevelFont(log_);
-    // The shape of 12 slices and 12 stacks that draws the balls, the light markers
-    // and the world (the second shape the old program made drew nothing).
-    if (!g_Shape1.Upload(ShapeSphere(12, 12), GL_TRIANGLES)) {
+    // The shape of 12 slices and 12 stacks that draws the world (the second shape
+    // the old program made drew nothing). The balls, the light markers and the
+    // colour-bonus indicator are spheres a few cells across: the same shape with 8
+    // slices and stacks draws them with the same outline to within a pixel, and
+    // less than half the triangles, each of which a software rasteriser sets up
+    // whether it covers a pixel or not.
+    if (!g_Shape1.Upload(ShapeSphere(12, 12), GL_TRIANGLES) || !smallShape_.Upload(ShapeSphere(8, 8), GL_TRIANGLES)) {
         log_("sph_CreateShape()", kPlain, false);
         return false;
     }
@@ -521,7 +525,7 @@ void Renderer::DrawIndicator() {
     device_.SetWorld(glm::mat4(1.0f));
     std::vector<Instance> balls;
     for (const clsCHB::Ball& b : g_CHB.Balls()) balls.push_back(At(b.x, b.y, b.z, b.scale, device_.Ambient()));
-    DrawWithChosenLights(g_Shape1, balls, kShapeRadius);
+    DrawWithChosenLights(smallShape_, balls, kShapeRadius);
 }
 
 void Renderer::DrawCells(const GameState& state, const Settings& settings) {
@@ -777,7 +781,7 @@ void Renderer::DrawMarkersAndBalls(const GameState& state, const Settings& setti
             m.tint = l.color;
             markers.push_back(m);
         }
-        DrawWithChosenLights(g_Shape1, markers, kShapeRadius);
+        DrawWithChosenLights(smallShape_, markers, kShapeRadius);
     }
     if (settings.iBeSnake == 0) return;
     // cs_DrawBalls: every ball wobbles within +-0.3 on each axis.
@@ -797,7 +801,7 @@ void Renderer::DrawMarkersAndBalls(const GameState& state, const Settings& setti
         // Translation, then a uniform scale 1.5 that scales the position too.
         balls.push_back(At((pos.x + o[0]) * 1.5f, (pos.y + 2.0f * i + o[1]) * 1.5f, o[2] * 1.5f, 1.5f, device_.Ambient()));
     }
-    DrawWithChosenLights(g_Shape1, balls, kShapeRadius);
+    DrawWithChosenLights(smallShape_, balls, kShapeRadius);
 }
 
 void Renderer::DrawTexts(const GameState& state) {

@@ -163,7 +163,7 @@ private:
     bool globalsReady_ = false;
 
     // Shared geometry and the widget meshes.
-    GlMesh cube_, fieldQuad_, unitQuad_, cornerQuad_, g_Shape1, ballMesh_, grid_, gridSmall_;
+    GlMesh cube_, fieldQuad_, unitQuad_, cornerQuad_, g_Shape1, smallShape_, ballMesh_, grid_, gridSmall_;
     // Textures: skin set (backdrop, 11 level blocks, next, ghost, world), fixed files.
     std::array<GlTexture, kTextureKeys> skinTex_;
     GlTexture texNext_, texZemb_, texSZemb_, texChb_, texSph_, texPrb_, numAtlas_;

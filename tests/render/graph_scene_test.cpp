@@ -32,6 +32,9 @@ TEST_F(GraphScene, EveryControlChangesTheSceneAtOnce) {
     const std::string alpha = InGraphWindow("click chkAlpha\n");
     // The lights drawn as balls, so their moves show.
     const std::string markers = InGraphWindow("click chkVisibleLights\n");
+    // A dozen lights: their markers are a few cells across, and four may all wander
+    // near the edges of the view.
+    const std::string dozenLights = InGraphWindow("slide sldNumLights 12\n");
     const std::string additive = InGraphWindow("choose cmbSource ONE\nchoose cmbDest ONE\n");
     const std::vector<Case> cases = {
         {"flat-squares", "click optDetal(0)\n", 3, ""},
@@ -41,7 +44,7 @@ TEST_F(GraphScene, EveryControlChangesTheSceneAtOnce) {
         {"no-world", "click chkWorldEnable\n", 3, ""},
         {"world-speed", "slide sldWorldSpeed 10\n", 120, ""},
         {"plain-cells", "click chkColorQuads\n", 3, ""},
-        {"visible-lights", "click chkVisibleLights\n", 3, ""},
+        {"visible-lights", "click chkVisibleLights\n", 3, dozenLights},
         {"light-not-following", "click chkHLNew\n", 10, ""},
         {"light-speed", "slide sldSpeedLights 0\n", 60, markers},
         {"light-count", "slide sldNumLights 12\n", 3, ""},
