@@ -41,13 +41,14 @@ protected:
 
     // Plays the script (settings that keep the check readable first) and loads the
     // screenshot, kept under the build folder for a person to look at.
+    // `env` is put before the program (VARIABLE=value ...).
     platform::RgbaImage Shot(const std::string& name, const std::string& script, const std::string& options = "",
-                             int frames = 3) {
+                             int frames = 3, const std::string& env = "") {
         dir_.Write("script.txt",
                    "set iFantom 0\nset gr_VisibleLights 0\nset iBeSnake 0\nset g_SkinIndex 1\n" + script);
         const std::string png = std::string(ZEMBROL_SHOTS_DIR) + "/" + name + ".png";
         fs::remove(png);
-        const std::string cmd = "SDL_VIDEODRIVER=offscreen '" ZEMBROL_EXE "' --root '" + dir_.Path() +
+        const std::string cmd = env + " SDL_VIDEODRIVER=offscreen '" ZEMBROL_EXE "' --root '" + dir_.Path() +
                                 "' --seed 5 --dpi 96 --answer ok --script '" + (dir_ / "script.txt") +
                                 "' --screenshot '" + png + "' --frames " + std::to_string(frames) + " " + options + " > '" + (dir_ / "out.txt") + "' 2>&1";
         EXPECT_EQ(std::system(cmd.c_str()), 0) << dir_.Read("out.txt");

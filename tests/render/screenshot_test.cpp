@@ -97,6 +97,37 @@ TEST_F(Screenshot, GraphicsGivenOnTheCommandLineReachTheRenderer) {
     EXPECT_NE(log.find("CreateTextureFromFile(" + missing + ")"), std::string::npos) << log;
 }
 
+TEST_F(Screenshot, ADriverWithoutSeparateShaderStagesDrawsTheSamePixels) {
+    // A driver of GL 3.3 without separate stages gets the one program whose fragment
+    // shader makes its choices per pixel; the stages made for each state must draw
+    // exactly what it draws. The scenes: textured and untextured cells, translucent
+    // ghost, balls and markers under moving lights, the world, text ("Pause"), the
+    // flying points of removed rows and the level banner.
+    const char* const kOneProgram =
+        "MESA_GL_VERSION_OVERRIDE=3.3 MESA_EXTENSION_OVERRIDE=-GL_ARB_separate_shader_objects";
+    const std::string everything =
+        "set iFantom 2\nset gr_VisibleLights 1\nset iBeSnake 1\nset gr_NumLights 8\nset bFlyingBonus true\n";
+    const struct {
+        const char* name;
+        std::string script;
+        int frames;
+    } scenes[] = {
+        {"paused", everything + "row 30 110011100111100\nset g_Running false\n", 20},
+        {"rows", everything + kFourRows, 12},
+        {"flat", everything + "set bDetLevel false\nset m_WorldEnable false\nrow 30 111111101111110\n", 5},
+    };
+    for (const auto& scene : scenes) {
+        const std::string name = std::string("stages-") + scene.name;
+        const platform::RgbaImage stages = Shot(name, scene.script, "", scene.frames);
+        const platform::RgbaImage one = Shot(name + "-one-program", scene.script, "", scene.frames, kOneProgram);
+        ASSERT_EQ(stages.width, one.width) << scene.name;
+        ASSERT_EQ(stages.height, one.height) << scene.name;
+        size_t differing = 0;
+        for (size_t k = 0; k < stages.pixels.size(); ++k) differing += stages.pixels[k] != one.pixels[k];
+        EXPECT_EQ(differing, 0u) << scene.name;
+    }
+}
+
 TEST_F(Screenshot, RemovedRowsShrinkWhereTheyWereAndThenAreGone) {
     const platform::RgbaImage during = Shot("effect-rows-frame10", kFourRows, "", 10);
     const platform::RgbaImage after = Shot("effect-rows-after", kFourRows, "", 60);
