@@ -361,10 +361,20 @@ GLuint StageProgram(GLenum type, const std::string& source, std::string* error) 
 Device::~Device() {
     if (fullSizeSampler_) glDeleteSamplers(1, &fullSizeSampler_);
     if (instanceVbo_) glDeleteBuffers(1, &instanceVbo_);
-    if (program_) glDeleteProgram(program_);
-    if (pipeline_) glDeleteProgramPipelines(1, &pipeline_);
-    for (GLuint stage : fragmentStages_)
+    ReleaseStages();
+}
+
+void Device::ReleaseStages() {
+    if (pipeline_) {
+        glBindProgramPipeline(0);
+        glDeleteProgramPipelines(1, &pipeline_);
+    }
+    for (GLuint& stage : fragmentStages_) {
         if (stage) glDeleteProgram(stage);
+        stage = 0;
+    }
+    if (program_) glDeleteProgram(program_);
+    pipeline_ = program_ = boundFragment_ = 0;
 }
 
 bool Device::CreateStages(std::string* error) {
@@ -384,9 +394,11 @@ bool Device::CreateStages(std::string* error) {
 }
 
 bool Device::Create(std::string* error) {
-    if (epoxy_gl_version() >= 41 || epoxy_has_gl_extension("GL_ARB_separate_shader_objects")) {
-        if (!CreateStages(error)) return false;
-    } else {
+    // A driver that offers separate stages but cannot build them still draws with
+    // the one program.
+    const bool separate = epoxy_gl_version() >= 41 || epoxy_has_gl_extension("GL_ARB_separate_shader_objects");
+    if (!separate || !CreateStages(nullptr)) {
+        ReleaseStages();
         program_ = LinkProgram((std::string(kOneProgramHeader) + kVertexShader).c_str(),
                                (std::string(kOneProgramHeader) + kFragmentShader).c_str(), error);
         if (!program_) return false;

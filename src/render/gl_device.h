@@ -135,6 +135,7 @@ public:
 
 private:
     bool CreateStages(std::string* error);
+    void ReleaseStages();   // the stages, the pipeline and the program, whichever exist
     // The fragment stage of the current states: 0..3 textured (bit 0) and specular
     // (bit 1), 4 text.
     int FragmentVariant() const;
