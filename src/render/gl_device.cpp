@@ -158,12 +158,15 @@ const char* const kSeparateHeader = R"(#version 330 core
 #define VARYING(n) layout(location = n)
 )";
 
-// The fragment stage of one state (Device::FragmentVariant's index).
-std::string FragmentStageSource(int variant) {
+// The fragment stages by index: the textured and specular bits, or the text stage.
+constexpr int kTexturedStage = 1, kSpecularStage = 2, kTextStage = 4;
+
+std::string FragmentStageSource(int stage) {
     auto flag = [](bool on) { return on ? "true\n" : "false\n"; };
-    return std::string(kSeparateHeader) + "#define TEXT_MODE " + flag(variant == 4) + "#define TEXTURED " +
-           flag(variant == 4 || (variant & 1) != 0) + "#define SPECULAR " + flag(variant < 4 && (variant & 2) != 0) +
-           kFragmentShader;
+    const bool text = stage == kTextStage;
+    return std::string(kSeparateHeader) + "#define TEXT_MODE " + flag(text) + "#define TEXTURED " +
+           flag(text || (stage & kTexturedStage) != 0) + "#define SPECULAR " +
+           flag(!text && (stage & kSpecularStage) != 0) + kFragmentShader;
 }
 
 GLuint Compile(GLenum type, const char* src, std::string* error) {
@@ -315,6 +318,20 @@ void GlTexture::Release() {
     width_ = height_ = 0;
 }
 
+namespace {
+// The program when it linked; otherwise 0, the program deleted and its log in `error`.
+GLuint Linked(GLuint program, const char* what, std::string* error) {
+    GLint ok = 0;
+    if (program) glGetProgramiv(program, GL_LINK_STATUS, &ok);
+    if (ok) return program;
+    char log[2048] = {};
+    if (program) glGetProgramInfoLog(program, sizeof log, nullptr, log);
+    if (error) *error = what + std::string(log);
+    if (program) glDeleteProgram(program);
+    return 0;
+}
+}  // namespace
+
 GLuint LinkProgram(const char* vertexSource, const char* fragmentSource, std::string* error) {
     GLuint vs = Compile(GL_VERTEX_SHADER, vertexSource, error);
     if (!vs) return 0;
@@ -329,31 +346,12 @@ GLuint LinkProgram(const char* vertexSource, const char* fragmentSource, std::st
     glLinkProgram(program);
     glDeleteShader(vs);
     glDeleteShader(fs);
-    GLint ok = 0;
-    glGetProgramiv(program, GL_LINK_STATUS, &ok);
-    if (!ok) {
-        char log[2048] = {};
-        glGetProgramInfoLog(program, sizeof log, nullptr, log);
-        if (error) *error = std::string("shader link: ") + log;
-        glDeleteProgram(program);
-        return 0;
-    }
-    return program;
+    return Linked(program, "shader link: ", error);
 }
 
 GLuint StageProgram(GLenum type, const std::string& source, std::string* error) {
     const char* text = source.c_str();
-    const GLuint program = glCreateShaderProgramv(type, 1, &text);
-    GLint ok = 0;
-    if (program) glGetProgramiv(program, GL_LINK_STATUS, &ok);
-    if (!ok) {
-        char log[2048] = {};
-        if (program) glGetProgramInfoLog(program, sizeof log, nullptr, log);
-        if (error) *error = std::string("shader stage: ") + log;
-        if (program) glDeleteProgram(program);
-        return 0;
-    }
-    return program;
+    return Linked(glCreateShaderProgramv(type, 1, &text), "shader stage: ", error);
 }
 
 // --- Device -------------------------------------------------------------------------
@@ -542,8 +540,8 @@ void Device::DefaultInstance() {
 }
 
 int Device::FragmentVariant() const {
-    if (textMode_) return 4;
-    return (textured_ ? 1 : 0) + (lighting_ && specular_ ? 2 : 0);
+    if (textMode_) return kTextStage;
+    return (textured_ ? kTexturedStage : 0) + (lighting_ && specular_ ? kSpecularStage : 0);
 }
 
 void Device::UseStages() {
@@ -560,15 +558,8 @@ void Device::UseStages() {
 
 void Device::Issue(const GlMesh& mesh, GLsizei instances) {
     UseStages();
-    if (mesh.indexed_) {
-        if (instances > 1)
-            glDrawElementsInstanced(mesh.mode_, mesh.count_, GL_UNSIGNED_SHORT, nullptr, instances);
-        else
-            glDrawElements(mesh.mode_, mesh.count_, GL_UNSIGNED_SHORT, nullptr);
-    } else {
-        if (instances > 1) glDrawArraysInstanced(mesh.mode_, 0, mesh.count_, instances);
-        else glDrawArrays(mesh.mode_, 0, mesh.count_);
-    }
+    if (mesh.indexed_) glDrawElementsInstanced(mesh.mode_, mesh.count_, GL_UNSIGNED_SHORT, nullptr, instances);
+    else glDrawArraysInstanced(mesh.mode_, 0, mesh.count_, instances);
     ++drawCalls_;
 }
 
@@ -597,13 +588,7 @@ void Device::DrawInstanced(const GlMesh& mesh, const std::vector<Instance>& inst
     if (!mesh.Valid() || instances.empty()) return;
     BindInstances(mesh, instances);
     if (chosenLights_) glUniform1i(loc_.chosenLights, 1);
-    UseStages();
-    if (mesh.indexed_)
-        glDrawElementsInstanced(mesh.mode_, mesh.count_, GL_UNSIGNED_SHORT, nullptr,
-                                static_cast<GLsizei>(instances.size()));
-    else
-        glDrawArraysInstanced(mesh.mode_, 0, mesh.count_, static_cast<GLsizei>(instances.size()));
-    ++drawCalls_;
+    Issue(mesh, static_cast<GLsizei>(instances.size()));
     if (chosenLights_) glUniform1i(loc_.chosenLights, 0);
     // The mesh's own draws take the generic per-instance values again.
     for (GLuint k = 0; k < kInstanceAttributes; ++k) glDisableVertexAttribArray(3 + k);
