@@ -17,21 +17,71 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <cstdint>
 
 namespace zembrol::platform {
 
-std::optional<std::string> ReadFile(const std::string& path) {
-    // A folder opens as a stream that reads nothing: it is no file.
-    if (IsDirectory(path)) {
-        errno = EISDIR;
-        return std::nullopt;
+FileRead ReadFileChecked(const std::string& path, size_t limit) {
+    FileRead r;
+    // O_NONBLOCK: opening a FIFO must not wait for a writer; a regular file ignores it.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        const int err = errno;
+        r.status = (err == ENOENT || err == ENOTDIR) ? ReadStatus::Missing : ReadStatus::Unreadable;
+        r.error = std::strerror(err);
+        errno = err;
+        return r;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return ss.str();
+    r.status = ReadStatus::Unreadable;
+    struct stat st {};
+    if (fstat(fd, &st) != 0) {
+        r.error = LastErrorText();
+    } else if (S_ISDIR(st.st_mode)) {
+        r.error = std::strerror(EISDIR);
+        errno = EISDIR;
+    } else if (!S_ISREG(st.st_mode)) {
+        r.error = "not a regular file";
+        errno = EINVAL;
+    } else if (static_cast<uint64_t>(st.st_size) > limit) {
+        r.error = "larger than " + std::to_string(limit) + " bytes (" + std::to_string(st.st_size) + ")";
+        errno = EFBIG;
+    } else {
+        r.bytes.resize(static_cast<size_t>(st.st_size));
+        size_t got = 0;
+        bool ok = true;
+        for (;;) {
+            // A file that grows while it is read is read up to the limit and no further.
+            if (got == r.bytes.size()) {
+                if (r.bytes.size() >= limit) break;
+                r.bytes.resize(std::min(limit, r.bytes.size() + 4096));
+            }
+            const ssize_t n = read(fd, r.bytes.data() + got, r.bytes.size() - got);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) {
+                r.error = LastErrorText();
+                ok = false;
+                break;
+            }
+            if (n == 0) break;
+            got += static_cast<size_t>(n);
+        }
+        if (ok) {
+            r.bytes.resize(got);
+            r.status = ReadStatus::Ok;
+        } else {
+            r.bytes.clear();
+        }
+    }
+    const int err = errno;
+    close(fd);
+    errno = err;
+    return r;
+}
+
+std::optional<std::string> ReadFile(const std::string& path, size_t limit) {
+    FileRead r = ReadFileChecked(path, limit);
+    if (!r.Ok()) return std::nullopt;
+    return std::move(r.bytes);
 }
 
 bool WriteFileAtomic(const std::string& path, const std::string& content, std::string* error) {

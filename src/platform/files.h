@@ -8,8 +8,30 @@
 
 namespace zembrol::platform {
 
+// Largest file each kind of reader takes: settings, language and record files are a
+// few kilobytes, so anything past this is not one of them (and /dev/zero never ends).
+inline constexpr size_t kTextFileLimit = size_t{4} << 20;
+// Pictures and sounds: far above any texture or sound the game uses, far below a device that never ends.
+inline constexpr size_t kImageFileLimit = size_t{64} << 20;
+inline constexpr size_t kSoundFileLimit = size_t{256} << 20;
+
+// What reading a whole file found. Only a file that does not exist is Missing: one
+// that exists but cannot be read (no permission, an I/O error, not a regular file,
+// larger than the limit) is Unreadable, and a caller must neither take it for empty
+// nor save over it.
+enum class ReadStatus { Ok, Missing, Unreadable };
+struct FileRead {
+    ReadStatus status = ReadStatus::Missing;
+    std::string bytes;   // the content when Ok
+    std::string error;   // why, when not Ok
+    bool Ok() const { return status == ReadStatus::Ok; }
+};
+// Reads a regular file whole, up to `limit` bytes. Special files (a FIFO, a device,
+// a folder) are refused without blocking.
+FileRead ReadFileChecked(const std::string& path, size_t limit = kTextFileLimit);
+
 // The whole file; nothing for a missing file, a folder or a read error (errno tells which).
-std::optional<std::string> ReadFile(const std::string& path);
+std::optional<std::string> ReadFile(const std::string& path, size_t limit = kTextFileLimit);
 // Replaces the file through a temporary file in the same folder and a rename,
 // so a crash or a full disk never leaves it half-written. False on any failure
 // (the old file is then untouched); `error` says why.

@@ -119,7 +119,7 @@ void SetImageSideLimit(int maxTextureSize) {
 }
 
 bool LoadImageRgba(const std::string& path, RgbaImage* out, std::string* error) {
-    const std::optional<std::string> bytes = ReadFile(path);
+    const std::optional<std::string> bytes = ReadFile(path, kImageFileLimit);
     if (!bytes) {
         if (error) *error = "cannot read " + path + ": " + LastErrorText();
         return false;

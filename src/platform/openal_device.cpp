@@ -108,7 +108,7 @@ bool ReadWaveOwned(std::string file, Pcm* pcm, std::string* error) {
 }
 
 bool ReadWave(const std::string& path, Pcm* pcm, std::string* error) {
-    std::optional<std::string> bytes = ReadFile(path);
+    std::optional<std::string> bytes = ReadFile(path, kSoundFileLimit);
     if (!bytes) {
         *error = "cannot read " + path + ": " + LastErrorText();
         return false;

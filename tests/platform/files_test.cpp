@@ -5,6 +5,10 @@
 #include <cerrno>
 #include <filesystem>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "platform/files.h"
 #include "temp_dir.h"
 
@@ -83,4 +87,54 @@ TEST(Files, AFolderIsNoFileToRead) {
     EXPECT_EQ(errno, EISDIR);
     dir.Write("f", "");
     EXPECT_EQ(ReadFile(dir / "f"), std::string());
+}
+
+// Only a file that is not there reads as missing: whatever exists but cannot be read
+// must never be taken for an empty table and saved over.
+TEST(Files, ReadTellsMissingFromUnreadable) {
+    TempDir dir;
+    dir.Write("table.txt", "Anna\r\n100\r\n");
+    dir.Write("big.txt", std::string(100, 'x'));
+    dir.Write("folder/x", "");
+    ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);   // opened without waiting for a writer
+    struct Case {
+        std::string path;
+        size_t limit;
+        ReadStatus status;
+    } cases[] = {
+        {dir / "table.txt", kTextFileLimit, ReadStatus::Ok},
+        {dir / "none.txt", kTextFileLimit, ReadStatus::Missing},
+        {dir / "no-folder/none.txt", kTextFileLimit, ReadStatus::Missing},
+        {dir / "folder", kTextFileLimit, ReadStatus::Unreadable},
+        {dir / "fifo", kTextFileLimit, ReadStatus::Unreadable},
+        {"/dev/zero", kTextFileLimit, ReadStatus::Unreadable},
+        {dir / "big.txt", 99, ReadStatus::Unreadable},
+        {dir / "big.txt", 100, ReadStatus::Ok},
+    };
+    for (const Case& c : cases) {
+        const FileRead r = ReadFileChecked(c.path, c.limit);
+        EXPECT_EQ(r.status, c.status) << c.path;
+        EXPECT_EQ(r.error.empty(), c.status == ReadStatus::Ok) << c.path;
+        EXPECT_EQ(ReadFile(c.path, c.limit).has_value(), c.status == ReadStatus::Ok) << c.path;
+    }
+    EXPECT_EQ(ReadFileChecked(dir / "table.txt").bytes, "Anna\r\n100\r\n");
+}
+
+TEST(Files, AFileOfAnotherUserIsUnreadableNotMissing) {
+    TempDir dir;
+    dir.Write("DF_slow_zemb.txt", "Anna\r\n100\r\n");
+    ASSERT_EQ(chmod((dir / "DF_slow_zemb.txt").c_str(), 0600), 0);
+    chmod(dir.Path().c_str(), 0755);
+    // Root reads every file: the check runs in a child that gives up root first.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (geteuid() == 0 && setuid(65534) != 0) _exit(3);
+        const FileRead r = ReadFileChecked(dir / "DF_slow_zemb.txt");
+        _exit(r.status == ReadStatus::Unreadable ? 0 : r.status == ReadStatus::Ok ? 1 : 2);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: read anyway, 2: taken for missing, 3: could not drop root";
 }
