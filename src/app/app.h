@@ -17,6 +17,7 @@
 #include "app/configuration.h"
 #include "app/language.h"
 #include "app/list_lines.h"
+#include "app/run_problems.h"
 #include "app/log.h"
 #include "app/main_window_state.h"
 #include "app/paint_window.h"
@@ -138,6 +139,15 @@ public:
     // Window events of a measuring run: true when the window is to close.
     bool PumpCloseRequested();
     void SetExitCode(int code) { exitCode_ = code; }
+    // A run with nobody at the window: a script drives it, or the computer plays a
+    // simulation. What it could not do ends it with an error code (RunProblems).
+    bool Unattended() const { return !options_.script.empty() || (options_.headless && options_.demo); }
+    // Something a save or a read could not do: the log has it already; an unattended
+    // run also fails with it.
+    void NoteRunProblem(const std::string& text) { problems_.Note(text); }
+    // A file of the player's that exists but cannot be read: left as it is, never saved
+    // over this run; the player is told once per run.
+    void NoticeUnreadable(const std::string& path, const std::string& why);
     const CommandLine& Options() const { return options_; }
     // Window pixels per pixel of the base layout.
     float UiScale() const { return static_cast<float>(desktopDpi_) / 96.0f; }
@@ -205,6 +215,8 @@ private:
     void LoadSkinPicture();
     std::string BackdropKey() const;
     int FailStartUp();
+    // The run's exit code once it has ended: what the run could not do fails it.
+    int FinishExitCode();
     void PreparePlayerFolder();
     static std::unique_ptr<Rng> LooksGenerator(const CommandLine& options);
     // Replays (app_replays.cpp): the recorder on every live input path, the files it
@@ -262,6 +274,8 @@ private:
     std::string viewCapture_;   // screenshot runs: DrawScene writes the view to this file once
     bool viewCaptured_ = false;
     int exitCode_ = 0;
+    RunProblems problems_;
+    bool unreadableTold_ = false;   // the box about an unreadable file showed this run
 
     bool startUp_ = false;           // set at the first step; selects the failure message
     bool exitStarted_ = false;

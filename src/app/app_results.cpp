@@ -37,7 +37,10 @@ RecordBook& AppResults::Book() {
         book_ = std::make_unique<RecordBook>(
             app_.Paths().Data("set"),
             [this](const std::string& m, bool ok) { app_.Log().f_Log(m, kLogPlain, ok); },
-            [](const std::string& f, const std::string& m) { g_ErrorReport(m, f, ErrorInfo{}); });
+            [](const std::string& f, const std::string& m) { g_ErrorReport(m, f, ErrorInfo{}); },
+            [this](const std::string& file, const std::string& why) {
+                app_.NoticeUnreadable(app_.Paths().Data("set/" + file), why);
+            });
     return *book_;
 }
 
@@ -89,7 +92,21 @@ void AppResults::BookLevelStat(int level, bool atGameOver) {
     Book().BookLevelStat(level, atGameOver, app_.GameSession().state.score.s_getval());
 }
 
+void AppResults::FollowSettings() {
+    RecordBook& b = Book();
+    const RecordKey key = CurrentKey();
+    if (b.RecordsFile().empty() || b.RecordsFile() == RecordTableName(key)) return;
+    // Speed, type or variant changed since the table was read (the settings window, F11,
+    // a configuration button): the tables of the new settings take its place, so the
+    // game's result is entered into, and saved to, the table it belongs to.
+    b.g_LoadRecords(key);
+    b.g_LoadLevelTable(key, app_.GameSession().state.g_Level, false);
+    display_.TableListRefilled();
+    display_.LevelListRefilled();
+}
+
 void AppResults::UpdatePlace(bool levelChanged) {
+    FollowSettings();
     RecordBook& b = Book();
     const int32_t score = app_.GameSession().state.score.s_getval();
     b.UpdatePlace(score);
@@ -117,6 +134,7 @@ int AppResults::g_GetRecordPlace(bool query) {
         g_PlayerName = StoredName();
         nameRead_ = true;
     }
+    FollowSettings();
     Session& s = app_.GameSession();
     const int place = Book().g_GetRecordPlace(s.state.score.s_getval(), g_PlayerName, query, s.loop.running);
     if (!query) lastInsertPlace_ = place;
@@ -141,7 +159,10 @@ void AppResults::ShowRecordEntry() {
     const std::string trimmed = first == std::string::npos ? "" : g_PlayerName.substr(first, last - first + 1);
     if (trimmed != stored &&
         !platform::WritePrivateProfileString("MAIN", "name", g_PlayerName, app_.Config().currentPath))
+    {
         app_.Log().f_Log("frmEnterName - the name could not be kept in " + app_.Config().currentPath, kLogPlain, false);
+        app_.NoteRunProblem("the player's name could not be kept in " + app_.Config().currentPath);
+    }
 }
 
 bool AppResults::g_MakeGameRecord() {

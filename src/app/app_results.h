@@ -93,6 +93,8 @@ public:
 
 private:
     bool SeriesOn() const;
+    // Reads the tables of the current settings when the ones in memory belong to others.
+    void FollowSettings();
     std::string StoredName() const;
 
     App& app_;

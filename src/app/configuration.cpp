@@ -4,7 +4,10 @@
 
 #include <strings.h>
 
+#include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <filesystem>
 
 
 #include "app/log.h"
@@ -90,8 +93,12 @@ public:
 
     void Key(const char* section, const std::string& key, SettingRef ref) override {
         if (!load_) {
+            // A series is stored as type 4; the game of the series that is running
+            // keeps its own type, under which its score is booked.
+            const bool series = key == "gt_CurGameType" && s_.game.g_Trial;
             const Configuration::RunValueKept* kept = config_.KeptRunValue(key);
-            if (kept && SettingText(ref) == kept->runText) file_.Set(section, key, kept->fileText);
+            if (kept && (series ? "4" : SettingText(ref)) == kept->runText) file_.Set(section, key, kept->fileText);
+            else if (series) file_.Set(section, key, "4");
             else config_.ini_LoadSaveParam(file_, section, key, ref, false);
             return;
         }
@@ -103,6 +110,7 @@ public:
             AssignSetting(value.substr(eq + 1), ref);
             config_.KeepRunValue(key, {std::move(fileText), SettingText(ref)});
         }
+        if (key == "gt_CurGameType") KeepSeriesGameType();
     }
 
     void Step(SettingStep step, int index) override {
@@ -120,7 +128,8 @@ public:
                 }
                 break;
             case St::GameTypeBefore:
-                if (s_.game.g_Trial) s_.game.gt_CurGameType = 4;
+                typeBefore_ = s_.game.gt_CurGameType;
+                if (load_ && s_.game.g_Trial) s_.game.gt_CurGameType = 4;
                 break;
             case St::WorldSpeedAfter:
                 if (load_) t_.WorldSpeedChanged();
@@ -226,6 +235,7 @@ private:
             // append it twice).
             seq.seq_Clear();
         }
+        if (load_) s_.mSeq_Count = static_cast<uint8_t>(StoredItemCount());
         uint8_t item = 0;
         for (int i = 1; i <= s_.mSeq_Count; ++i) {
             if (load_) {
@@ -239,6 +249,30 @@ private:
         }
     }
 
+    // A series game running (the variant set, a type 1..3 in memory) keeps its type when
+    // the file says "a series" (4): its score is booked under that type at its end.
+    void KeepSeriesGameType() {
+        GameSettings& g = s_.game;
+        if (g.g_Trial && g.gt_CurGameType == 4 && typeBefore_ >= 1 && typeBefore_ <= 3) g.gt_CurGameType = typeBefore_;
+    }
+
+    // How many items to read: mSeq_Count when it is a count the list can hold; otherwise
+    // the items that are stored (u1, u2, ... in a row), so a damaged count loses none.
+    int StoredItemCount() {
+        const std::string raw = file_.Get("MAIN", "mSeq_Count", kNoValue);
+        if (const NumberRead<int> n = ParseNumberIn(raw, 0, int{clsSeq::kCapacity})) return n.value;
+        int present = 0;
+        while (present < clsSeq::kCapacity &&
+               file_.Get("MAIN", "u" + std::to_string(present + 1), kNoValue) != kNoValue)
+            ++present;
+        // No count and no items: an older file; the count in memory stands.
+        if (raw == kNoValue && present == 0) return std::min<int>(s_.mSeq_Count, clsSeq::kCapacity);
+        log_.f_Log("ini_MainIni() - [MAIN][mSeq_Count] \"" + raw + "\" is not a count 0.." +
+                       std::to_string(clsSeq::kCapacity) + "; the " + std::to_string(present) + " stored items are kept",
+                   kLogPlain, false);
+        return present;
+    }
+
     Configuration& config_;
     StartupLog& log_;
     platform::ProfileFile& file_;
@@ -247,6 +281,7 @@ private:
     const AppPaths& paths_;
     const std::vector<std::string>& runValues_;
     bool load_;
+    int32_t typeBefore_ = 0;   // gt_CurGameType before the walk reached it
 };
 
 }  // namespace
@@ -278,7 +313,12 @@ bool Configuration::ini_MainIni(int eLoad) {
             log_.f_Log("ini_MainIni() - [config][ini_config] \"" + number + "\" is not a configuration 1..6; using 1",
                        kLogPlain, false);
         currentPath = ini_ConfigPath();
-        if (!a_FindFile(log_, currentPath)) {
+        // Only a file that is not there is made from the defaults: one that is there but
+        // is no regular file or cannot be read is the player's, and stays as it is.
+        std::error_code ec;
+        const bool there = std::filesystem::status(currentPath, ec).type() != std::filesystem::file_type::not_found &&
+                           ec.value() != ENOENT;
+        if (!there && !a_FindFile(log_, currentPath)) {
             std::string error;
             if (platform::CopyFileAtomic(paths_.Shipped("set/default.ini"), currentPath, &error))
                 log_.f_Log("copy default ini-file", kLogPlain, true);
@@ -292,6 +332,15 @@ bool Configuration::ini_MainIni(int eLoad) {
     targets_->ResetLabelSweeps();
 
     platform::ProfileFile file(currentPath);
+    if (file.Unreadable()) {
+        // Loading it as empty would put the built-in values over the player's keys,
+        // colours and paths at the next save: the file is left alone instead.
+        log_.f_Log("ini_MainIni() - " + currentPath + " exists but cannot be read (" + file.ReadError() +
+                       (load ? "); the built-in settings are used" : "); it is not saved over"),
+                   kLogPlain, false);
+        if (onUnreadable) onUnreadable(currentPath, file.ReadError());
+        if (!load) return false;
+    }
     MainIniWalk walk(*this, log_, file, settings_, *targets_, paths_, runValues_, load);
     VisitSettingKeys(settings_, walk);
     if (load) return true;

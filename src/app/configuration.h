@@ -3,6 +3,7 @@
 // first use. ini_MainIni loads and applies, or saves, the whole settings set.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -48,6 +49,10 @@ public:
     // The settings file of the active number, or of `number`.
     std::string ini_ConfigPath() const { return ini_ConfigPathFor(ini_config); }
     std::string ini_ConfigPathFor(const std::string& number) const;
+
+    // A settings file that exists but cannot be read: its path and why. It is left as it
+    // is (the built-in values play) and never saved over during the run.
+    std::function<void(const std::string& path, const std::string& why)> onUnreadable;
 
     std::string ini_config = "1";  // active configuration number, "1".."6"
     std::string currentPath;       // settings file in use; empty before the first load

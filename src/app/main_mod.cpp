@@ -68,6 +68,7 @@ App::App(CommandLine options)
     resultWindows_.startMusic = [this](const std::string& file) { sound_.StartStatsMusic(paths_.Shipped("music/" + file)); };
     resultWindows_.barStepSound = [this] { sound_.Slot(SoundSlot::mDel1).DMCtrlPlay(false); };
     results_.onPlaceLabelsReset = [this] { targets_.ResetLabelSweeps(); };
+    config_.onUnreadable = [this](const std::string& path, const std::string& why) { NoticeUnreadable(path, why); };
     session_->loop.running = false;
     session_->loop.loopAgain = false;
     SetUpJournal();
@@ -96,8 +97,14 @@ int App::Main() {
                                  platform::IsDirectory});
         if (paths_.installed) PreparePlayerFolder();
         const platform::InstanceLock::Result lock = instance_.Acquire(paths_.Data("zembrol.lock"));
-        if (lock == platform::InstanceLock::Result::HeldByAnother)
-            return 0;  // another run owns this folder: leave silently, its log untouched
+        if (lock == platform::InstanceLock::Result::HeldByAnother) {
+            // Another run owns this folder: leave, its log untouched. A run that was to
+            // play a script or a simulation did not, and says so.
+            if (!Unattended()) return 0;
+            std::cerr << "zembrol: another run of the game is using the folder " << paths_.root
+                      << "; this run did nothing\n";
+            return 1;
+        }
         session_->state.g_Exiting = false;
         log_.SetInitializationComplete(false);
         paths_.machine = platform::MachineName();
@@ -173,7 +180,27 @@ int App::Main() {
     if (timerPeriod_) platform::timeEndPeriod(timerPeriod_);
     g_Exit();
     log_.f_CloseLog();
-    return exitCode_;
+    return FinishExitCode();
+}
+
+int App::FinishExitCode() {
+    const RecordBook& book = results_.Book();
+    if (const int failed = book.FailedWrites(); failed > 0)
+        problems_.Note(std::to_string(failed) + (failed == 1 ? " record file" : " record files") +
+                       " could not be saved; last: " + book.LastWriteError());
+    if (!Unattended()) return exitCode_;
+    return problems_.Finish(exitCode_, std::cerr);
+}
+
+void App::NoticeUnreadable(const std::string& path, const std::string& why) {
+    problems_.Note(path + " exists but cannot be read (" + why + "); it was left as it is");
+    if (unreadableTold_) return;
+    unreadableTold_ = true;
+    g_InfoBox(language_.TextOr("fMain", "msgUnreadable",
+                               "A file of your records or settings exists but cannot be read:") +
+              "\n" + path + "\n(" + why + ")\n" +
+              language_.TextOr("fMain", "msgUnreadable2",
+                               "It is left as it is, and nothing is saved over it until the game starts again."));
 }
 
 void App::PreparePlayerFolder() {

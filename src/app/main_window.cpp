@@ -142,7 +142,7 @@ void App::HeadlessLoop() {
         HeadlessReplay();
     } else if (options_.demo) {
         // The simulation: whole games played by the demo, one JSON line each.
-        exitCode_ = RunSimulation(s, results_, options_.games, std::cout, std::cerr);
+        exitCode_ = RunSimulation(s, results_, options_.games, std::cout);
     } else if (!options_.script.empty()) {
         RunScriptFile();
     }
@@ -183,14 +183,17 @@ void App::Form_QueryUnload() {
     window_.blinkHidden = false;
     if (recorder_) recorder_->Close();
     // A replay plays with its game's settings: the player's own stay as they were saved.
-    if (!replaying_) config_.ini_MainIni(0);
+    if (!replaying_ && !config_.ini_MainIni(0)) NoteRunProblem("the settings could not be saved to " + config_.currentPath);
     if (!options_.dumpAtExit.empty()) {
         std::string error;
         DumpExtras extras;
         extras.window = openWindow_;
         extras.settings = SettingValues(settings_);
-        if (!platform::WriteFileAtomic(options_.dumpAtExit, DumpState(*session_, &extras) + "\n", &error))
+        if (!platform::WriteFileAtomic(options_.dumpAtExit, DumpState(*session_, &extras) + "\n", &error)) {
+            // The file asked for is the run's result: without it the run failed.
             std::cerr << "zembrol: cannot write " << options_.dumpAtExit << ": " << error << "\n";
+            if (exitCode_ == 0) exitCode_ = 1;
+        }
     }
     splash_.Close();
     log_.f_Log("Form_QueryUnload()", kLogLeave, true);

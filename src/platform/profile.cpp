@@ -216,12 +216,22 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key, s
 }
 
 ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) {
-    if (auto bytes = ReadFile(path_)) {
+    const FileRead read = ReadFileChecked(path_);
+    if (read.Ok()) {
         existed_ = true;
-        doc_ = ProfileDocument(DecodeFileText(*bytes));
+        doc_ = ProfileDocument(DecodeFileText(read.bytes));
+    } else if (read.status == ReadStatus::Unreadable) {
+        existed_ = true;
+        readError_ = read.error;
     }
 }
 
-bool ProfileFile::Save(std::string* error) const { return WriteFileAtomic(path_, doc_.Text(), error); }
+bool ProfileFile::Save(std::string* error) const {
+    if (Unreadable()) {
+        if (error) *error = "the file exists but cannot be read (" + readError_ + "), so it is not replaced";
+        return false;
+    }
+    return WriteFileAtomic(path_, doc_.Text(), error);
+}
 
 }  // namespace zembrol::platform

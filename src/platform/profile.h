@@ -50,22 +50,28 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key, s
 // A document loaded from a file for many reads or writes and saved once.
 class ProfileFile {
 public:
-    // Loads the file; a missing or unreadable file gives an empty document.
+    // Loads the file; a missing or unreadable file gives an empty document. One that
+    // exists but cannot be read is never saved over: Save refuses it.
     explicit ProfileFile(std::string path);
     const std::string& Path() const { return path_; }
     bool Existed() const { return existed_; }
+    // The file exists but could not be read; ReadError says why.
+    bool Unreadable() const { return !readError_.empty(); }
+    const std::string& ReadError() const { return readError_; }
     std::string Get(std::string_view section, std::string_view key, std::string_view def) const {
         return doc_.Get(section, key, def);
     }
     void Set(std::string_view section, std::string_view key, std::string_view value) {
         doc_.Set(section, key, value);
     }
-    // Replaces the file through a temporary file and a rename.
+    // Replaces the file through a temporary file and a rename; false (with the reason)
+    // for a file that could not be read, whose content would be lost.
     bool Save(std::string* error = nullptr) const;
 
 private:
     std::string path_;
     bool existed_ = false;
+    std::string readError_;
     ProfileDocument doc_;
 };
 

@@ -12,18 +12,29 @@ namespace {
 int32_t ClampGain(int32_t now, int32_t before) { return ClampToInt32(int64_t{now} - before); }
 }  // namespace
 
-RecordBook::RecordBook(std::string setFolder, LogFn log, ErrorFn error)
-    : folder_(std::move(setFolder)), log_(std::move(log)), error_(std::move(error)) {
+RecordBook::RecordBook(std::string setFolder, LogFn log, ErrorFn error, UnreadableFn unreadable)
+    : folder_(std::move(setFolder)), log_(std::move(log)), error_(std::move(error)), onUnreadable_(std::move(unreadable)) {
     g_RecordScores.fill(kNoRecordScore);
 }
 
 RecordTable RecordBook::ReadTable(const std::string& fileName) {
-    const std::optional<std::string> bytes = platform::ReadFile(PathOf(fileName));
-    if (!bytes) return RecordTable{};
+    const platform::FileRead read = platform::ReadFileChecked(PathOf(fileName));
+    if (read.status == platform::ReadStatus::Unreadable) NoteUnreadable(fileName, read.error);
+    if (!read.Ok()) return RecordTable{};
     std::string damage;
-    RecordTable table = ParseRecordTable(*bytes, &damage);
+    RecordTable table = ParseRecordTable(read.bytes, &damage);
     NoteDamage(fileName, damage);
     return table;
+}
+
+bool RecordBook::NoteUnreadable(const std::string& fileName, const std::string& why, bool announce) {
+    if (!unreadable_.emplace(fileName, why).second) return false;
+    if (log_)
+        log_("RecordBook - " + fileName + " exists but cannot be read (" + why +
+                 "); it is left as it is and nothing is saved over it during this run",
+             false);
+    if (announce && onUnreadable_) onUnreadable_(fileName, why);
+    return true;
 }
 
 void RecordBook::NoteDamage(const std::string& fileName, const std::string& damage) {
@@ -66,6 +77,12 @@ bool RecordBook::KeepDamagedCopy(const std::string& fileName, const char* proced
 
 bool RecordBook::WriteFile(const std::string& fileName, const std::string& content, const char* procedure) {
     std::string error;
+    if (const auto it = unreadable_.find(fileName); it != unreadable_.end()) {
+        ++failedWrites_;
+        lastWriteError_ = fileName + ": exists but cannot be read (" + it->second + "), so it is not replaced";
+        if (log_) log_(std::string(procedure) + " - " + lastWriteError_, false);
+        return false;
+    }
     if (!KeepDamagedCopy(fileName, procedure)) {
         ++failedWrites_;
         return false;
@@ -78,12 +95,22 @@ bool RecordBook::WriteFile(const std::string& fileName, const std::string& conte
 }
 
 void RecordBook::g_LoadRecords(const RecordKey& key) {
-    g_Records = ReadTable(RecordTableName(key));
+    recordsFile_ = RecordTableName(key);
+    g_Records = ReadTable(recordsFile_);
     g_RecordScores = RecordScores(g_Records);
 }
 
 bool RecordBook::g_SaveRecords(const RecordKey& key) {
-    return WriteFile(RecordTableName(key), FormatRecordTable(g_Records), "g_SaveRecords()");
+    const std::string fileName = RecordTableName(key);
+    if (fileName != recordsFile_) {
+        // Another table's entries written here would wipe this table's records.
+        ++failedWrites_;
+        lastWriteError_ = fileName + ": the table in memory was read from " +
+                          (recordsFile_.empty() ? std::string("no file") : recordsFile_) + ", so it is not written there";
+        if (log_) log_("g_SaveRecords() - " + lastWriteError_, false);
+        return false;
+    }
+    return WriteFile(fileName, FormatRecordTable(g_Records), "g_SaveRecords()");
 }
 
 int RecordBook::g_GetRecordPlace(int32_t score, const std::string& name, bool query, bool loopRunning) {
@@ -97,8 +124,10 @@ int RecordBook::UpdatePlace(int32_t score) {
 }
 
 void RecordBook::g_LoadLevelTable(const RecordKey& key, int level, bool intoLists) {
-    RecordTable t = ReadTable(LevelTableName(key, level));
+    const std::string fileName = LevelTableName(key, level);
+    RecordTable t = ReadTable(fileName);
     if (intoLists) {
+        recordsFile_ = fileName;
         g_Records = std::move(t);
         return;
     }
@@ -112,11 +141,16 @@ bool RecordBook::g_AddRecordToFullStat(const RecordKey& key, const StatRec& rec)
     // Nothing of an earlier game's table may show when this one cannot be read.
     g_FullStat.clear();
     fullStatAdded = 0;
-    std::optional<std::string> bytes = platform::ReadFile(path);
-    if (!bytes && platform::FileExists(path)) {
-        if (error_) error_("g_AddRecordToFullStat()", "Не удалось прочитать файл с полной статистикой");
+    const platform::FileRead read = platform::ReadFileChecked(path);
+    if (read.status == platform::ReadStatus::Unreadable) {
+        // The full statistics have their own report; it stands for the notice.
+        const bool first = NoteUnreadable(name, read.error, false);
+        ++failedWrites_;
+        lastWriteError_ = name + ": exists but cannot be read (" + read.error + ")";
+        if (first && error_) error_("g_AddRecordToFullStat()", "Не удалось прочитать файл с полной статистикой");
         return false;
     }
+    const std::optional<std::string> bytes = read.Ok() ? std::optional<std::string>(read.bytes) : std::nullopt;
     // A partial record at the end is not read; the file keeps a copy before it is replaced.
     NoteDamage(name, bytes && bytes->size() % kStatRecBytes != 0
                          ? "a partial record of " + std::to_string(bytes->size() % kStatRecBytes) + " bytes at the end"
@@ -131,7 +165,7 @@ void RecordBook::g_UpdateLevelRecords(const LevelResults& r, const std::string& 
     auto enter = [&](const RecordKey& key, int level, int32_t score) {
         g_LoadLevelTable(key, level, true);
         if (g_GetRecordPlace(score, name, false, loopRunning) != -1)
-            WriteFile(LevelTableName(key, level), FormatRecordTable(g_Records), "g_UpdateLevelRecords()");
+            WriteFile(recordsFile_, FormatRecordTable(g_Records), "g_UpdateLevelRecords()");
     };
     if (!r.key.trial) {
         if (r.key.type < 1 || r.key.type > kGameTypes) return;

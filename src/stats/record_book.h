@@ -7,7 +7,10 @@
 // the old file as it was and is logged. A missing table reads as empty. A file that
 // could not be read in full (damaged, or edited by hand) is logged when read and, before
 // it is first replaced, kept beside itself as "<name>.bad-<date>-<time>": what the
-// reader could not make sense of is never lost without a trace.
+// reader could not make sense of is never lost without a trace. A file that exists but
+// cannot be read at all (another user's, an I/O error, not a regular file) plays as an
+// empty table and is never saved over during the run: it is logged and the player told
+// once. The record table in memory is written only to the file it was read from.
 #pragma once
 
 #include <array>
@@ -42,16 +45,22 @@ public:
     using LogFn = std::function<void(const std::string& message, bool ok)>;
     // The error report box: function and message.
     using ErrorFn = std::function<void(const std::string& function, const std::string& message)>;
+    // A file found unreadable, once per file: its name and why.
+    using UnreadableFn = std::function<void(const std::string& fileName, const std::string& why)>;
 
     // setFolder: the application folder's data/set, without a trailing '/'.
-    RecordBook(std::string setFolder, LogFn log = {}, ErrorFn error = {});
+    RecordBook(std::string setFolder, LogFn log = {}, ErrorFn error = {}, UnreadableFn unreadable = {});
 
     std::string PathOf(const std::string& fileName) const { return folder_ + "/" + fileName; }
 
     // The record table of key into g_Records and g_RecordScores.
     void g_LoadRecords(const RecordKey& key);
-    // g_Records back to key's record table file; false when it could not be written.
+    // g_Records back to key's record table file; false when it could not be written,
+    // or when g_Records was not read from that file (it is never written over another
+    // table's file).
     bool g_SaveRecords(const RecordKey& key);
+    // The file g_Records was last read from ("" before the first read).
+    const std::string& RecordsFile() const { return recordsFile_; }
     // Place of score in g_Records (a step of the end of a game): -1 when the loop is not
     // running or the score would not enter; unless query, inserted under name.
     int g_GetRecordPlace(int32_t score, const std::string& name, bool query, bool loopRunning);
@@ -78,12 +87,17 @@ public:
     std::vector<StatRec> g_FullStat;                          // as the last addition left it
     int fullStatAdded = 0;   // the place the last addition took in g_FullStat (1-based), 0: none
 
-    // Writes that failed since the book was made, and the reason of the last one.
+    // Writes that failed or were refused since the book was made, and the reason of the last one.
     int FailedWrites() const { return failedWrites_; }
+    // Files found to exist but not to be readable, by name: never written this run.
+    const std::map<std::string, std::string>& UnreadableFiles() const { return unreadable_; }
     const std::string& LastWriteError() const { return lastWriteError_; }
 
 private:
     RecordTable ReadTable(const std::string& fileName);
+    // A file that exists but could not be read: logged and (announce) told once, kept
+    // from writes. False when it was known already.
+    bool NoteUnreadable(const std::string& fileName, const std::string& why, bool announce = true);
     // Remembers a file read only in part (logged once) until it is replaced.
     void NoteDamage(const std::string& fileName, const std::string& damage);
     // Copies a damaged file aside before WriteFile replaces it; false when no copy could be made.
@@ -93,6 +107,9 @@ private:
     std::string folder_;
     LogFn log_;
     ErrorFn error_;
+    UnreadableFn onUnreadable_;
+    std::string recordsFile_;
+    std::map<std::string, std::string> unreadable_;   // file name → why it could not be read
     int place_ = 1;
     std::map<std::string, std::string> damaged_;   // file name → what could not be read
     int failedWrites_ = 0;

@@ -2,7 +2,10 @@
 // the user sequence, path defaults, damaged files and per-machine files.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
+
+#include <sys/stat.h>
 
 #include "app/configuration.h"
 #include "app/setting_keys.h"
@@ -180,6 +183,82 @@ TEST(Configuration, MissingSequenceItemRepeatsThePreviousOne) {
     ASSERT_EQ(seq.GetCount(), 4);
     EXPECT_EQ(std::vector<int>({seq.GetValueItem(1), seq.GetValueItem(2), seq.GetValueItem(3), seq.GetValueItem(4)}),
               std::vector<int>({0, 4, 4, 4}));
+}
+
+// A count that is not a count the list can hold never empties the stored sequence.
+TEST(Configuration, ABadSequenceCountKeepsTheStoredItems) {
+    struct Case {
+        const char* count;   // the mSeq_Count line, or "" for none
+        std::vector<int> items;
+        bool logged;
+    } cases[] = {
+        {"mSeq_Count=3\n", {3, 5, 6}, false},   // a good count stands, even below the items stored
+        {"mSeq_Count=junk\n", {3, 5, 6, 1}, true},
+        {"mSeq_Count=200\n", {3, 5, 6, 1}, true},
+        {"mSeq_Count=-1\n", {3, 5, 6, 1}, true},
+        {"", {3, 5, 6, 1}, true},
+    };
+    for (const Case& c : cases) {
+        ConfigFixture f;
+        f.dir.Write("data/set/PLAYER1.ini", std::string("[MAIN]\n") + c.count + "u1=3\nu2=5\nu3=6\nu4=1\n");
+        f.config.ini_MainIni(1);
+        const clsSeq& seq = f.settings.game.UserSeq;
+        std::vector<int> got;
+        for (int i = 1; i <= seq.GetCount(); ++i) got.push_back(seq.GetValueItem(static_cast<uint8_t>(i)));
+        EXPECT_EQ(got, c.items) << c.count;
+        EXPECT_EQ(f.Contains("[MAIN][mSeq_Count]"), c.logged) << c.count;
+        f.config.ini_MainIni(0);
+        EXPECT_NE(f.dir.Read("data/set/PLAYER1.ini").find("mSeq_Count=" + std::to_string(c.items.size()) + "\n"),
+                  std::string::npos)
+            << c.count;
+    }
+}
+
+// A series is stored as type 4, but the game of the series that is running keeps its
+// type through a save and a load: its score is booked under it.
+TEST(Configuration, ASeriesGameKeepsItsTypeThroughF12AndF11) {
+    ConfigFixture f;
+    f.config.ini_MainIni(1);
+    f.settings.game.g_Trial = true;
+    f.settings.game.gt_CurGameType = 2;   // game 2 of a series: Classic
+    ASSERT_TRUE(f.config.ini_MainIni(0));
+    EXPECT_NE(f.dir.Read("data/set/PLAYER1.ini").find("gt_CurGameType=4\n"), std::string::npos);
+    EXPECT_EQ(f.settings.game.gt_CurGameType, 2);
+    f.config.ini_MainIni(1);
+    EXPECT_EQ(f.settings.game.gt_CurGameType, 2);
+    // Outside a series a stored type loads as it is.
+    f.settings.game.g_Trial = false;
+    f.config.ini_MainIni(1);
+    EXPECT_EQ(f.settings.game.gt_CurGameType, 4);
+}
+
+// A settings file that exists but cannot be read plays with the built-in values and
+// is never written over: the player's keys, colours and paths are still in it.
+TEST(Configuration, AnUnreadableFileIsLeftAlone) {
+    for (const char* name : {"data/set/PLAYER1.ini", "data/set/cfg.ini"}) {
+        ConfigFixture f;
+        f.dir.Write("data/set/PLAYER1.ini", "[MAIN]\ng_Speed=1\n");
+        const std::string path = f.dir / name;
+        std::filesystem::remove(path);
+        ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);   // exists, and reads as nothing a file holds
+        std::vector<std::string> told;
+        f.config.onUnreadable = [&](const std::string& p, const std::string&) { told.push_back(p); };
+        f.config.ini_MainIni(1);
+        f.settings.game.g_Speed = 2;
+        const bool saved = f.config.ini_MainIni(0);
+        struct stat st {};
+        ASSERT_EQ(stat(path.c_str(), &st), 0);
+        EXPECT_TRUE(S_ISFIFO(st.st_mode)) << name << " was replaced";
+        if (std::string(name) == "data/set/PLAYER1.ini") {
+            EXPECT_FALSE(saved);
+            EXPECT_EQ(told, std::vector<std::string>({path, path}));
+            EXPECT_TRUE(f.Contains("exists but cannot be read"));
+        } else {
+            EXPECT_TRUE(saved);   // the settings themselves are saved; only cfg.ini is kept from the write
+            EXPECT_NE(f.dir.Read("data/set/PLAYER1.ini").find("g_Speed=2"), std::string::npos);
+            EXPECT_TRUE(f.Contains("ini_LoadSaveCfg(), err.desc - "));
+        }
+    }
 }
 
 TEST(Configuration, RunValuesReplaceTheFilesBeforeTheirStepsOnEveryLoad) {

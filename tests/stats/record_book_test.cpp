@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include <sys/stat.h>
+
 #include "stats/record_book.h"
 #include "temp_dir.h"
 
@@ -83,8 +85,62 @@ TEST_F(RecordBookTest, AFailedWriteIsLoggedAndReturnsFalse) {
     EXPECT_EQ(book.g_Records.Count(), 0);
     ASSERT_EQ(book.g_GetRecordPlace(100, "Ann", false, true), 1);
     EXPECT_FALSE(book.g_SaveRecords(key));
-    ASSERT_EQ(logged.size(), 1u);
-    EXPECT_NE(logged[0].find("g_SaveRecords()"), std::string::npos);
+    ASSERT_EQ(logged.size(), 2u) << "the unreadable file when read, the refused save";
+    EXPECT_NE(logged[1].find("g_SaveRecords()"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "DF_slow_zemb.txt"));
+}
+
+// The table in memory is written only to the file it was read from: the settings
+// changed since (a faster speed, another type) must not wipe another table.
+TEST_F(RecordBookTest, ATableIsNeverSavedOverAnotherTablesFile) {
+    dir.Write("DF_slow_zemb.txt", "Ann\r\n500\r\n");
+    dir.Write("DF_fast_zemb.txt", "Fay\r\n900\r\n");
+    const RecordKey fast{2, 1, false};
+    book.g_LoadRecords(fast);
+    ASSERT_EQ(book.g_GetRecordPlace(1000, "Cy", false, true), 1);
+    EXPECT_FALSE(book.g_SaveRecords(key));
+    EXPECT_EQ(dir.Read("DF_slow_zemb.txt"), "Ann\r\n500\r\n");
+    EXPECT_EQ(book.FailedWrites(), 1);
+    ASSERT_TRUE(book.g_SaveRecords(fast));
+    EXPECT_EQ(dir.Read("DF_fast_zemb.txt"), "Cy\r\n1000\r\nFay\r\n900\r\n");
+    // A level table read into the lists belongs to its own file.
+    book.g_LoadLevelTable(key, 3, true);
+    EXPECT_FALSE(book.g_SaveRecords(key));
+    EXPECT_EQ(book.RecordsFile(), "DF_slow_zemb_level3.txt");
+}
+
+// Only a missing file is an empty table. One that is there but cannot be read (a FIFO
+// stands in for another user's file or a failing disk) plays as empty, is told once,
+// and nothing is written over it — neither a record table, nor a level table, nor the
+// full statistics.
+TEST_F(RecordBookTest, AnUnreadableFileIsNeverSavedOver) {
+    std::vector<std::string> told;
+    RecordBook b{dir.Path(), [this](const std::string& m, bool ok) { if (!ok) logged.push_back(m); },
+                 [this](const std::string& f, const std::string& m) { reported.push_back(f + " " + m); },
+                 [&](const std::string& f, const std::string&) { told.push_back(f); }};
+    for (const char* name : {"DF_slow_zemb.txt", "DF_slow_zemb_level0.txt", "DS_slowzemb.zmb"})
+        ASSERT_EQ(mkfifo((dir / name).c_str(), 0600), 0);
+    b.g_LoadRecords(key);
+    b.g_LoadRecords(key);
+    EXPECT_EQ(b.g_Records.Count(), 0);
+    ASSERT_EQ(b.g_GetRecordPlace(100, "Ann", false, true), 1);
+    EXPECT_FALSE(b.g_SaveRecords(key));
+    LevelResults r;
+    r.key = key;
+    for (auto& type : r.levelScores) type.fill(kLevelScoreUnset);
+    r.levelScores[0][0] = 100;
+    b.g_UpdateLevelRecords(r, "Ann", true);
+    EXPECT_FALSE(b.g_AddRecordToFullStat(key, Game(100)));
+    EXPECT_FALSE(b.g_AddRecordToFullStat(key, Game(100)));
+    for (const char* name : {"DF_slow_zemb.txt", "DF_slow_zemb_level0.txt", "DS_slowzemb.zmb"}) {
+        EXPECT_TRUE(std::filesystem::is_fifo(dir / name)) << name << " was replaced";
+        EXPECT_TRUE(BadCopies(name).empty()) << name;
+    }
+    EXPECT_EQ(told, (std::vector<std::string>{"DF_slow_zemb.txt", "DF_slow_zemb_level0.txt"}));
+    ASSERT_EQ(reported.size(), 1u) << "the full statistics' own report, once";
+    EXPECT_NE(reported[0].find("g_AddRecordToFullStat()"), std::string::npos);
+    EXPECT_EQ(b.FailedWrites(), 4);
+    EXPECT_EQ(b.UnreadableFiles().size(), 3u);
 }
 
 TEST_F(RecordBookTest, RecordTableRoundTripAndTheLoopFlag) {
