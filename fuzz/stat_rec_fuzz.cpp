@@ -1,6 +1,7 @@
-// The full statistics file (57-byte records): any bytes read as at most 100 records;
-// the numbers survive a write and a read exactly, and after one write the file is
-// settled (writing what was read gives the same bytes).
+// The full statistics file (57-byte records): any bytes read as at most 100 records
+// with names of 11 characters, whichever encoding the texts were written in; the
+// numbers survive a write and a read exactly, and after one write the file is settled
+// (writing what was read gives the same bytes).
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,7 +24,10 @@ bool SameNumbers(const StatRec& a, const StatRec& b) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<StatRec> records = ParseFullStat(FuzzBytes(data, size));
     FUZZ_CHECK(records.size() <= static_cast<size_t>(kFullStatRows), "too many records");
-    for (const StatRec& r : records) FUZZ_CHECK(platform::IsValidUtf8(r.Name) && platform::IsValidUtf8(r.Date), "text");
+    for (const StatRec& r : records) {
+        FUZZ_CHECK(platform::IsValidUtf8(r.Name) && platform::IsValidUtf8(r.Date), "text");
+        FUZZ_CHECK(platform::Utf8Length(r.Name) == 11 && platform::Utf8Length(r.Date) == 8, "field width");
+    }
     const std::string once = FormatFullStat(records);
     FUZZ_CHECK(once.size() == records.size() * kStatRecBytes, "written size");
     const std::vector<StatRec> reread = ParseFullStat(once);

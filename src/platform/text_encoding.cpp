@@ -1,16 +1,67 @@
-// Text encodings through glibc iconv; UTF-8 checks and cuts done by hand.
+// Text encodings: UTF-8 checks, repairs and cuts, and Windows-1251 both ways through
+// the code page's own table (no dependence on the system's converters).
 #include "platform/text_encoding.h"
-
-#include <iconv.h>
 
 #include <algorithm>
 #include <cstdint>
-#include <vector>
 
 namespace zembrol::platform {
 
 namespace {
 bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+// Windows-1251 bytes 0x80..0xBF as code points (0: unassigned); 0xC0..0xFF are А..я.
+constexpr char32_t kCp1251High[64] = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409, 0x2039, 0x040A,
+    0x040C, 0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0,      0x2122,
+    0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, 0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6,
+    0x00A7, 0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407, 0x00B0, 0x00B1, 0x0406, 0x0456,
+    0x0491, 0x00B5, 0x00B6, 0x00B7, 0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457};
+
+// The length of the UTF-8 character starting at text[i] (1 for ASCII) and its code
+// point; 0 when the byte there starts no valid character.
+size_t CharAt(std::string_view text, size_t i, char32_t* cp) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    size_t len;
+    char32_t v;
+    if (c < 0x80) { *cp = c; return 1; }
+    if ((c & 0xE0) == 0xC0) { len = 2; v = c & 0x1F; }
+    else if ((c & 0xF0) == 0xE0) { len = 3; v = c & 0x0F; }
+    else if ((c & 0xF8) == 0xF0) { len = 4; v = c & 0x07; }
+    else return 0;
+    if (i + len > text.size()) return 0;
+    for (size_t k = 1; k < len; ++k) {
+        const unsigned char d = static_cast<unsigned char>(text[i + k]);
+        if (!IsContinuation(d)) return 0;
+        v = (v << 6) | (d & 0x3F);
+    }
+    // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
+    if ((len == 2 && v < 0x80) || (len == 3 && v < 0x800) || (len == 4 && v < 0x10000) ||
+        (v >= 0xD800 && v <= 0xDFFF) || v > 0x10FFFF)
+        return 0;
+    *cp = v;
+    return len;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+char Cp1251ByteOf(char32_t cp) {
+    if (cp < 0x80) return static_cast<char>(cp);
+    if (cp >= 0x410 && cp <= 0x44F) return static_cast<char>(0xC0 + (cp - 0x410));
+    const auto* at = std::find(std::begin(kCp1251High), std::end(kCp1251High), cp);
+    return at == std::end(kCp1251High) ? '?' : static_cast<char>(0x80 + (at - std::begin(kCp1251High)));
+}
 
 // Byte offset of the start of character number `index` (or text.size()).
 size_t OffsetOfChar(std::string_view text, size_t index) {
@@ -24,52 +75,70 @@ size_t OffsetOfChar(std::string_view text, size_t index) {
 }  // namespace
 
 bool IsValidUtf8(std::string_view text) {
-    size_t i = 0;
-    while (i < text.size()) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
-        size_t len;
-        uint32_t cp;
-        if (c < 0x80) { ++i; continue; }
-        if ((c & 0xE0) == 0xC0) { len = 2; cp = c & 0x1F; }
-        else if ((c & 0xF0) == 0xE0) { len = 3; cp = c & 0x0F; }
-        else if ((c & 0xF8) == 0xF0) { len = 4; cp = c & 0x07; }
-        else return false;
-        if (i + len > text.size()) return false;
-        for (size_t k = 1; k < len; ++k) {
-            unsigned char d = static_cast<unsigned char>(text[i + k]);
-            if (!IsContinuation(d)) return false;
-            cp = (cp << 6) | (d & 0x3F);
-        }
-        // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
-        if ((len == 2 && cp < 0x80) || (len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000) ||
-            (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
-            return false;
-        i += len;
-    }
+    char32_t cp;
+    for (size_t i = 0, len; i < text.size(); i += len)
+        if ((len = CharAt(text, i, &cp)) == 0) return false;
     return true;
 }
 
 std::string Cp1251ToUtf8(std::string_view text) {
-    iconv_t cd = iconv_open("UTF-8", "CP1251");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(text);
     std::string out;
-    std::vector<char> buf(text.size() * 3 + 16);
-    char* in = const_cast<char*>(text.data());
-    size_t inLeft = text.size();
-    while (inLeft > 0) {
-        char* outPtr = buf.data();
-        size_t outLeft = buf.size();
-        size_t r = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-        out.append(buf.data(), buf.size() - outLeft);
-        if (r == static_cast<size_t>(-1) && inLeft > 0) {
-            // One byte with no mapping (0x98 in this code page): show it as '?'.
-            out.push_back('?');
-            ++in;
-            --inLeft;
-        }
+    out.reserve(text.size() * 2);
+    for (const char ch : text) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        const char32_t cp = c < 0x80 ? c : c >= 0xC0 ? 0x410 + (c - 0xC0) : kCp1251High[c - 0x80];
+        AppendUtf8(out, cp == 0 && c != 0 ? U'?' : cp);
     }
-    iconv_close(cd);
     return out;
+}
+
+std::string Utf8ToCp1251(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    char32_t cp;
+    for (size_t i = 0; i < text.size();) {
+        const size_t len = CharAt(text, i, &cp);
+        out += len == 0 ? '?' : Cp1251ByteOf(cp);
+        i += std::max<size_t>(len, 1);
+    }
+    return out;
+}
+
+std::string RepairUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    char32_t cp;
+    for (size_t i = 0; i < bytes.size();) {
+        const size_t len = CharAt(bytes, i, &cp);
+        if (len == 0) out += '?';
+        else out.append(bytes.substr(i, len));
+        i += std::max<size_t>(len, 1);
+    }
+    return out;
+}
+
+LineEncoding ClassifyLine(std::string_view line) {
+    size_t inCharacters = 0, stray = 0;   // high bytes in valid UTF-8 characters, and the others
+    char32_t cp;
+    for (size_t i = 0; i < line.size();) {
+        const size_t len = CharAt(line, i, &cp);
+        if (len == 0) ++stray;
+        else if (len > 1) inCharacters += len;
+        i += std::max<size_t>(len, 1);
+    }
+    if (stray == 0) return LineEncoding::Utf8;
+    return inCharacters > stray ? LineEncoding::DamagedUtf8 : LineEncoding::Cp1251;
+}
+
+std::string DecodeLine(std::string_view line, bool* damaged) {
+    const LineEncoding encoding = ClassifyLine(line);
+    if (damaged) *damaged = encoding == LineEncoding::DamagedUtf8;
+    switch (encoding) {
+        case LineEncoding::Utf8: return std::string(line);
+        case LineEncoding::DamagedUtf8: return RepairUtf8(line);
+        case LineEncoding::Cp1251: break;
+    }
+    return Cp1251ToUtf8(line);
 }
 
 std::string DecodeFileText(std::string_view bytes) {
@@ -79,9 +148,7 @@ std::string DecodeFileText(std::string_view bytes) {
     size_t start = 0;
     while (start < bytes.size()) {
         const size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
-        const std::string_view line = bytes.substr(start, end - start);
-        if (IsValidUtf8(line)) out.append(line);
-        else out += Cp1251ToUtf8(line);
+        out += DecodeLine(bytes.substr(start, end - start));
         // Line ends (and the empty lines between them) are the same bytes in both encodings.
         const size_t next = std::min(bytes.find_first_not_of("\r\n", end), bytes.size());
         out.append(bytes.substr(end, next - end));
@@ -116,10 +183,34 @@ std::string Utf8Prefix(std::string_view text, size_t maxChars) {
     return std::string(text.substr(0, OffsetOfChar(text, maxChars)));
 }
 
+std::string Utf8PrefixOfBytes(std::string_view text, size_t maxBytes) {
+    if (text.size() <= maxBytes) return std::string(text);
+    size_t end = maxBytes;
+    while (end > 0 && IsContinuation(static_cast<unsigned char>(text[end]))) --end;
+    return std::string(text.substr(0, end));
+}
+
 std::string Utf8Suffix(std::string_view text, size_t maxChars) {
     size_t total = Utf8Length(text);
     if (maxChars >= total) return std::string(text);
     return std::string(text.substr(OffsetOfChar(text, total - maxChars)));
+}
+
+std::string Utf8FixedWidth(std::string_view text, size_t chars) {
+    std::string fixed = Utf8Prefix(text, chars);
+    const size_t have = Utf8Length(fixed);
+    if (have < chars) fixed.append(chars - have, ' ');
+    return fixed;
+}
+
+size_t Utf8CutTail(std::string_view text) {
+    for (size_t k = 1; k <= 3 && k <= text.size(); ++k) {
+        const unsigned char c = static_cast<unsigned char>(text[text.size() - k]);
+        if (IsContinuation(c)) continue;
+        const size_t need = (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
+        return need > k ? k : 0;
+    }
+    return 0;
 }
 
 }  // namespace zembrol::platform

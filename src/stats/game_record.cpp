@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "game/saturate.h"
+#include "platform/text_encoding.h"
 #include "stats/record_table.h"
 
 namespace zembrol {
@@ -30,29 +31,8 @@ StatRec g_MakeGameRecord(const GameState& s, const std::string& playerName, int 
     return r;
 }
 
-std::string Utf8ToCp1251(std::string_view t) {
-    std::string out;
-    for (size_t k = 0; k < t.size();) {
-        const unsigned char c = static_cast<unsigned char>(t[k]);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-            ++k;
-            continue;
-        }
-        const int len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-        uint32_t cp = len == 2 ? c & 0x1F : len == 3 ? c & 0x0F : c & 0x07;
-        for (int n = 1; n < len && k + n < t.size(); ++n) cp = (cp << 6) | (static_cast<unsigned char>(t[k + n]) & 0x3F);
-        k += static_cast<size_t>(len);
-        if (cp >= 0x410 && cp <= 0x44F) out += static_cast<char>(0xC0 + (cp - 0x410));
-        else if (cp == 0x401) out += static_cast<char>(0xA8);
-        else if (cp == 0x451) out += static_cast<char>(0xB8);
-        else out += '?';
-    }
-    return out;
-}
-
 int32_t g_ResultCheck(std::string_view text) {
-    const std::string bytes = Utf8ToCp1251(text);
+    const std::string bytes = platform::Utf8ToCp1251(text);
     uint32_t sum = 0;
     for (size_t k = 0; k < bytes.size(); ++k) sum += static_cast<unsigned char>(bytes[k]) ^ static_cast<uint32_t>(k + 1);
     return static_cast<int32_t>(sum ^ static_cast<uint32_t>(bytes.size()));

@@ -14,10 +14,9 @@ namespace zembrol {
 // date is the system date "dd.mm.yyyy"; it is stored as "dd.mm.yy".
 StatRec g_MakeGameRecord(const GameState& s, const std::string& playerName, int place, std::string_view date);
 
-// Text in Windows-1251 bytes, the code page the check value counts in (a character
-// it has no code for counts as '?').
-std::string Utf8ToCp1251(std::string_view text);
-// (sum over k of (code of character k) xor k) xor length, k from 1.
+// (sum over k of (code of character k) xor k) xor length, k from 1. A character's code
+// is its Windows-1251 byte, the byte the statistics file stores it as ('?' for a
+// character the code page cannot hold).
 int32_t g_ResultCheck(std::string_view text);
 // "16" + the values each followed by ",", then the check value.
 std::string g_ResultText(const StatRec& rec, const GameSettings& cfg);

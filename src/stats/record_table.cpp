@@ -48,15 +48,24 @@ std::string CleanName(std::string_view line) {
 }  // namespace
 
 RecordTable ParseRecordTable(std::string_view bytes, std::string* damage) {
-    const std::string text = platform::DecodeFileText(bytes);
-    const std::vector<std::string_view> lines = platform::SplitLines(text);
+    // Line ends are the same bytes in every encoding: the lines are split first and each
+    // is decoded on its own.
+    const std::vector<std::string_view> lines = platform::SplitLines(bytes);
     RecordTable table;
     std::string problem;
+    auto decode = [&](size_t k) {
+        bool damaged = false;
+        std::string text = platform::DecodeLine(lines[k], &damaged);
+        if (damaged && problem.empty())
+            problem = "line " + std::to_string(k + 1) + " is UTF-8 with stray bytes (shown as '?')";
+        return text;
+    };
     size_t k = 0;
     for (; k + 1 < lines.size() && table.Count() < kRecordRows; k += 2) {
-        table.names.push_back(CleanName(lines[k]));
-        table.scores.push_back(NumberValue(lines[k + 1]));
-        if (problem.empty() && !StartsWithNumber(lines[k + 1]))
+        table.names.push_back(CleanName(decode(k)));
+        const std::string score = decode(k + 1);
+        table.scores.push_back(NumberValue(score));
+        if (problem.empty() && !StartsWithNumber(score))
             problem = "line " + std::to_string(k + 2) + " holds no score";
     }
     if (problem.empty() && table.Count() < kRecordRows && k < lines.size() &&
@@ -107,11 +116,6 @@ int LivePlace(const std::array<int32_t, kRecordRows>& scores, int32_t s) {
     return p + 1;
 }
 
-std::string FixedName(std::string_view name) {
-    std::string fixed = platform::Utf8Prefix(name, kRecordNameChars);
-    const size_t chars = platform::Utf8Length(fixed);
-    if (chars < kRecordNameChars) fixed.append(kRecordNameChars - chars, ' ');
-    return fixed;
-}
+std::string FixedName(std::string_view name) { return platform::Utf8FixedWidth(name, kRecordNameChars); }
 
 }  // namespace zembrol

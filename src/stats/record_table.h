@@ -25,10 +25,11 @@ struct RecordTable {
 // fraction (rounded half to even); 0 when no digit comes first. Pinned to 32 bits.
 int32_t NumberValue(std::string_view text);
 // Reads a table file: pairs of lines, at most 100 entries; a name without a score line
-// is dropped. The text may be UTF-8 or Windows-1251 (line by line); CR LF, LF and a
+// is dropped. Each line is UTF-8 or Windows-1251, decided on its own; CR LF, LF and a
 // lone CR all end a line; control characters leave the names. When some of the file
-// could not be read as entries (a score line without a number, a name without its
-// score), `damage` says what, so the file is not replaced without a copy.
+// could not be read as it was written (a score line without a number, a name without
+// its score, a UTF-8 line with stray bytes, which reads with '?' in their place),
+// `damage` says what, so the file is not replaced without a copy of its bytes.
 RecordTable ParseRecordTable(std::string_view bytes, std::string* damage = nullptr);
 // The file text of a table.
 std::string FormatRecordTable(const RecordTable& table);

@@ -1,5 +1,8 @@
-// StatRec on disk: fixed offsets, signed little-endian integers, space-padded texts.
+// StatRec on disk: fixed offsets, signed little-endian integers, space-padded texts in
+// Windows-1251 (one byte a letter, so a name keeps its 11 letters).
 #include "stats/stat_rec.h"
+
+#include <algorithm>
 
 #include "platform/text_encoding.h"
 
@@ -15,12 +18,40 @@ StatRec DefaultStatRec() {
 
 namespace {
 
-// A text field of n bytes: cut on a character boundary, padded with spaces.
+// A stored text field reads as Windows-1251 unless it is the UTF-8 an older version
+// wrote: its bytes, less a letter cut in two at the end, hold a multi-byte character and
+// read as UTF-8 (a few stray bytes aside). Sets *utf8 to those bytes when they do.
+bool ReadsAsUtf8(std::string_view field, std::string_view* utf8 = nullptr) {
+    const std::string_view whole = field.substr(0, field.size() - platform::Utf8CutTail(field));
+    if (std::all_of(whole.begin(), whole.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return false;
+    if (platform::ClassifyLine(whole) == platform::LineEncoding::Cp1251) return false;
+    if (utf8) *utf8 = whole;
+    return true;
+}
+
+// The n bytes of a field as text of n characters.
+std::string GetText(std::string_view field) {
+    std::string_view utf8;
+    const std::string text = ReadsAsUtf8(field, &utf8) ? platform::RepairUtf8(utf8) : platform::Cp1251ToUtf8(field);
+    return platform::Utf8FixedWidth(text, field.size());
+}
+
+// A text field of n bytes: Windows-1251, cut to n characters, padded with spaces. In the
+// rare case that those bytes would read back as UTF-8 (other letters), the field keeps
+// the text in UTF-8 as far as it fits instead, or, when what fits no longer reads as
+// UTF-8, its Windows-1251 bytes: either way what is written reads back as what it says,
+// so a file read and written again keeps its bytes.
 void PutText(std::string& out, std::string_view text, size_t n) {
-    std::string t = platform::IsValidUtf8(text) ? platform::Utf8Prefix(text, n) : std::string(text.substr(0, n));
-    while (t.size() > n) t = platform::Utf8Prefix(t, platform::Utf8Length(t) - 1);
-    t.append(n - t.size(), ' ');
-    out += t;
+    std::string bytes = platform::Utf8ToCp1251(text);
+    bytes.resize(n, ' ');
+    if (ReadsAsUtf8(bytes)) {
+        std::string utf8 = platform::Utf8PrefixOfBytes(platform::RepairUtf8(text), n);
+        utf8.resize(n, ' ');
+        bytes = platform::Utf8ToCp1251(GetText(utf8));
+        if (ReadsAsUtf8(bytes)) bytes = utf8;
+    }
+    out += bytes;
 }
 
 template <class T>
@@ -63,7 +94,7 @@ std::string EncodeStatRec(const StatRec& r) {
 
 StatRec DecodeStatRec(std::string_view b) {
     StatRec r;
-    r.Name = platform::DecodeFileText(b.substr(0, 11));
+    r.Name = GetText(b.substr(0, 11));
     r.Score = Get<int32_t>(b, 11);
     r.Moves = Get<int32_t>(b, 15);
     r.Bonus = Get<int32_t>(b, 19);
@@ -78,7 +109,7 @@ StatRec DecodeStatRec(std::string_view b) {
     r.Figures = Get<int16_t>(b, 43);
     r.Place = Get<int16_t>(b, 45);
     r.Level = Get<int16_t>(b, 47);
-    r.Date = platform::DecodeFileText(b.substr(49, 8));
+    r.Date = GetText(b.substr(49, 8));
     return r;
 }
 

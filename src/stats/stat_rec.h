@@ -13,7 +13,7 @@ inline constexpr size_t kStatRecBytes = 57;
 inline constexpr int kFullStatRows = 100;
 
 struct StatRec {
-    std::string Name;       // 11 bytes on disk, padded with spaces
+    std::string Name;       // 11 Windows-1251 bytes on disk, padded with spaces
     int32_t Score = 0;
     int32_t Moves = 0;
     int32_t Bonus = 0;      // change + colour + Inversia bonuses
@@ -32,9 +32,12 @@ struct StatRec {
 // The row a new file starts with: "Gamer", "??.??.??", place 1, every other number 0.
 StatRec DefaultStatRec();
 
-// 57 bytes. A name longer than its 11 bytes is cut on a character boundary.
+// 57 bytes. The texts are written in Windows-1251, one byte a character (a character
+// the code page cannot hold becomes '?'): a name keeps its first 11 letters.
 std::string EncodeStatRec(const StatRec& rec);
-// From exactly 57 bytes; the name is read as UTF-8, or Windows-1251 when it is not.
+// From exactly 57 bytes. A text written in UTF-8 by an older version (even one cut
+// inside its last letter) reads as UTF-8, any other as Windows-1251; the name always
+// reads as 11 characters, the date as 8.
 StatRec DecodeStatRec(std::string_view bytes);
 
 // The whole records of a file, at most 100: a trailing partial record is ignored.

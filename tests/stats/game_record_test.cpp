@@ -12,6 +12,23 @@ TEST(GameRecord, CheckValueOfAbcIs291) {
     EXPECT_EQ(g_ResultCheck("А"), (0xC0 ^ 1) ^ 1);
 }
 
+// The check value counts a name's characters by the very bytes its statistics record
+// stores, signs and letters of the whole code page included.
+TEST(GameRecord, TheCheckValueCountsTheBytesTheNameIsStoredAs) {
+    for (const char* name : {"Иванов", "Сидоренко Пётр", "№1 «Її»", "Ann😀"}) {
+        const StatRec r = g_MakeGameRecord(GameState{}, name, 1, "05.03.2004");
+        std::string field = EncodeStatRec(r).substr(0, 11);
+        field.erase(field.find_last_not_of(' ') + 1);
+        uint32_t sum = 0;
+        for (size_t k = 0; k < field.size(); ++k) sum += static_cast<unsigned char>(field[k]) ^ (k + 1);
+        std::string name11 = r.Name;
+        name11.erase(name11.find_last_not_of(' ') + 1);
+        EXPECT_EQ(g_ResultCheck(name11), static_cast<int32_t>(sum ^ field.size())) << name;
+    }
+    EXPECT_EQ(g_ResultCheck("Иванов"), static_cast<int32_t>(((0xC8 ^ 1) + (0xE2 ^ 2) + (0xE0 ^ 3) + (0xED ^ 4) +
+                                                             (0xEE ^ 5) + (0xE2 ^ 6)) ^ 6));
+}
+
 TEST(GameRecord, FieldsFromTheGameWithSixteenBitFieldsPinned) {
     GameState s;
     s.score.s_setval(123456);

@@ -43,6 +43,7 @@ TEST(RecordTable, DamagedFilesLoadWhatIsValid) {
              Case{"blank lines keep their places", "\r\n500\r\nBob\r\n\r\n", {"", "Bob"}, {500, 0}},
              Case{"binary junk", std::string("A\0\x01n\xff\r\n7x\x02\r\n", 12), {"An\xd1\x8f"}, {7}},
              Case{"Windows-1251 name", "\xc8\xe2\xe0\xed\r\n10\r\n", {"Иван"}, {10}},
+             Case{"UTF-8 name with a stray byte", "Игрок\xff Один\r\n10\r\nИван\r\n5\r\n", {"Игрок? Один", "Иван"}, {10, 5}},
              Case{"empty file", "", {}, {}},
          }) {
         const RecordTable t = ParseRecordTable(c.bytes);
@@ -53,6 +54,24 @@ TEST(RecordTable, DamagedFilesLoadWhatIsValid) {
     EXPECT_EQ(t.Count(), 100);
     EXPECT_EQ(t.names.back(), "p99");
     EXPECT_EQ(ParseRecordTable(FormatRecordTable(t)).scores, t.scores);
+}
+
+// What could not be read as it was written is reported, so that the file is copied
+// aside before a save replaces it; a file that reads whole reports nothing.
+TEST(RecordTable, DamageIsReportedForWhatCouldNotBeRead) {
+    struct Case { const char* what; std::string bytes; std::string damage; };
+    for (const Case& c : {
+             Case{"UTF-8", "Иван\r\n10\r\n", ""},
+             Case{"Windows-1251", "\xc8\xe2\xe0\xed\r\n10\r\n", ""},
+             Case{"a stray byte in a UTF-8 name", "Ann\r\n20\r\nИгрок\xff Один\r\n10\r\n",
+                  "line 3 is UTF-8 with stray bytes (shown as '?')"},
+             Case{"a score line without a number", "Ann\r\nlots\r\n", "line 2 holds no score"},
+             Case{"a name without its score", "Ann\r\n20\r\nBob\r\n", "line 3 is a name without a score"},
+         }) {
+        std::string damage = "unset";
+        ParseRecordTable(c.bytes, &damage);
+        EXPECT_EQ(damage, c.damage) << c.what;
+    }
 }
 
 namespace {

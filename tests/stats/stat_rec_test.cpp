@@ -46,13 +46,85 @@ TEST(StatRec, FiftySevenPackedLittleEndianBytes) {
     EXPECT_EQ(back, Sample());
 }
 
-TEST(StatRec, ALongNameIsCutOnACharacterBoundary) {
+// The name field holds 11 Windows-1251 bytes: a Cyrillic name keeps every letter up to
+// eleven, and reads back as the same letters.
+TEST(StatRec, NamesAreStoredInWindows1251ElevenLettersLong) {
+    struct Case { const char* name; std::string field; const char* read; };
+    for (const Case& c : {
+             Case{"Иванов", "\xc8\xe2\xe0\xed\xee\xe2     ", "Иванов     "},
+             Case{"Сидоренко", "\xd1\xe8\xe4\xee\xf0\xe5\xed\xea\xee  ", "Сидоренко  "},
+             Case{"Bob", "Bob        ", "Bob        "},
+             Case{"Александра Петровна", "\xc0\xeb\xe5\xea\xf1\xe0\xed\xe4\xf0\xe0 ", "Александра "},
+             Case{"Ёжик №1 «Ї»", "\xa8\xe6\xe8\xea \xb9" "1 \xab\xaf\xbb", "Ёжик №1 «Ї»"},
+             Case{"Ann😀", "Ann?       ", "Ann?       "},   // outside the code page
+             Case{"Zamenhof ĉu", "Zamenhof ?u", "Zamenhof ?u"},
+         }) {
+        StatRec r = Sample();
+        r.Name = c.name;
+        const std::string b = EncodeStatRec(r);
+        ASSERT_EQ(b.size(), 57u) << c.name;
+        EXPECT_EQ(b.substr(0, 11), c.field) << c.name;
+        const StatRec back = DecodeStatRec(b);
+        EXPECT_EQ(back.Name, c.read) << c.name;
+        EXPECT_EQ(back.Score, r.Score) << c.name;
+        EXPECT_EQ(EncodeStatRec(back), b) << c.name << ": read and written again";
+    }
+}
+
+// Files of older versions hold UTF-8 names, some cut inside their last letter, and
+// older ones Windows-1251: each reads as its letters and is written back unchanged
+// in what it says.
+TEST(StatRec, NamesOfOlderFilesReadAsTheirLetters) {
+    struct Case { const char* what; std::string field; const char* read; };
+    for (const Case& c : {
+             Case{"UTF-8 cut on a letter", "\xd0\x90\xd0\xbb\xd0\xb5\xd0\xba\xd1\x81 ", "Алекс      "},
+             Case{"UTF-8 cut inside a letter", "\xd0\x98\xd0\xb2\xd0\xb0\xd0\xbd\xd0\xbe\xd0", "Ивано      "},
+             Case{"UTF-8 with a stray byte", "\xd0\x98\xd0\xb2\xff\xd0\xb0\xd0\xbd  ", "Ив?ан      "},
+             Case{"Windows-1251 ending in a letter that starts UTF-8", "\xc8\xe2\xe0\xed\xee\xe2 \xcf\xe5\xf2\xf0",
+                  "Иванов Петр"},
+             Case{"Latin with one Cyrillic letter last", "Alexander \xcf", "Alexander П"},
+         }) {
+        std::string b = EncodeStatRec(Sample());
+        b.replace(0, 11, c.field);
+        const StatRec back = DecodeStatRec(b);
+        EXPECT_EQ(back.Name, c.read) << c.what;
+        const std::string written = EncodeStatRec(back);
+        EXPECT_EQ(DecodeStatRec(written).Name, c.read) << c.what;
+        EXPECT_EQ(EncodeStatRec(DecodeStatRec(written)), written) << c.what;
+    }
+}
+
+// A name whose Windows-1251 bytes happen to form UTF-8 ("Сё" is D1 B8, the UTF-8 of
+// another letter) is kept in UTF-8 so that it reads back as itself; whatever such a
+// name becomes, a second write changes no byte.
+TEST(StatRec, ANameWhoseBytesLookLikeUtf8KeepsItsLetters) {
     StatRec r = Sample();
-    r.Name = "Александр";   // 18 bytes
-    const std::string b = EncodeStatRec(r);
-    ASSERT_EQ(b.size(), 57u);
-    EXPECT_EQ(b.substr(0, 11), "Алекс ");   // five letters (10 bytes) and a space
-    EXPECT_EQ(DecodeStatRec(b).Score, r.Score);
+    r.Name = "Сё";
+    EXPECT_EQ(DecodeStatRec(EncodeStatRec(r)).Name, "Сё         ");
+    for (const char* name : {"СёСёСёСёСё", "СёСёСё Сё", "ЯёЯёЯёЯёЯёЯё"}) {
+        r.Name = name;
+        const std::string once = EncodeStatRec(DecodeStatRec(EncodeStatRec(r)));
+        EXPECT_EQ(EncodeStatRec(DecodeStatRec(once)), once) << name;
+    }
+}
+
+// Saving the file again alters no record: every other player's name keeps its bytes.
+TEST(StatRec, AFileReadAndWrittenAgainIsByteIdentical) {
+    std::vector<StatRec> records;
+    for (const char* name : {"Иванов", "Сидоренко", "Bob", "Пётр Первый Великий", "Ann😀", "Сё"}) {
+        StatRec r = Sample();
+        r.Name = name;
+        records.push_back(r);
+    }
+    records.push_back(DefaultStatRec());
+    const std::string file = FormatFullStat(records);
+    EXPECT_EQ(FormatFullStat(ParseFullStat(file)), file);
+    // A file of an older version settles after its first write.
+    std::string old = file;
+    old.replace(0, 11, "\xd0\x98\xd0\xb2\xd0\xb0\xd0\xbd\xd0\xbe\xd0");
+    const std::string once = FormatFullStat(ParseFullStat(old));
+    EXPECT_EQ(ParseFullStat(once)[0].Name, "Ивано      ");
+    EXPECT_EQ(FormatFullStat(ParseFullStat(once)), once);
 }
 
 TEST(StatRec, FilesOfAnyLengthReadWholeRecordsUpToAHundred) {
