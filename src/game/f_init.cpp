@@ -137,6 +137,9 @@ void f_InitFinish(Game& g) {
 
     AnnounceNextFigure(g);
     g_CheckForZembFig(g);
+    // The demo plays on into the next game of a series: its plan was for the figure
+    // that ended the last one, and a plan for another figure is never reached.
+    g.Raise({.kind = EventKind::DemoPlanFigure});
 
     s.g_DropArmed = true;
     s.g_Dropping = false;

@@ -173,6 +173,7 @@ void clsDemo3::dem_Main(Game& g) {
             }
         }
     }
+    commandsForPlan_ = 0;
     takeBackNow_ = takeBackWanted_;
     takeBackWanted_ = h0 < targetHoles_ && g.s.g_LastFig.TakeBackCount < kTakeBacksPerGame;
 }
@@ -184,6 +185,7 @@ int16_t clsDemo3::dem_GotoMove(const GameState& s) {
         takeBackNow_ = false;
         return demo_cmd::TakeBack;
     }
+    if (++commandsForPlan_ > kDemoPlanCommands) return demo_cmd::Drop;
     if (invertWanted_ && !invertDone_) {
         invertDone_ = true;
         return demo_cmd::Invert;

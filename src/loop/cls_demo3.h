@@ -14,6 +14,13 @@
 
 namespace zembrol {
 
+// Commands one plan may name before the figure is dropped where it stands: far more
+// than any reachable placement takes (an inversion, four turns and fourteen moves, with
+// the turns the walls undo repeated between moves), so only a figure that cannot
+// follow its plan (a path that a field cell blocks, a figure resting on the floor that
+// each turn lifts) meets it — and such a figure would otherwise never land.
+inline constexpr int kDemoPlanCommands = 200;
+
 // dem_GotoMove's command codes.
 namespace demo_cmd {
 inline constexpr int16_t Wait = 0;        // withheld by the throttle: no command
@@ -69,6 +76,7 @@ private:
     bool takeBackNow_ = false, takeBackWanted_ = false;
     int16_t speed_ = 0;
     int16_t tickCounter_ = 0, rotateAttempts_ = 0;
+    int commandsForPlan_ = 0;   // commands named since the plan was made
 };
 
 }  // namespace zembrol

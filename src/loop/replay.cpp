@@ -274,6 +274,7 @@ void GameRecorder::GameStarting() {
     for (const Named& n : CarriedTable()) file_.carried.emplace_back(n.name, n.get(s_));
     active_ = true;
     over_ = false;
+    cut_ = false;
 }
 
 std::vector<std::pair<std::string, int64_t>> GameRecorder::CurrentSettings() const {
@@ -307,8 +308,22 @@ void GameRecorder::Finish(const std::string& reason) {
         file_.final = CaptureFinal(s_);
     }
     file_.endReason = reason;
-    // A game that never ran a pass is not worth a file.
-    if (file_.endPass > 0 && sink_) sink_(file_);
+    // A game that never ran a pass is not worth a file; a cut one would not replay.
+    if (file_.endPass > 0 && !cut_ && sink_) sink_(file_);
+    file_.inputs = {};
+}
+
+void GameRecorder::Keep(ReplayInput in) {
+    if (cut_) return;
+    if (file_.inputs.size() >= inputLimit_) {
+        cut_ = true;
+        file_.inputs = {};
+        if (note_)
+            note_("replay: the game passed " + std::to_string(inputLimit_) + " inputs at pass " +
+                  std::to_string(s_.loop.gamePass) + "; its recording stopped and it will not be saved");
+        return;
+    }
+    file_.inputs.push_back(std::move(in));
 }
 
 uint64_t GameRecorder::Seed(char generator, uint64_t clockValue) {
@@ -321,12 +336,12 @@ void GameRecorder::SettingsChanged() {
     const auto now = CurrentSettings();
     for (size_t k = 0; k < now.size() && k < settingsNow_.size(); ++k)
         if (now[k].second != settingsNow_[k].second)
-            file_.inputs.push_back({s_.loop.gamePass, InputKind::Setting, static_cast<int32_t>(now[k].second), now[k].first});
+            Keep({s_.loop.gamePass, InputKind::Setting, static_cast<int32_t>(now[k].second), now[k].first});
     settingsNow_ = now;
 }
 
 void GameRecorder::Input(InputKind kind, int32_t value) {
-    if (active_ && !over_) file_.inputs.push_back({s_.loop.gamePass, kind, value, {}});
+    if (active_ && !over_) Keep({s_.loop.gamePass, kind, value, {}});
 }
 
 void GameRecorder::GameOver(const Session& s) {

@@ -75,9 +75,16 @@ struct ExtraSettings {
     std::function<bool(const std::string&, int64_t)> write;
 };
 
+// Inputs one recording keeps: hours of play with a command every pass. A game past it
+// (a figure kept in the air by endless turns) stops being recorded instead of taking
+// all the memory there is.
+inline constexpr size_t kReplayInputsMax = 1'000'000;
+
 class GameRecorder final : public Journal {
 public:
     using Sink = std::function<void(const ReplayFile&)>;
+    // Says (for the log) that a recording was given up and why.
+    using Note = std::function<void(const std::string&)>;
     GameRecorder(Session& s, Rng* looks, std::string program, Sink onFinished, ExtraSettings extra = {});
 
     // f_Init begins: a fresh start ends the game on record and starts the next one.
@@ -93,12 +100,15 @@ public:
     // settings window, a configuration read): each one that did is kept with the pass.
     void SettingsChanged();
     bool Recording() const { return active_; }
+    void SetNote(Note note) { note_ = std::move(note); }
+    void SetInputLimit(size_t limit) { inputLimit_ = limit; }
 
     void Input(InputKind kind, int32_t value) override;
     void GameOver(const Session& s) override;
 
 private:
     void Finish(const std::string& reason);
+    void Keep(ReplayInput in);
     void TakeSettings();
     std::vector<std::pair<std::string, int64_t>> CurrentSettings() const;
     Session& s_;
@@ -107,6 +117,9 @@ private:
     Sink sink_;
     ExtraSettings extra_;
     bool active_ = false, over_ = false;
+    bool cut_ = false;   // the game passed the input limit: it is not saved
+    size_t inputLimit_ = kReplayInputsMax;
+    Note note_;
     int64_t startPass_ = 0;   // the game's pass count when it started (0, or 1 within a pass)
     ReplayFile file_;
     std::vector<std::pair<std::string, int64_t>> settingsNow_;   // as the recording last saw them

@@ -121,3 +121,33 @@ TEST_F(DemoTest, SpeedKeysActOnlyWhileTheDemoRuns) {
     HeadlessPass(session);
     EXPECT_GT(session.demo.lastFire, before);
 }
+
+// The demo plays on into the next game of a series: its first figure gets a plan of
+// its own, not the one made for the figure that ended the game before.
+TEST_F(DemoTest, TheNextGameOfASeriesPlansItsFirstFigure) {
+    cfg.g_Trial = true;
+    f_Init(session.game);   // a fresh series: game 1
+    ASSERT_EQ(s.g_TrialGameNo, 1);
+    chkDemo_Click(session, true);
+    Figure("1000000000000001");   // no figure the game makes
+    demo.dem_Init(session.game);
+    f_Init(session.game);   // game 2 of the series, the demo box still pressed
+    ASSERT_EQ(s.g_TrialGameNo, 2);
+    ASSERT_TRUE(session.demo.chkDemo);
+    EXPECT_EQ(demo.Rotation(3), s.g_Figs[0].Cells) << "the plan is for the figure that falls";
+}
+
+// A figure that cannot follow its plan (here a filled column stands between it and its
+// target) is dropped where it stands instead of being turned and pushed for ever.
+TEST_F(DemoTest, AFigureThatCannotFollowItsPlanIsDropped) {
+    Figure(kSquare, kSpawnCol, 27);
+    chkDemo_Click(session, true);
+    const int target = demo.TargetColumn();
+    ASSERT_NE(target, s.g_FigX);
+    const int wall = target < s.g_FigX ? s.g_FigX : s.g_FigX + 3;   // the column beside the square
+    for (int r = 0; r <= s.FloorRow(); ++r) s.g_Pole[wall][r] = true;
+    int commands = 0;
+    for (; commands < 1000 && !s.g_Dropping; ++commands) tmrDemo_Timer(session);
+    EXPECT_TRUE(s.g_Dropping);
+    EXPECT_LE(commands, kDemoPlanCommands + 1);
+}

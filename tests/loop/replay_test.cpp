@@ -197,6 +197,33 @@ TEST(Replay, AGamePlayedToItsEndStopsAtTheGameOver) {
     EXPECT_TRUE(r.matches) << r.message;
 }
 
+// A game that passes the input limit stops being recorded and says so, instead of
+// growing without end; the next game is recorded again.
+TEST(Replay, AGamePastTheInputLimitIsNotKept) {
+    Table t;
+    std::vector<ReplayFile> kept;
+    std::vector<std::string> notes;
+    GameRecorder recorder(t.session, nullptr, "test", [&](const ReplayFile& f) { kept.push_back(f); });
+    recorder.SetInputLimit(50);
+    recorder.SetNote([&](const std::string& n) { notes.push_back(n); });
+    t.ev.recorder = &recorder;
+    t.session.journal = &recorder;
+    f_Init(t.session.game);
+    for (int k = 0; k < 200; ++k) {
+        t.session.Note(InputKind::Rotate);
+        CmdRotate(t.session.game);
+        HeadlessPass(t.session);
+    }
+    f_Init(t.session.game);   // a new game: the cut one is not saved
+    t.session.Note(InputKind::Rotate);
+    HeadlessPass(t.session);
+    recorder.Close();
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_NE(notes[0].find("passed 50 inputs"), std::string::npos) << notes[0];
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].inputs.size(), 1u);
+}
+
 TEST(Replay, ADifferentGameIsReportedWithTheFirstValueThatDiffers) {
     ReplayFile file;
     RecordAndReplay([](Table&) {}, [](Table& t) { t.Passes(400); }, &file);
