@@ -141,7 +141,11 @@ int App::Main() {
             default: break;
         }
         ShowSplash();
-        language_.set_lang(false);
+        if (!language_.set_lang(false))
+            NoteRunProblem("the language could not be read from " + paths_.root + "/lang.txt");
+        if (!platform::FileExists(paths_.Shipped("lang/" + language_.Current())))
+            NoteRunProblem("the language file " + paths_.Shipped("lang/" + language_.Current()) +
+                           " is missing: the windows show \"...\" for their texts");
         for (uint32_t p = 1; p <= 10; ++p)
             if (platform::timeBeginPeriod(p)) {
                 timerPeriod_ = p;
