@@ -2,7 +2,8 @@
 # Sets up, builds and runs every test: a Release build, then the same suite built
 # with AddressSanitizer and UndefinedBehaviorSanitizer. Tests that need a display
 # run inside one Xvfb server started here. Last, every fuzz target runs for a few
-# seconds on its corpus, so the targets keep building and their corpora keep passing.
+# seconds on its corpus, so the targets keep building and their corpora keep passing,
+# and a short soak of simulated games over every game type.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh --test
@@ -24,3 +25,5 @@ run_suite build
 
 # The readers of outside data under libFuzzer (clang, build-fuzz): 4 seconds each.
 scripts/fuzz.sh 4
+# The computer plays every game type and speed (the Trial series included): every run ends.
+scripts/soak.sh 200 build
