@@ -8,8 +8,9 @@ namespace zembrol {
 
 namespace {
 
-// Step 8's record tables: in a complete series each type's score goes into that type's
-// table, the type becoming current so the file names follow it.
+// The record tables: a standalone game's score goes into the table of its settings; at
+// the end of a series each type's score goes into that type's table, the type becoming
+// current so the file names follow it.
 void EnterRecordTables(Game& g, ResultSteps& r) {
     if (g_SeriesOn(g)) return;
     if (g.cfg.g_Trial) {
@@ -24,7 +25,8 @@ void EnterRecordTables(Game& g, ResultSteps& r) {
     }
 }
 
-// Steps 4 to 9; returns early where the sequence skips to the next game.
+// The results of a finished game, from the level statistics to the level tables;
+// returns early where a result that does not count skips to the next game.
 void ResultSequence(Game& g, ResultSteps& r) {
     const bool series = g_SeriesOn(g);
     if (g.cfg.m_DelLinesInLevel > 3 && !g.cfg.g_Trial) r.ShowLevelStats();

@@ -97,7 +97,7 @@ public:
         return clicked;
     }
 
-    // A titled group of controls (a VB frame).
+    // A titled group of controls: a caption over a thin border around them.
     void Frame(const std::string& title) {
         ImGui::Spacing();
         ImGui::TextColored(ImVec4(0.55f, 0.75f, 1.0f, 1.0f), "%s", title.c_str());
