@@ -71,8 +71,10 @@ bool f_InitStart(Game& g) {
     s.g_LastFig.RowsRemoved = true;
     s.g_LastFig.TakeBackCount = 0;
     // A game started while a figure falls (New game during a game or the demo) does
-    // not inherit that figure's moves: the first landing would add them to its total.
+    // not inherit that figure's moves or its time: the first landing would add the
+    // moves to its total and take the time off its time bonus.
     s.g_MovesFig = 0;
+    if (!g.cfg.bCarryFigTicks) s.m_FigTicks = 0;
     g.Raise({.kind = EventKind::RemovedFigureStop});
 
     g.rng.Randomize();

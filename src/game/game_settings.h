@@ -31,6 +31,9 @@ struct GameSettings {
     int16_t iRepeatDelay = 170;        // ms held before the first repeat
     int16_t iRepeatRate = 50;          // ms between repeats; 0: straight to the wall
     KeyBindings keys;                  // the key of each action of the key table
+    // Games recorded before a game start cleared the falling figure's time (replay
+    // format 2 and older) replay with that time carried into the new game's first figure.
+    bool bCarryFigTicks = false;
 };
 
 // Pass interval of a speed: 25, 15 or 10 ms; any other speed leaves the interval unchanged.

@@ -354,6 +354,7 @@ void GameRecorder::GameOver(const Session& s) {
 // --- playback ------------------------------------------------------------------------
 
 bool GameReplayer::Restore(Session& s, Rng* looks, const ExtraSettings& extra, std::string* error) {
+    s.settings.bCarryFigTicks = f_.format < 3;
     for (const auto& [name, value] : f_.settings) {
         if (const Named* n = Find(SettingTable(), name)) n->set(s, value);
         else if (!extra.write || !extra.write(name, value)) {

@@ -19,8 +19,9 @@
 
 namespace zembrol {
 
-// Format 2 added "change" lines; format 1 files read as before.
-inline constexpr int kReplayFormat = 2;
+// Format 2 added "change" lines; format 3 games start their first figure with no time
+// counted. Older files read and replay as before.
+inline constexpr int kReplayFormat = 3;
 
 struct ReplayInput {
     int64_t pass = 0;

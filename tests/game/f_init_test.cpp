@@ -180,3 +180,19 @@ TEST_F(FInitTest, ASeriesPlaysSequenceClassicMainWithOneRunningResult) {
     EXPECT_EQ(s.g_TrialGameNo, 1);
     EXPECT_EQ(s.score.s_getval(), 0);
 }
+
+// A game started while a figure falls begins its first figure with no time counted, so
+// that figure earns its whole time bonus; replays of games recorded before this kept
+// the time, and play with it kept.
+TEST_F(FInitTest, ANewGameStartsItsFirstFigureWithNoTimeCounted) {
+    for (const bool carry : {false, true}) {
+        cfg.bCarryFigTicks = carry;
+        for (const bool series : {false, true}) {
+            cfg.g_Trial = series;
+            s.g_TrialGameNo = series ? 1 : 0;
+            s.m_FigTicks = 180;
+            f_Init(g);
+            EXPECT_EQ(s.m_FigTicks, carry ? 180 : 0) << "carry " << carry << ", series " << series;
+        }
+    }
+}
