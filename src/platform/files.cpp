@@ -84,13 +84,35 @@ std::optional<std::string> ReadFile(const std::string& path, size_t limit) {
     return std::move(r.bytes);
 }
 
-bool WriteFileAtomic(const std::string& path, const std::string& content, std::string* error) {
-    std::string tmpl = path + ".tmp-XXXXXX";
-    int fd = mkstemp(tmpl.data());
+namespace {
+// The permissions a save gives: those of the regular file it replaces, else the
+// usual ones for a new file (mkstemp's own are a private 0600).
+mode_t SaveMode(const std::string& path) {
+    struct stat st {};
+    if (lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+// A fresh temporary file beside `path` (mkstemp never follows a link nor opens an
+// old file) with the permissions the saved file will have.
+int TempBeside(const std::string& path, std::string* tmpPath, std::string* error) {
+    *tmpPath = path + ".tmp-XXXXXX";
+    const int fd = mkstemp(tmpPath->data());
     if (fd < 0) {
         if (error) *error = LastErrorText();
-        return false;
+        return -1;
     }
+    fchmod(fd, SaveMode(path));
+    return fd;
+}
+}  // namespace
+
+bool WriteFileAtomic(const std::string& path, const std::string& content, std::string* error) {
+    std::string tmp;
+    const int fd = TempBeside(path, &tmp, error);
+    if (fd < 0) return false;
     bool ok = true;
     const char* p = content.data();
     size_t left = content.size();
@@ -101,20 +123,31 @@ bool WriteFileAtomic(const std::string& path, const std::string& content, std::s
     }
     if (ok && fsync(fd) != 0) ok = false;
     if (!ok && error) *error = LastErrorText();
-    // New files get the usual permissions, not mkstemp's private 0600.
-    mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, 0666 & ~mask);
     if (close(fd) != 0 && ok) {
         ok = false;
         if (error) *error = LastErrorText();
     }
-    if (ok && rename(tmpl.c_str(), path.c_str()) != 0) {
+    if (ok && rename(tmp.c_str(), path.c_str()) != 0) {
         ok = false;
         if (error) *error = LastErrorText();
     }
-    if (!ok) unlink(tmpl.c_str());
+    if (!ok) unlink(tmp.c_str());
     return ok;
+}
+
+int CreateFileReplacing(const std::string& path, std::string* error) {
+    std::string tmp;
+    const int fd = TempBeside(path, &tmp, error);
+    if (fd < 0) return -1;
+    if (rename(tmp.c_str(), path.c_str()) != 0) {
+        if (error) *error = LastErrorText();
+        const int err = errno;
+        close(fd);
+        unlink(tmp.c_str());
+        errno = err;
+        return -1;
+    }
+    return fd;
 }
 
 bool CopyFileAtomic(const std::string& from, const std::string& to, std::string* error) {
@@ -252,6 +285,31 @@ std::vector<std::string> RemoveStaleTempFiles(const std::string& folder) {
     return removed;
 }
 
+std::vector<std::string> RemoveOldestFiles(const std::string& folder, const std::string& pattern, size_t keep,
+                                           std::string* error) {
+    struct Found {
+        std::string name;
+        struct timespec time;
+    };
+    std::vector<Found> found;
+    for (const std::string& name : FindFiles(folder + "/" + pattern, error)) {
+        struct stat st {};
+        if (lstat((folder + "/" + name).c_str(), &st) == 0) found.push_back({name, st.st_mtim});
+    }
+    std::vector<std::string> removed;
+    if (found.size() <= keep) return removed;
+    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
+        if (a.time.tv_sec != b.time.tv_sec) return a.time.tv_sec < b.time.tv_sec;
+        if (a.time.tv_nsec != b.time.tv_nsec) return a.time.tv_nsec < b.time.tv_nsec;
+        return a.name < b.name;
+    });
+    for (size_t k = 0; k + keep < found.size(); ++k) {
+        if (unlink((folder + "/" + found[k].name).c_str()) == 0) removed.push_back(found[k].name);
+        else if (error) *error = found[k].name + ": " + LastErrorText();
+    }
+    return removed;
+}
+
 std::string AbsolutePath(const std::string& path) {
     if (path.empty()) return path;
     std::filesystem::path p(path);
@@ -279,7 +337,37 @@ std::string MachineName() {
     std::string name(buf, strnlen(buf, sizeof buf));
     size_t b = name.find_first_not_of(" \t\r\n");
     size_t e = name.find_last_not_of(" \t\r\n");
-    return b == std::string::npos ? "localhost" : name.substr(b, e - b + 1);
+    // The name is part of the log's and the configurations' file names.
+    return b == std::string::npos ? "localhost" : SafeFileNamePart(name.substr(b, e - b + 1));
+}
+
+std::string SafeFileNamePart(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t k = 0; k < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[k]);
+        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+        if (plain || c == '.' || c == '_' || c == '-') {
+            out += static_cast<char>(c);
+            ++k;
+            continue;
+        }
+        // One '_' for a whole UTF-8 letter; a byte that starts none is one on its own.
+        size_t length = 1;
+        const size_t extra = (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : 0;
+        bool whole = extra > 0 && k + extra < text.size();
+        for (size_t i = 1; whole && i <= extra; ++i) whole = (static_cast<unsigned char>(text[k + i]) & 0xC0) == 0x80;
+        if (whole) length += extra;
+        out += '_';
+        k += length;
+    }
+    // No ".." (a way out of the folder) and no leading dot (a hidden file).
+    const std::string kept = out;
+    for (size_t k = 0; k < kept.size(); ++k) {
+        const bool nextToDot = (k > 0 && kept[k - 1] == '.') || (k + 1 < kept.size() && kept[k + 1] == '.');
+        if (kept[k] == '.' && (k == 0 || nextToDot)) out[k] = '_';
+    }
+    return out;
 }
 
 std::string LastErrorText() { return std::strerror(errno); }

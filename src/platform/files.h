@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zembrol::platform {
@@ -14,6 +15,9 @@ inline constexpr size_t kTextFileLimit = size_t{4} << 20;
 // Pictures and sounds: far above any texture or sound the game uses, far below a device that never ends.
 inline constexpr size_t kImageFileLimit = size_t{64} << 20;
 inline constexpr size_t kSoundFileLimit = size_t{256} << 20;
+// A replay grows with its game's inputs: a long game or a three-game series is a few
+// megabytes, so it gets more room than a settings file.
+inline constexpr size_t kReplayFileLimit = size_t{64} << 20;
 
 // What reading a whole file found. Only a file that does not exist is Missing: one
 // that exists but cannot be read (no permission, an I/O error, not a regular file,
@@ -34,9 +38,16 @@ FileRead ReadFileChecked(const std::string& path, size_t limit = kTextFileLimit)
 std::optional<std::string> ReadFile(const std::string& path, size_t limit = kTextFileLimit);
 // Replaces the file through a temporary file in the same folder and a rename,
 // so a crash or a full disk never leaves it half-written. False on any failure
-// (the old file is then untouched); `error` says why.
+// (the old file is then untouched); `error` says why. A file that was there keeps its
+// permissions (a private 0600 file stays private); a new one gets 0666 less the umask.
+// A symbolic link at the path is replaced by the file, never written through.
 bool WriteFileAtomic(const std::string& path, const std::string& content, std::string* error = nullptr);
 bool CopyFileAtomic(const std::string& from, const std::string& to, std::string* error = nullptr);
+// A new, empty regular file at `path`, open for writing (the descriptor; -1 with
+// `error` on failure). Whatever was at the path (an old file, a symbolic link, a FIFO)
+// is replaced, never written through or truncated: the file is made beside it and
+// renamed over it, with the permissions WriteFileAtomic gives. A folder stays.
+int CreateFileReplacing(const std::string& path, std::string* error = nullptr);
 bool FileExists(const std::string& path);
 bool IsDirectory(const std::string& path);
 
@@ -51,6 +62,12 @@ struct FolderListing {
     std::vector<std::string> folders, files;
 };
 bool ListFolder(const std::string& folder, FolderListing* out, std::string* error);
+// Keeps the `keep` newest files of `folder` whose names match `pattern` (wildcards as
+// in FindFiles) and removes the others, oldest first (by modification time, then by
+// name). Returns the names removed; `error` says why one could not be.
+std::vector<std::string> RemoveOldestFiles(const std::string& folder, const std::string& pattern, size_t keep,
+                                           std::string* error = nullptr);
+
 // Whether a file name matches one of the patterns of "*.wav" or "*.jpg;*.bmp" (any
 // part, without regard to case).
 bool MatchesPattern(const std::string& name, const std::string& patterns);
@@ -76,8 +93,14 @@ std::string AbsolutePath(const std::string& path);
 
 // Folder of the running executable, without a trailing separator.
 std::string ExecutableFolder();
-// The machine's name: trimmed and cut at the first NUL; "localhost" when unknown.
+// The machine's name as a part of file names: trimmed, cut at the first NUL and made
+// safe (SafeFileNamePart); "localhost" when unknown.
 std::string MachineName();
+// A text that can stand inside a file name without leaving its folder or hiding the
+// file: every character outside A-Z a-z 0-9 . _ - becomes '_' (one for each letter of
+// UTF-8 text, one for each byte that is not UTF-8), as does a dot next to another dot
+// or at the start. A plain host name ("player-pc", "box.local") stays as it is.
+std::string SafeFileNamePart(std::string_view text);
 // The folder part of a path (no trailing separator).
 std::string ParentFolder(const std::string& path);
 // Human-readable text of the last system error.

@@ -119,12 +119,13 @@ void SetImageSideLimit(int maxTextureSize) {
 }
 
 bool LoadImageRgba(const std::string& path, RgbaImage* out, std::string* error) {
-    const std::optional<std::string> bytes = ReadFile(path, kImageFileLimit);
-    if (!bytes) {
-        if (error) *error = "cannot read " + path + ": " + LastErrorText();
+    // A FIFO or a device is refused at once with its reason, as a missing file is.
+    const FileRead read = ReadFileChecked(path, kImageFileLimit);
+    if (!read.Ok()) {
+        if (error) *error = "cannot read " + path + ": " + read.error;
         return false;
     }
-    return DecodeImageRgba(*bytes, TypeOf(path), out, error);
+    return DecodeImageRgba(read.bytes, TypeOf(path), out, error);
 }
 
 bool DecodeImageRgba(std::string_view bytes, const std::string& type, RgbaImage* out, std::string* error) {

@@ -1,15 +1,26 @@
 // Line-by-line text file over stdio.
 #include "platform/line_file.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
+
+#include "platform/files.h"
 
 namespace zembrol::platform {
 
 bool LineFile::Create(const std::string& path) {
     Close();
-    file_ = std::fopen(path.c_str(), "wb");
-    if (!file_) error_ = std::strerror(errno);
+    // A fresh file takes the path's place: a symbolic link there is replaced, never
+    // followed (its target is not truncated), and a FIFO cannot hold the start up.
+    const int fd = CreateFileReplacing(path, &error_);
+    if (fd < 0) return false;
+    file_ = fdopen(fd, "wb");
+    if (!file_) {
+        error_ = std::strerror(errno);
+        close(fd);
+    }
     return file_ != nullptr;
 }
 

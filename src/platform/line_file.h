@@ -14,7 +14,8 @@ public:
     LineFile& operator=(const LineFile&) = delete;
     ~LineFile() { Close(); }
 
-    // Creates the file anew (any old content is replaced); false when it cannot be.
+    // Creates the file anew: whatever was at the path (an old file, a link, a FIFO) is
+    // replaced by a new regular file, never written through. False when it cannot be.
     bool Create(const std::string& path);
     // One line and its line end, flushed; false when it was not written.
     bool WriteLine(const std::string& line);

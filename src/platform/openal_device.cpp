@@ -108,12 +108,12 @@ bool ReadWaveOwned(std::string file, Pcm* pcm, std::string* error) {
 }
 
 bool ReadWave(const std::string& path, Pcm* pcm, std::string* error) {
-    std::optional<std::string> bytes = ReadFile(path, kSoundFileLimit);
-    if (!bytes) {
-        *error = "cannot read " + path + ": " + LastErrorText();
+    FileRead read = ReadFileChecked(path, kSoundFileLimit);
+    if (!read.Ok()) {
+        *error = "cannot read " + path + ": " + read.error;
         return false;
     }
-    return ReadWaveOwned(std::move(*bytes), pcm, error);
+    return ReadWaveOwned(std::move(read.bytes), pcm, error);
 }
 }  // namespace
 

@@ -140,15 +140,21 @@ private:
 std::unique_ptr<FrameSource> MemorySource(Pcm pcm) { return std::make_unique<MemoryFrames>(std::move(pcm)); }
 
 std::unique_ptr<FrameSource> WaveFileSource(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK: a FIFO must not hold the game waiting for a writer. Anything but a
+    // regular file is left to the whole-file reader, which refuses it with its reason.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return nullptr;
     struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        return nullptr;
+    }
     uint8_t head[16];
     int channels = 0;
     uint32_t rate = 0;
     off_t at = 12, data = -1;
     size_t dataBytes = 0;
-    bool ok = fstat(fd, &st) == 0 && pread(fd, head, 12, 0) == 12 && std::memcmp(head, "RIFF", 4) == 0 &&
+    bool ok = pread(fd, head, 12, 0) == 12 && std::memcmp(head, "RIFF", 4) == 0 &&
               std::memcmp(head + 8, "WAVE", 4) == 0;
     // The chunks in turn: "fmt " says what the samples are, "data" where they lie
     // (its length cut to what the file holds).

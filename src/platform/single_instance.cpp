@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -14,8 +15,15 @@ InstanceLock::~InstanceLock() {
 }
 
 InstanceLock::Result InstanceLock::Acquire(const std::string& lockFile) {
-    int fd = open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    // Only a regular file of its own is the lock: a link is not followed (it would make
+    // or lock a file elsewhere) and a FIFO or a device is not waited on.
+    int fd = open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0666);
     if (fd < 0) return Result::Unavailable;
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        return Result::Unavailable;
+    }
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         bool busy = errno == EWOULDBLOCK;
         close(fd);

@@ -15,8 +15,9 @@ public:
     InstanceLock& operator=(const InstanceLock&) = delete;
     ~InstanceLock();
 
-    // Unavailable means the lock file cannot be opened (no data folder, say):
-    // the guard then cannot tell, and the caller goes on.
+    // Unavailable means the lock file cannot be opened (no data folder, say) or is
+    // not a regular file (a link, a FIFO): the guard then cannot tell, and the caller
+    // goes on.
     Result Acquire(const std::string& lockFile);
 
 private:

@@ -2,7 +2,13 @@
 // loading window's progress bar.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
 #include "app/log.h"
+#include "hang_guard.h"
 #include "log_fixture.h"
 #include "platform/message_box.h"
 
@@ -80,4 +86,28 @@ TEST(StartupLog, OpenFailureShowsTheCriticalBox) {
     ASSERT_FALSE(zembrol::platform::AskedBoxes().empty());
     EXPECT_EQ(zembrol::platform::AskedBoxes().back().text, "Не удалось открыть log-файл");
     EXPECT_EQ(zembrol::platform::AskedBoxes().back().icon, zembrol::platform::BoxIcon::Critical);
+}
+
+// The log is written where the game's data lies, so whatever stands at its path (a
+// link planted to somewhere else, a FIFO) is replaced by a fresh log, never written
+// through: the link's target keeps its content and a missing one is not made.
+TEST(StartupLog, ALinkOrFifoAtTheLogsPlaceIsReplacedNotFollowed) {
+    zembrol::testing::HangGuard guard;
+    zembrol::testing::TempDir dir;
+    dir.Write("home/.profile", "precious");
+    ASSERT_EQ(symlink((dir / "home/.profile").c_str(), (dir / "Load_a.log").c_str()), 0);
+    ASSERT_EQ(symlink((dir / "home/made").c_str(), (dir / "Load_b.log").c_str()), 0);
+    ASSERT_EQ(mkfifo((dir / "Load_c.log").c_str(), 0600), 0);
+    for (const char* name : {"Load_a.log", "Load_b.log", "Load_c.log"}) {
+        SCOPED_TRACE(name);
+        StartupLog log(zembrol::testing::FixedClock());
+        ASSERT_TRUE(log.f_OpenLog(dir / name));
+        log.f_CloseLog();
+        struct stat st {};
+        ASSERT_EQ(lstat((dir / name).c_str(), &st), 0);
+        EXPECT_TRUE(S_ISREG(st.st_mode));
+        EXPECT_NE(dir.Read(name).find("f_CloseLog()"), std::string::npos);
+    }
+    EXPECT_EQ(dir.Read("home/.profile"), "precious");
+    EXPECT_FALSE(std::filesystem::exists(dir / "home/made"));
 }

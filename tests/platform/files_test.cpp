@@ -5,11 +5,14 @@
 #include <cerrno>
 #include <filesystem>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "hang_guard.h"
 #include "platform/files.h"
+#include "platform/single_instance.h"
 #include "temp_dir.h"
 
 using namespace zembrol::platform;
@@ -40,6 +43,125 @@ TEST(Files, WriteIntoAMissingFolderFails) {
     std::string error;
     EXPECT_FALSE(WriteFileAtomic(dir / "nope/x.ini", "x", &error));
     EXPECT_FALSE(error.empty());
+}
+
+namespace {
+mode_t ModeOf(const std::string& path) {
+    struct stat st {};
+    return lstat(path.c_str(), &st) == 0 ? st.st_mode : 0;
+}
+mode_t NewFileMode() {
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+}  // namespace
+
+// A save keeps who may read the file: a private configuration stays private.
+TEST(Files, SavesKeepTheFilesPermissions) {
+    TempDir dir;
+    for (mode_t mode : {0600, 0640, 0644, 0660}) {
+        SCOPED_TRACE(mode);
+        dir.Write("cfg.ini", "old");
+        ASSERT_EQ(chmod((dir / "cfg.ini").c_str(), mode), 0);
+        ASSERT_TRUE(WriteFileAtomic(dir / "cfg.ini", "new"));
+        EXPECT_EQ(ModeOf(dir / "cfg.ini") & 07777, mode);
+        dir.Write("from.ini", "copied");
+        ASSERT_TRUE(CopyFileAtomic(dir / "from.ini", dir / "cfg.ini"));
+        EXPECT_EQ(ModeOf(dir / "cfg.ini") & 07777, mode);
+        EXPECT_EQ(dir.Read("cfg.ini"), "copied");
+    }
+    ASSERT_TRUE(WriteFileAtomic(dir / "new.ini", "x"));
+    EXPECT_EQ(ModeOf(dir / "new.ini") & 07777, NewFileMode());
+}
+
+// A file made anew takes the place of whatever was at its path: a link's target is
+// neither truncated nor made, a FIFO does not hold the caller, a folder stays.
+TEST(Files, CreatingReplacesLinksAndSpecialFilesWithoutWritingThrough) {
+    zembrol::testing::HangGuard guard;
+    TempDir dir;
+    dir.Write("elsewhere/precious.txt", "precious");
+    dir.Write("data/old.log", "last run");
+    ASSERT_EQ(chmod((dir / "data/old.log").c_str(), 0640), 0);
+    ASSERT_EQ(symlink((dir / "elsewhere/precious.txt").c_str(), (dir / "data/link.log").c_str()), 0);
+    ASSERT_EQ(symlink((dir / "elsewhere/made.txt").c_str(), (dir / "data/dangling.log").c_str()), 0);
+    ASSERT_EQ(mkfifo((dir / "data/fifo.log").c_str(), 0600), 0);
+    std::filesystem::create_directories(dir / "data/folder.log");
+    struct Case { const char* name; bool made; mode_t mode; };
+    for (const Case& c : {Case{"old.log", true, 0640}, Case{"link.log", true, NewFileMode()},
+                          Case{"dangling.log", true, NewFileMode()}, Case{"fifo.log", true, NewFileMode()},
+                          Case{"new.log", true, NewFileMode()}, Case{"folder.log", false, 0}}) {
+        SCOPED_TRACE(c.name);
+        std::string error;
+        const int fd = CreateFileReplacing(dir / (std::string("data/") + c.name), &error);
+        EXPECT_EQ(fd >= 0, c.made) << error;
+        if (fd < 0) continue;
+        ASSERT_EQ(write(fd, "log", 3), 3);
+        close(fd);
+        EXPECT_TRUE(S_ISREG(ModeOf(dir / (std::string("data/") + c.name))));
+        EXPECT_EQ(ModeOf(dir / (std::string("data/") + c.name)) & 07777, c.mode);
+        EXPECT_EQ(dir.Read(std::string("data/") + c.name), "log");
+    }
+    EXPECT_EQ(dir.Read("elsewhere/precious.txt"), "precious");
+    EXPECT_FALSE(std::filesystem::exists(dir / "elsewhere/made.txt"));
+    EXPECT_TRUE(IsDirectory(dir / "data/folder.log"));
+    EXPECT_EQ(FindFiles(dir / "data/*.tmp-*").size(), 0u);
+}
+
+// The machine name goes into the log's and the configurations' file names.
+TEST(Files, MachineNamesAreSafeInFileNames) {
+    struct Case { std::string name, safe; };
+    const Case cases[] = {
+        // Plain host names keep their names, so their files are found as before.
+        {"player-pc", "player-pc"}, {"Box_2.local", "Box_2.local"}, {"a.b-c_d", "a.b-c_d"},
+        // Nothing leads out of the data folder.
+        {"../../etc/x", "______etc_x"}, {"a/b", "a_b"}, {"..", "__"}, {".", "_"}, {"...", "___"},
+        {"a..b", "a__b"}, {"host.", "host."}, {".hidden", "_hidden"},
+        // Other characters: one '_' each, a UTF-8 letter counted once.
+        {"my pc", "my_pc"}, {"Мой-ПК", "___-__"}, {"tab\there", "tab_here"}, {std::string("x\xff\xfey"), "x__y"},
+        {std::string("a\0b", 3), "a_b"}, {"", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(SafeFileNamePart(c.name), c.safe) << c.name;
+    const std::string machine = MachineName();
+    EXPECT_FALSE(machine.empty());
+    EXPECT_EQ(SafeFileNamePart(machine), machine);
+}
+
+TEST(Files, OnlyTheOldestOfTheMatchingFilesAreRemoved) {
+    TempDir dir;
+    const std::vector<std::string> games = {"game-3.zrp", "game-1.zrp", "game-4.zrp", "game-2.zrp"};
+    for (size_t k = 0; k < games.size(); ++k) {
+        dir.Write(games[k], "x");
+        // Modification times in the order of the numbers, not of the names' creation.
+        const timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(1000000 + (games[k][5] - '0')), 0}};
+        ASSERT_EQ(utimensat(AT_FDCWD, (dir / games[k]).c_str(), times, 0), 0);
+    }
+    for (const char* other : {"last.zrp", "record-1.zrp", "mine.zrp", "game-notes.txt"}) dir.Write(other, "x");
+    EXPECT_TRUE(RemoveOldestFiles(dir.Path(), "game-*.zrp", 4).empty());
+    EXPECT_EQ(RemoveOldestFiles(dir.Path(), "game-*.zrp", 2), (std::vector<std::string>{"game-1.zrp", "game-2.zrp"}));
+    auto left = FindFiles(dir / "*");
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"game-3.zrp", "game-4.zrp", "game-notes.txt", "last.zrp", "mine.zrp",
+                                               "record-1.zrp"}));
+    EXPECT_EQ(RemoveOldestFiles(dir.Path(), "game-*.zrp", 0), (std::vector<std::string>{"game-3.zrp", "game-4.zrp"}));
+}
+
+// The single-instance lock is a regular file of the data folder: a link or a FIFO at
+// its place is not followed or waited on.
+TEST(InstanceLock, OnlyARegularFileIsTheLock) {
+    zembrol::testing::HangGuard guard;
+    TempDir dir;
+    dir.Write("data/x", "");
+    ASSERT_EQ(symlink((dir / "elsewhere.lock").c_str(), (dir / "data/link.lock").c_str()), 0);
+    ASSERT_EQ(mkfifo((dir / "data/fifo.lock").c_str(), 0600), 0);
+    struct Case { const char* name; InstanceLock::Result result; };
+    for (const Case& c : {Case{"link.lock", InstanceLock::Result::Unavailable},
+                          Case{"fifo.lock", InstanceLock::Result::Unavailable},
+                          Case{"zembrol.lock", InstanceLock::Result::Acquired}}) {
+        InstanceLock lock;
+        EXPECT_EQ(lock.Acquire(dir / (std::string("data/") + c.name)), c.result) << c.name;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "elsewhere.lock"));
 }
 
 TEST(Files, WildcardSearchIgnoresCaseAndFolders) {

@@ -2,10 +2,15 @@
 // with a reason for the texture log; ordinary pictures still load.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "hang_guard.h"
+#include "platform/files.h"
 #include "platform/image.h"
 #include "temp_dir.h"
 
@@ -102,4 +107,23 @@ TEST(Image, AnImageWithoutPixelsIsRefused) {
     error.clear();
     EXPECT_FALSE(LoadImageRgba(std::string(ZEMBROL_TESTS_DIR) + "/../fuzz/image/corpus/silent_refusal.gif", &img, &error));
     EXPECT_FALSE(error.empty());
+}
+
+// A texture or skin named by the player may be anything: a FIFO, a device or a huge
+// file is refused at once, and the log line says why.
+TEST(Image, SpecialAndHugeFilesAreRefusedWithTheirReason) {
+    zembrol::testing::HangGuard guard;
+    TempDir dir;
+    ASSERT_EQ(mkfifo((dir / "fifo.bmp").c_str(), 0600), 0);
+    dir.Write("huge.bmp", Bmp(2, 2, 12));
+    std::filesystem::resize_file(dir / "huge.bmp", kImageFileLimit + 1);   // sparse: no disk used
+    struct Case { std::string path; std::string reason; };
+    for (const Case& c : {Case{dir / "fifo.bmp", "not a regular file"}, Case{"/dev/zero", "not a regular file"},
+                          Case{dir / "huge.bmp", "larger than " + std::to_string(kImageFileLimit) + " bytes"},
+                          Case{dir.Path(), "Is a directory"}, Case{dir / "none.bmp", "No such file"}}) {
+        RgbaImage image;
+        std::string error;
+        EXPECT_FALSE(LoadImageRgba(c.path, &image, &error)) << c.path;
+        EXPECT_NE(error.find(c.reason), std::string::npos) << c.path << ": " << error;
+    }
 }

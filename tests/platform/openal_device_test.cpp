@@ -2,11 +2,14 @@
 // become buffers at their own rate; a missing or damaged file is refused with a reason.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <vector>
 
+#include "hang_guard.h"
 #include "platform/openal_device.h"
 #include "platform/openal_sides.h"
 #include "temp_dir.h"
@@ -80,6 +83,23 @@ TEST(OpenAlDevice, ReadsTheWaveFormatsAtTheirOwnRate) {
         buffer->SetCurrentPosition(0);
         buffer->Stop();
         buffer->Play(false);
+    }
+}
+
+// The music and the event sounds are files the player chooses: a FIFO (nobody writing)
+// must not hold the game, and a device must not be read without end.
+TEST(OpenAlDevice, SpecialFilesAreRefusedAtOnceWithTheirReason) {
+    zembrol::testing::HangGuard guard;
+    zembrol::testing::TempDir dir;
+    ASSERT_EQ(mkfifo((dir / "music.wav").c_str(), 0600), 0);
+    EXPECT_FALSE(platform::WaveFileSource(dir / "music.wav"));
+    EXPECT_FALSE(platform::WaveFileSource("/dev/zero"));
+    auto device = SilentDevice();
+    ASSERT_TRUE(device);
+    for (const std::string path : {dir / "music.wav", std::string("/dev/zero")}) {
+        std::string error;
+        EXPECT_FALSE(device->CreateBuffer(path, &error)) << path;
+        EXPECT_NE(error.find("not a regular file"), std::string::npos) << path << ": " << error;
     }
 }
 
