@@ -9,6 +9,7 @@
 #include "app/messages.h"
 #include "game/game_types.h"
 #include "platform/profile.h"
+#include "platform/text_encoding.h"
 #include "ui/stat_windows.h"
 
 namespace zembrol {
@@ -53,9 +54,14 @@ bool RecordEntryWindow::Click(const std::string& control) {
 }
 
 bool RecordEntryWindow::Type(const std::string& text) {
-    // After a demo game the field is disabled: it keeps "Computer".
-    if (!dialog.demoPlayed) dialog.name = text;
+    // After a demo game the field is disabled: it keeps "Computer". A longer name is
+    // cut as the field cuts what a player types.
+    if (!dialog.demoPlayed) dialog.name = LimitedName(text);
     return true;
+}
+
+std::string RecordEntryWindow::LimitedName(const std::string& text) const {
+    return dialog.maxLetters > 0 ? platform::Utf8Prefix(text, dialog.maxLetters) : text;
 }
 
 bool RecordEntryWindow::Key(const std::string& key) {
@@ -75,6 +81,7 @@ std::vector<ControlValue> RecordEntryWindow::Controls() const {
         {"Caption", caption},
         {"lblEnterName(0)", dialog.cap1},
         {"lblEnterName(1)", dialog.cap2},
+        {"lblNameLimit", dialog.lblNameLimit},
         {"txtName", dialog.name},
         {"txtName.Enabled", dialog.demoPlayed ? "False" : "True"},
         {"chkSend", dialog.send ? "1" : "0"},
@@ -220,8 +227,11 @@ RecordEntry AppResultWindows::ShowRecordEntry(const std::string& offered, bool d
     w.dialog.cap2 = lang.ini_GetParam("fEName", "Cap2");
     w.dialog.chkSend = lang.ini_GetParam("fEName", "chkSend");
     w.dialog.lblGotoRecords = lang.ini_GetParam("fEName", "lblGotoRecords");
+    // A language file of an older version lacks the text: the English one stands in.
+    w.dialog.lblNameLimit =
+        lang.TextOr("fEName", "lblNameLimit", "(up to " + std::to_string(kRecordNameChars) + " letters)");
     // A name never stored reads as "...": the field starts empty instead.
-    w.dialog.name = offered == "..." ? std::string() : offered;
+    w.dialog.name = w.LimitedName(offered == "..." ? std::string() : offered);
     w.dialog.demoPlayed = demoPlayed;
     if (demoPlayed) w.dialog.name = kComputerName;
     w.acceptEmptyName = [&] { return AcceptEmptyName(lang.ini_GetParam("fEName", "Empt")); };

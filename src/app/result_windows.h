@@ -13,6 +13,7 @@
 #include "app/app_results.h"
 #include "loop/script_window.h"
 #include "stats/stat_windows.h"
+#include "stats/record_table.h"
 #include "ui/record_entry.h"
 
 namespace zembrol {
@@ -32,6 +33,10 @@ std::string RecordsPageAddress(const std::string& currentConfig, const std::stri
 // Esc) cancels the entry.
 class RecordEntryWindow final : public ScriptWindow {
 public:
+    // The statistics record holds a name of kRecordNameChars letters: the field takes
+    // no more, typed or scripted.
+    RecordEntryWindow() { dialog.maxLetters = kRecordNameChars; }
+
     RecordEntryDialog dialog;                 // texts, txtName, chkSend
     std::string caption;                      // the application title
     std::function<bool()> acceptEmptyName;    // the empty-name question: true keeps the empty name
@@ -47,6 +52,8 @@ public:
     std::vector<ControlValue> Controls() const override;
     // The window's answer once it has closed.
     RecordEntry Result() const;
+    // The text cut to the letters the field takes (dialog.maxLetters).
+    std::string LimitedName(const std::string& text) const;
 
 private:
     void Confirm();

@@ -6,6 +6,23 @@
 
 namespace zembrol {
 
+namespace {
+// Keeps the edited name within its letters: typing or pasting past the limit cuts the
+// text after the last letter that fits.
+int KeepNameLetters(ImGuiInputTextCallbackData* data) {
+    const size_t maxLetters = *static_cast<const size_t*>(data->UserData);
+    size_t letters = 0;
+    for (int k = 0; k < data->BufTextLen; ++k) {
+        if ((static_cast<unsigned char>(data->Buf[k]) & 0xC0) == 0x80) continue;   // inside a letter
+        if (++letters > maxLetters) {
+            data->DeleteChars(k, data->BufTextLen - k);
+            break;
+        }
+    }
+    return 0;
+}
+}  // namespace
+
 RecordEntryChoice DrawRecordEntry(RecordEntryDialog& d, const std::string& title, float scale, DialogKey key) {
     const std::string name = title + "###frmEnterName";
     if (!ImGui::IsPopupOpen(name.c_str())) ImGui::OpenPopup(name.c_str());
@@ -17,10 +34,17 @@ RecordEntryChoice DrawRecordEntry(RecordEntryDialog& d, const std::string& title
     RecordEntryChoice choice = RecordEntryChoice::None;
     ImGui::TextWrapped("%s", d.cap1.c_str());
     ImGui::TextUnformatted(d.cap2.c_str());
+    if (!d.lblNameLimit.empty()) {
+        ImGui::SameLine();
+        ImGui::TextDisabled("%s", d.lblNameLimit.c_str());
+    }
     ImGui::SetNextItemWidth(-1);
     ImGui::BeginDisabled(d.demoPlayed);
     if (ImGui::IsWindowAppearing()) ImGui::SetKeyboardFocusHere();
-    ImGui::InputText("##txtName", &d.name);
+    if (d.maxLetters > 0)
+        ImGui::InputText("##txtName", &d.name, ImGuiInputTextFlags_CallbackEdit, KeepNameLetters, &d.maxLetters);
+    else
+        ImGui::InputText("##txtName", &d.name);
     ImGui::Checkbox((d.chkSend + "##chkSend").c_str(), &d.send);
     ImGui::EndDisabled();
     // lblGotoRecords: a link to the records page, underlined under the pointer.

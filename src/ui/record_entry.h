@@ -2,6 +2,7 @@
 // entered the record table, and whether to send the result.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "ui/dialogs.h"
@@ -10,7 +11,9 @@ namespace zembrol {
 
 struct RecordEntryDialog {
     std::string cap1, cap2, chkSend, lblGotoRecords;  // texts of section "fEName"
+    std::string lblNameLimit;                         // how long a name can be, beside Cap2
     std::string name;                                 // txtName
+    size_t maxLetters = 0;                            // the longest name the field takes (letters); 0: any
     bool send = false;                                // chkSend
     bool demoPlayed = false;                          // name fixed to "Computer", nothing to send
 };

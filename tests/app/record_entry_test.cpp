@@ -122,6 +122,27 @@ TEST(RecordEntryWindow, AfterADemoGameTheNameIsComputerAndNothingIsSent) {
     EXPECT_EQ(value("chkSend"), "0");
 }
 
+// The statistics record keeps 11 letters of a name (Cyrillic or Latin alike): the field
+// takes no more, so the name in every file is the name the player saw.
+TEST(RecordEntryWindow, ANameIsCutToTheLettersTheRecordHolds) {
+    platform::SetBoxPolicy(platform::BoxPolicy::Scripted);
+    struct Case { const char* typed; const char* kept; };
+    const Case cases[] = {
+        {"Ann", "Ann"},
+        {"Maximilianus", "Maximilianu"},
+        {"Анастасия Петровна", "Анастасия П"},
+        {"Élodie-Françoise", "Élodie-Fran"},
+        {"12345678901", "12345678901"},
+    };
+    for (const Case& c : cases) {
+        RecordEntryWindow w = Window("");
+        w.Type(c.typed);
+        w.Click("cmdOK");
+        ASSERT_TRUE(w.Closed()) << c.typed;
+        EXPECT_EQ(w.Result().name, c.kept);
+    }
+}
+
 TEST(RecordEntryWindow, UnknownControlsAndKeysAreRefused) {
     RecordEntryWindow w = Window("Ann");
     EXPECT_FALSE(w.Click("cmdNope"));

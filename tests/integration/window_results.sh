@@ -22,7 +22,7 @@ shot() {  # name
 # Window-relative click at base-layout coordinates.
 click_at() { xdotool mousemove --window "$WIN" "$1" "$2" click 1; sleep 0.3; xdotool mousemove 1270 1015; }
 
-play() {  # language file, screenshot suffix
+play() {  # language file, screenshot suffix, the name typed over the offered one, the name kept
   local root
   root="$(make_root "$2")"
   echo "$1" > "$root/lang.txt"
@@ -47,6 +47,11 @@ play() {  # language file, screenshot suffix
   xdotool key --window "$WIN" space
   wait_log ">> frmEnterName" "Space did not close the level statistics"
   shot "record_entry_$2"
+  # The field takes 11 letters (what the statistics record holds): the rest is cut.
+  xdotool key --window "$WIN" ctrl+a
+  sleep 0.3
+  xdotool type --window "$WIN" --delay 50 "$3"
+  shot "record_entry_long_$2"
   xdotool key --window "$WIN" Return
   wait_log ">> frmFullStat" "Enter did not confirm the record entry"
   shot "full_stat_$2"
@@ -60,12 +65,12 @@ play() {  # language file, screenshot suffix
   # The new game's record display: the list holds the record, the place labels its distance.
   shot "new_game_$2"
   close_game_window "$PID" "$LOG"
-  tr -d '\r' < "$root/data/set/DF_fast_zemb.txt" | grep -qx "Tester" || fail "the record table lacks the name"
+  tr -d '\r' < "$root/data/set/DF_fast_zemb.txt" | grep -qx "$4" || fail "the record table lacks the name $4"
   [[ -s "$root/data/set/DS_fastzemb.zmb" ]] || fail "no full statistics file"
 }
 
-play english.ini en
-play russian.ini ru
+play english.ini en Maximilianus Maximilianu
+play russian.ini ru Konstantinovich Konstantino
 
 # A screenshot run with a script: the windows take the script's lines, as headless.
 root="$(make_root shot)"
