@@ -1,6 +1,8 @@
 // Replays in the application: the recorder on every live input path and generator
-// reseed, the files it writes in the player's data folder (the last game, and each
-// game that entered a record table), and playing a file back headless or in the window.
+// reseed, the files it writes in the player's data folder (the last game, each game
+// that entered a record table, and the newest other finished games), and playing a
+// file back headless or in the window.
+#include <algorithm>
 #include <ctime>
 #include <iostream>
 
@@ -85,23 +87,31 @@ void App::SaveReplay(const ReplayFile& file) {
         return;
     }
     write(folder + "/last.zrp");
-    // A game that entered a record table keeps its own file, named by its time and score.
-    if (file.endReason == "over" && results_.LastInsertPlace() > 0) {
+    // A finished game also keeps a file named by its time and score: one that entered a
+    // record table for good ("record-"), any other among the newest iReplaysKept ("game-",
+    // the oldest removed first). Files of other names are the player's and stay.
+    if (file.endReason != "over") return;
+    const bool record = results_.LastInsertPlace() > 0;
+    const size_t kept = static_cast<size_t>(std::max<int>(0, settings_.iReplaysKept));
+    if (record || kept > 0) {
         char stamp[32];
         const std::time_t now = std::time(nullptr);
         std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", std::localtime(&now));
         int64_t score = 0;
         for (const auto& [name, value] : file.final.values)
             if (name == "score") score = value;
-        write(folder + "/record-" + stamp + "-" + std::to_string(score) + ".zrp");
+        write(folder + (record ? "/record-" : "/game-") + stamp + "-" + std::to_string(score) + ".zrp");
     }
+    std::string pruneError;
+    platform::RemoveOldestFiles(folder, "game-*.zrp", kept, &pruneError);
+    if (!pruneError.empty()) log_.f_Log("old replay not removed: " + folder + "/" + pruneError, kLogPlain, false);
 }
 
 bool App::LoadReplay(ReplayFile* file) {
-    const std::optional<std::string> text = platform::ReadFile(options_.replay);
+    const platform::FileRead read = platform::ReadFileChecked(options_.replay, platform::kReplayFileLimit);
     std::string error;
-    if (!text) error = "cannot read the file";
-    else if (ParseReplay(*text, file, &error)) return true;
+    if (!read.Ok()) error = "cannot read the file: " + read.error;
+    else if (ParseReplay(read.bytes, file, &error)) return true;
     std::cerr << "zembrol: " << options_.replay << ": " << error << "\n";
     exitCode_ = 2;
     return false;

@@ -26,12 +26,12 @@ bool Language::set_lang(bool save) {
             return false;
         }
     } else {
-        auto bytes = platform::ReadFile(langTxt);
-        if (!bytes) {
-            log_.f_Log("set_lang() - " + platform::LastErrorText() + " (" + langTxt + ")", kLogPlain, false);
+        const platform::FileRead read = platform::ReadFileChecked(langTxt);
+        if (!read.Ok()) {
+            log_.f_Log("set_lang() - " + read.error + " (" + langTxt + ")", kLogPlain, false);
             return false;
         }
-        std::string text = platform::DecodeFileText(*bytes);
+        std::string text = platform::DecodeFileText(read.bytes);
         std::string line = text.substr(0, text.find_first_of("\r\n"));
         if (!line.empty() && a_FindFile(log_, paths_.Shipped("lang/" + line))) {
             current_ = line;

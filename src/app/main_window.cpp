@@ -151,13 +151,13 @@ void App::HeadlessLoop() {
 }
 
 bool App::RunScriptFile() {
-    const std::optional<std::string> text = platform::ReadFile(options_.script);
-    if (!text) {
-        std::cerr << "zembrol: cannot read the script " << options_.script << ": " << platform::LastErrorText() << "\n";
+    const platform::FileRead read = platform::ReadFileChecked(options_.script);
+    if (!read.Ok()) {
+        std::cerr << "zembrol: cannot read the script " << options_.script << ": " << read.error << "\n";
         exitCode_ = 2;
         return false;
     }
-    std::istringstream script(*text);
+    std::istringstream script(read.bytes);
     switch (RunScript(*session_, script, std::cout, std::cerr, commands_)) {
         case kScriptOk: return true;
         case kScriptLoopEnded:

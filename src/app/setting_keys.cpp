@@ -133,6 +133,10 @@ void VisitSettingKeys(Settings& s, SettingVisitor& v) {
         key("bColorBlind", &s.bColorBlind);
         key("bShapeMarks", &s.bShapeMarks);
     }
+    // How many replays of finished games the replays folder keeps; files without the
+    // section keep 100.
+    sec = "REPLAYS";
+    if (v.Section(sec)) key("iReplaysKept", &s.iReplaysKept);
 }
 
 bool FindSetting(Settings& settings, const std::string& name, SettingRef* ref) {

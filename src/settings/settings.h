@@ -82,6 +82,9 @@ struct Settings {
     // ACCESS
     bool bColorBlind = false;          // figures coloured by their kind from a palette colour-blind players tell apart
     bool bShapeMarks = false;          // a mark on each cell that tells the figure's kind without colour
+
+    // REPLAYS
+    int16_t iReplaysKept = 100;        // finished games kept in the replays folder besides the last and the record games
 };
 
 }  // namespace zembrol
