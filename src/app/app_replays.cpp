@@ -59,6 +59,7 @@ void App::SetUpJournal() {
     }
     recorder_ = std::make_unique<GameRecorder>(*session_, looks_.get(), kProgram,
                                                 [this](const ReplayFile& f) { SaveReplay(f); }, ReplayExtraSettings());
+    recorder_->SetNote([this](const std::string& line) { log_.f_Log(line, kLogPlain, false); });
     session_->journal = recorder_.get();
     // A clock-seeded run keeps every reseed the clock gives, so the game can be replayed.
     if (!options_.hasSeed) {
@@ -77,10 +78,15 @@ void App::SaveReplay(const ReplayFile& file) {
     const std::string text = WriteReplay(file);
     std::string error;
     auto write = [&](const std::string& path) {
-        if (!platform::WriteFileAtomic(path, text, &error))
-            log_.f_Log("replay not saved: " + path + ": " + error, kLogPlain, false);
+        if (platform::WriteFileAtomic(path, text, &error)) return true;
+        log_.f_Log("replay not saved: " + path + ": " + error, kLogPlain, false);
+        return false;
     };
-    if (!options_.record.empty()) write(options_.record);
+    // The file asked for on the command line is the run's result: without it the run failed.
+    if (!options_.record.empty() && !write(options_.record)) {
+        std::cerr << "zembrol: cannot write the replay " << options_.record << ": " << error << "\n";
+        if (exitCode_ == 0) exitCode_ = 1;
+    }
     const std::string folder = paths_.Data("replays");
     if (!platform::MakeFolders(folder, &error)) {
         log_.f_Log("replay folder not made: " + folder + ": " + error, kLogPlain, false);

@@ -85,3 +85,11 @@ rm -f "$root"/data/lang/*.ini
 set +e; err="$("$ZEMBROL" --headless --root "$root" --script "$WORK/save.txt" 2>&1 >/dev/null)"; code=$?; set -e
 [[ $code != 0 ]] || fail "a scripted run without language files exited with 0"
 grep -q "language" <<<"$err" || fail "no message for the missing language files: $err"
+
+# --record into a folder that does not exist.
+root="$(make_root rec)"
+printf '%s\n' 'tick 20' > "$WORK/short.txt"
+set +e; err="$("$ZEMBROL" --headless --seed 2 --root "$root" --script "$WORK/short.txt" --record "$WORK/no/game.zrp" 2>&1 >/dev/null)"
+code=$?; set -e
+[[ $code != 0 ]] || fail "a replay that could not be written exited with 0"
+grep -q "cannot write the replay" <<<"$err" || fail "no message for the replay: $err"
