@@ -21,8 +21,8 @@
 
 namespace zembrol::platform {
 
-FileRead ReadFileChecked(const std::string& path, size_t limit) {
-    FileRead r;
+int OpenFileChecked(const std::string& path, size_t limit, FileRead* why, size_t* size) {
+    FileRead& r = *why;
     // O_NONBLOCK: opening a FIFO must not wait for a writer; a regular file ignores it.
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
@@ -30,7 +30,7 @@ FileRead ReadFileChecked(const std::string& path, size_t limit) {
         r.status = (err == ENOENT || err == ENOTDIR) ? ReadStatus::Missing : ReadStatus::Unreadable;
         r.error = std::strerror(err);
         errno = err;
-        return r;
+        return -1;
     }
     r.status = ReadStatus::Unreadable;
     struct stat st {};
@@ -46,31 +46,46 @@ FileRead ReadFileChecked(const std::string& path, size_t limit) {
         r.error = "larger than " + std::to_string(limit) + " bytes (" + std::to_string(st.st_size) + ")";
         errno = EFBIG;
     } else {
-        r.bytes.resize(static_cast<size_t>(st.st_size));
-        size_t got = 0;
-        bool ok = true;
-        for (;;) {
-            // A file that grows while it is read is read up to the limit and no further.
-            if (got == r.bytes.size()) {
-                if (r.bytes.size() >= limit) break;
-                r.bytes.resize(std::min(limit, r.bytes.size() + 4096));
-            }
-            const ssize_t n = read(fd, r.bytes.data() + got, r.bytes.size() - got);
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) {
-                r.error = LastErrorText();
-                ok = false;
-                break;
-            }
-            if (n == 0) break;
-            got += static_cast<size_t>(n);
+        r.status = ReadStatus::Ok;
+        if (size) *size = static_cast<size_t>(st.st_size);
+        return fd;
+    }
+    const int err = errno;
+    close(fd);
+    errno = err;
+    return -1;
+}
+
+FileRead ReadFileChecked(const std::string& path, size_t limit) {
+    FileRead r;
+    size_t size = 0;
+    const int fd = OpenFileChecked(path, limit, &r, &size);
+    if (fd < 0) return r;
+    r.status = ReadStatus::Unreadable;
+    r.bytes.resize(size);
+    size_t got = 0;
+    bool ok = true;
+    for (;;) {
+        // A file that grows while it is read is read up to the limit and no further.
+        if (got == r.bytes.size()) {
+            if (r.bytes.size() >= limit) break;
+            r.bytes.resize(std::min(limit, r.bytes.size() + 4096));
         }
-        if (ok) {
-            r.bytes.resize(got);
-            r.status = ReadStatus::Ok;
-        } else {
-            r.bytes.clear();
+        const ssize_t n = read(fd, r.bytes.data() + got, r.bytes.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            r.error = LastErrorText();
+            ok = false;
+            break;
         }
+        if (n == 0) break;
+        got += static_cast<size_t>(n);
+    }
+    if (ok) {
+        r.bytes.resize(got);
+        r.status = ReadStatus::Ok;
+    } else {
+        r.bytes.clear();
     }
     const int err = errno;
     close(fd);

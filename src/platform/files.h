@@ -33,6 +33,11 @@ struct FileRead {
 // Reads a regular file whole, up to `limit` bytes. Special files (a FIFO, a device,
 // a folder) are refused without blocking.
 FileRead ReadFileChecked(const std::string& path, size_t limit = kTextFileLimit);
+// Opens a file for a reader that reads it in its own way (a sound streamed as it
+// plays): the descriptor of a regular file of at most `limit` bytes, its size in
+// `size`; -1 with the status and the reason in `why`, refused as ReadFileChecked
+// refuses (a FIFO without blocking). The caller closes the descriptor.
+int OpenFileChecked(const std::string& path, size_t limit, FileRead* why, size_t* size = nullptr);
 
 // The whole file; nothing for a missing file, a folder or a read error (errno tells which).
 std::optional<std::string> ReadFile(const std::string& path, size_t limit = kTextFileLimit);

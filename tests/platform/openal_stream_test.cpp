@@ -10,44 +10,25 @@
 #include <vector>
 
 #include "platform/openal_device.h"
+#include "sound_bytes.h"
 #include "temp_dir.h"
 
 using namespace zembrol;
 
 namespace {
 
-void Put16(std::string* w, uint32_t v) {
-    *w += static_cast<char>(v & 0xff);
-    *w += static_cast<char>((v >> 8) & 0xff);
-}
-void Put32(std::string* w, uint32_t v) {
-    Put16(w, v & 0xffff);
-    Put16(w, v >> 16);
-}
-
 // 16-bit stereo at 44.1 kHz: a different value on every frame and side.
 constexpr uint32_t kRate = 44100;
 int16_t Left(size_t i) { return static_cast<int16_t>(static_cast<int>((i * 7) % 20011) - 10000); }
 int16_t Right(size_t i) { return static_cast<int16_t>(10000 - static_cast<int>((i * 13) % 20021)); }
 
-std::string LongWave(size_t frames) {
-    std::string w = "RIFF";
-    Put32(&w, static_cast<uint32_t>(36 + frames * 4));
-    w += "WAVEfmt ";
-    Put32(&w, 16);
-    Put16(&w, 1);
-    Put16(&w, 2);
-    Put32(&w, kRate);
-    Put32(&w, kRate * 4);
-    Put16(&w, 4);
-    Put16(&w, 16);
-    w += "data";
-    Put32(&w, static_cast<uint32_t>(frames * 4));
+std::vector<int16_t> Samples(size_t frames) {
+    std::vector<int16_t> s;
     for (size_t i = 0; i < frames; ++i) {
-        Put16(&w, static_cast<uint16_t>(Left(i)));
-        Put16(&w, static_cast<uint16_t>(Right(i)));
+        s.push_back(Left(i));
+        s.push_back(Right(i));
     }
-    return w;
+    return s;
 }
 
 }  // namespace
@@ -61,41 +42,49 @@ TEST(OpenAlStream, PlaysEverySampleAcrossItsPiecesAndItsLoop) {
     setenv("ALSOFT_DRIVERS", "wave", 1);
     // Ten seconds: over the length that is handed over piece by piece.
     const size_t frames = 10 * kRate;
-    dir.Write("long.wav", LongWave(frames));
-    {
-        std::unique_ptr<AudioDevice> device;
-        std::string error;
-        ASSERT_EQ(platform::OpenAudioDevice(&device, &error), platform::AudioOpen::Opened) << error;
-        auto sound = device->CreateBuffer(dir / "long.wav", &error);
-        ASSERT_TRUE(sound) << error;
-        // Four times the rate: the ten seconds pass in 2.5 s and the loop comes round.
-        sound->SetFrequency(4 * kRate);
-        sound->Play(true);
-        std::this_thread::sleep_for(std::chrono::milliseconds(3300));
+    const std::vector<int16_t> samples = Samples(frames);
+    const std::string flac = zembrol::testing::Encoded(SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 2, kRate, samples);
+    dir.Write("long.wav", zembrol::testing::Wave(1, 2, kRate, 16, zembrol::testing::Bytes16(samples)));
+    dir.Write("long.flac", flac);
+    // A header that claims twice what the file holds: the loop comes round where the frames end.
+    dir.Write("claims.flac", zembrol::testing::FlacClaiming(flac, 2 * frames));
+    for (const char* file : {"long.wav", "long.flac", "claims.flac"}) {
+        SCOPED_TRACE(file);
+        {
+            std::unique_ptr<AudioDevice> device;
+            std::string error;
+            ASSERT_EQ(platform::OpenAudioDevice(&device, &error), platform::AudioOpen::Opened) << error;
+            auto sound = device->CreateBuffer(dir / file, &error);
+            ASSERT_TRUE(sound) << error;
+            // Four times the rate: the ten seconds pass in 2.5 s and the loop comes round.
+            sound->SetFrequency(4 * kRate);
+            sound->Play(true);
+            std::this_thread::sleep_for(std::chrono::milliseconds(3300));
+        }
+        const std::string out = dir.Read("out.wav");
+        // The samples follow the "data" chunk's header (the driver writes an extended format chunk).
+        const size_t data = out.find("data");
+        ASSERT_NE(data, std::string::npos);
+        ASSERT_GT(out.size(), data + 8 + 4u * kRate);
+        auto sample = [&](size_t frame, int side) {
+            const size_t at = data + 8 + frame * 4 + static_cast<size_t>(side) * 2;
+            return static_cast<int16_t>(static_cast<uint8_t>(out[at]) | (static_cast<uint8_t>(out[at + 1]) << 8));
+        };
+        const size_t written = (out.size() - data - 8) / 4;
+        // Every fourth frame of the file, wrapping at its end, on both sides. Silence
+        // (before the start, or a refill that came late on a busy machine, after which
+        // both sides start again together) is passed over.
+        size_t wrong = 0, checked = 0, k = 0;
+        for (size_t f = 0; f < written; ++f) {
+            if (sample(f, 0) == 0 && sample(f, 1) == 0) continue;
+            while (Left((4 * k) % frames) == 0 && Right((4 * k) % frames) == 0) ++k;
+            const size_t i = (4 * k) % frames;
+            if ((sample(f, 0) != Left(i) || sample(f, 1) != Right(i)) && wrong++ == 0)
+                ADD_FAILURE() << "first difference at output frame " << f << " (file frame " << i << ")";
+            ++k;
+            ++checked;
+        }
+        EXPECT_EQ(wrong, 0u);
+        EXPECT_GT(4 * checked, frames) << "the loop was not reached (" << checked << " frames heard)";
     }
-    const std::string out = dir.Read("out.wav");
-    // The samples follow the "data" chunk's header (the driver writes an extended format chunk).
-    const size_t data = out.find("data");
-    ASSERT_NE(data, std::string::npos);
-    ASSERT_GT(out.size(), data + 8 + 4u * kRate);
-    auto sample = [&](size_t frame, int side) {
-        const size_t at = data + 8 + frame * 4 + static_cast<size_t>(side) * 2;
-        return static_cast<int16_t>(static_cast<uint8_t>(out[at]) | (static_cast<uint8_t>(out[at + 1]) << 8));
-    };
-    const size_t written = (out.size() - data - 8) / 4;
-    // Every fourth frame of the file, wrapping at its end, on both sides. Silence
-    // (before the start, or a refill that came late on a busy machine, after which
-    // both sides start again together) is passed over.
-    size_t wrong = 0, checked = 0, k = 0;
-    for (size_t f = 0; f < written; ++f) {
-        if (sample(f, 0) == 0 && sample(f, 1) == 0) continue;
-        while (Left((4 * k) % frames) == 0 && Right((4 * k) % frames) == 0) ++k;
-        const size_t i = (4 * k) % frames;
-        if ((sample(f, 0) != Left(i) || sample(f, 1) != Right(i)) && wrong++ == 0)
-            ADD_FAILURE() << "first difference at output frame " << f << " (file frame " << i << ")";
-        ++k;
-        ++checked;
-    }
-    EXPECT_EQ(wrong, 0u);
-    EXPECT_GT(4 * checked, frames) << "the loop was not reached (" << checked << " frames heard)";
 }
