@@ -1,116 +1,126 @@
-// Image decoding and PNG writing through SDL2_image; image headers are sized first
-// with the stb image reader, which also decodes GIF.
+// Image decoding through one decoder, the stb image reader compiled here for the five
+// formats the game takes, and image writing through SDL2_image. One reader both reads
+// a picture's header and decodes its pixels, so the size checked before decoding is
+// the size that is decoded, for every format; and it decodes straight to RGBA.
 #include "platform/image.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
-#include <stb/stb_image.h>
-
-#include "platform/files.h"
 
 #include <cctype>
-#include <climits>
 #include <cstdint>
-#include <optional>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "platform/files.h"
+
+// The decoder's own instance, private to this file: only the formats the game takes
+// (BMP, JPG, PNG, TGA, GIF), no side above kImageSideLimit in any of its readers, its
+// reasons in words, and its blocks held to the budget of the picture it decodes.
+namespace {
+// The largest block the decoder may ask for while it decodes one picture, and whether
+// it asked for more. The header's size bounds the pixels, but not every block: a PNG's
+// pixel data is inflated into a block that grows with what the compressed data gives,
+// however small the picture, and a chunk's stated length is reserved before it is
+// read. The budget holds both to what a picture of that size can need.
+thread_local size_t budget = SIZE_MAX;
+thread_local bool overBudget = false;
+
+void* BudgetMalloc(size_t n) {
+    if (n > budget) {
+        overBudget = true;
+        return nullptr;
+    }
+    return std::malloc(n);
+}
+void* BudgetRealloc(void* p, size_t n) {
+    if (n > budget) {
+        overBudget = true;
+        return nullptr;
+    }
+    return std::realloc(p, n);
+}
+}  // namespace
+#define STB_IMAGE_IMPLEMENTATION
+#define STB_IMAGE_STATIC
+#define STBI_ONLY_BMP
+#define STBI_ONLY_JPEG
+#define STBI_ONLY_PNG
+#define STBI_ONLY_TGA
+#define STBI_ONLY_GIF
+#define STBI_NO_STDIO
+#define STBI_FAILURE_USERMSG
+#define STBI_MAX_DIMENSIONS 8192
+#define STBI_MALLOC(n) BudgetMalloc(n)
+#define STBI_REALLOC(p, n) BudgetRealloc(p, n)
+#define STBI_FREE(p) std::free(p)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wsign-compare"
+#pragma GCC diagnostic ignored "-Wimplicit-fallthrough"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#include <stb/stb_image.h>
+#pragma GCC diagnostic pop
+
 namespace zembrol::platform {
+
+static_assert(STBI_MAX_DIMENSIONS == kImageSideLimit, "the decoder's own side limit is the game's");
 
 namespace {
 int sideLimit = kImageSideLimit;
 
-uint32_t BigEndian32(std::string_view b, size_t at) {
-    uint32_t v = 0;
-    for (size_t k = 0; k < 4; ++k) v = (v << 8) | static_cast<unsigned char>(b[at + k]);
-    return v;
+std::string SizeText(long long w, long long h) { return std::to_string(w) + "x" + std::to_string(h); }
+
+// The decoder's reason for the call just made, or one of ours where it gave none
+// (a reason is kept until the next failure, so it is cleared before each call).
+void ClearDecoderReason() { stbi__g_failure_reason = nullptr; }
+std::string DecoderReason() {
+    const char* why = stbi_failure_reason();
+    if (!why || !*why) return "the image could not be decoded";
+    // The readers' word for a side past the limit; the limit is said in the game's terms.
+    if (std::strstr(why, "large"))
+        return "the image is larger than " + SizeText(kImageSideLimit, kImageSideLimit) + " pixels";
+    return why;
 }
 
-uint32_t LittleEndian(std::string_view b, size_t at, size_t n) {
-    uint32_t v = 0;
-    for (size_t k = 0; k < n; ++k) v |= static_cast<uint32_t>(static_cast<unsigned char>(b[at + k])) << (8 * k);
-    return v;
+// Why the header could not be read. The decoder tries each of its readers in turn and
+// keeps the last one's word ("not of any known type"), which would hide the reason of
+// the reader the file's signature names: that reader is asked again alone.
+std::string HeaderReason(const stbi_uc* data, int length) {
+    stbi__context header;
+    stbi__start_mem(&header, data, length);
+    int w = 0, h = 0, channels = 0;
+    auto starts = [&](const char* signature, int n) { return length >= n && std::memcmp(data, signature, static_cast<size_t>(n)) == 0; };
+    ClearDecoderReason();
+    if (starts("\x89PNG", 4)) stbi__png_info(&header, &w, &h, &channels);
+    else if (starts("GIF8", 4)) stbi__gif_info(&header, &w, &h, &channels);
+    else if (starts("\xFF\xD8", 2)) stbi__jpeg_info(&header, &w, &h, &channels);
+    else if (starts("BM", 2)) stbi__bmp_info(&header, &w, &h, &channels);
+    else return "not a BMP, JPG, PNG, TGA or GIF picture, or a damaged one";
+    return DecoderReason();
 }
 
-// SDL's allocator, kept to forward to, and the largest block it may hand out.
-SDL_malloc_func baseMalloc = nullptr;
-SDL_calloc_func baseCalloc = nullptr;
-SDL_realloc_func baseRealloc = nullptr;
-SDL_free_func baseFree = nullptr;
-size_t blockLimit = size_t{1} << 30;
-
-void* SDLCALL LimitedMalloc(size_t n) { return n > blockLimit ? nullptr : baseMalloc(n); }
-void* SDLCALL LimitedCalloc(size_t n, size_t size) {
-    return size != 0 && n > blockLimit / size ? nullptr : baseCalloc(n, size);
+// What one picture of w x h may need in one block: 16 bytes a pixel with a margin of
+// 16 pixels each way (16-bit RGBA rows inflated, interlaced passes, a JPEG's blocks),
+// twice the file (its compressed data gathered in one growing block), and 1 MiB.
+size_t BudgetFor(int w, int h, size_t fileBytes) {
+    return 16 * (static_cast<size_t>(w) + 16) * (static_cast<size_t>(h) + 16) + 2 * fileBytes + (size_t{1} << 20);
 }
-void* SDLCALL LimitedRealloc(void* p, size_t n) { return n > blockLimit ? nullptr : baseRealloc(p, n); }
 
-// The size the header claims, without decoding. BMP is read here first: the stb reader
-// gives up on compressions it does not know, which SDL may still try to decode. The stb reader sizes most formats;
-// a PNG it finds too large to decode at all it only refuses, so its header is read here.
-bool HeaderSize(std::string_view bytes, long long* w, long long* h) {
-    if (bytes.size() >= 26 && bytes.substr(0, 2) == "BM") {
-        const uint32_t header = LittleEndian(bytes, 14, 4);
-        if (header == 12) {  // the old OS/2 header: 16-bit sides
-            *w = LittleEndian(bytes, 18, 2), *h = LittleEndian(bytes, 20, 2);
-        } else {
-            *w = static_cast<int32_t>(LittleEndian(bytes, 18, 4));
-            *h = static_cast<int32_t>(LittleEndian(bytes, 22, 4));
-        }
-        *w = *w < 0 ? -*w : *w;   // a negative height means rows top to bottom
-        *h = *h < 0 ? -*h : *h;
-        return true;
+// The decoder's budget while one call runs.
+class Budget {
+public:
+    explicit Budget(size_t bytes) {
+        budget = bytes;
+        overBudget = false;
     }
-    int iw = 0, ih = 0, channels = 0;
-    if (bytes.size() <= static_cast<size_t>(INT32_MAX) &&
-        stbi_info_from_memory(reinterpret_cast<const stbi_uc*>(bytes.data()), static_cast<int>(bytes.size()), &iw, &ih,
-                              &channels)) {
-        *w = iw, *h = ih;
-        return true;
-    }
-    if (bytes.size() >= 24 && bytes.substr(0, 8) == std::string_view("\x89PNG\r\n\x1a\n", 8) &&
-        bytes.substr(12, 4) == "IHDR") {
-        *w = BigEndian32(bytes, 16), *h = BigEndian32(bytes, 20);
-        return true;
-    }
-    return false;
-}
-
-// False with the reason when the header claims a side above the limit. Formats whose
-// header is not read here are left to the decoder.
-bool HeaderSizeAllowed(std::string_view bytes, std::string* error) {
-    long long w = 0, h = 0;
-    if (!HeaderSize(bytes, &w, &h) || (w <= sideLimit && h <= sideLimit)) return true;
-    if (error)
-        *error = "the image is " + std::to_string(w) + "x" + std::to_string(h) + " pixels; the largest taken is " +
-                 std::to_string(sideLimit) + "x" + std::to_string(sideLimit);
-    return false;
-}
-
-// The file name's extension in upper case, the type hint the decoder needs for
-// formats without a signature (TGA).
-std::string TypeOf(const std::string& path) {
-    const size_t dot = path.find_last_of('.');
-    const size_t slash = path.find_last_of('/');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
-    std::string t = path.substr(dot + 1);
-    for (char& c : t) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return t;
-}
+    ~Budget() { budget = SIZE_MAX; }
+    Budget(const Budget&) = delete;
+    Budget& operator=(const Budget&) = delete;
+    bool Exceeded() const { return overBudget; }
+};
 }  // namespace
-
-void GuardDecoderBlocks() {
-    if (!baseMalloc) {
-        // The wrappers forward to the allocator SDL had, so blocks made before stay good.
-        SDL_GetMemoryFunctions(&baseMalloc, &baseCalloc, &baseRealloc, &baseFree);
-        SDL_SetMemoryFunctions(LimitedMalloc, LimitedCalloc, LimitedRealloc, baseFree);
-    }
-}
-
-void LimitDecoderBlocks(size_t maxBytes) {
-    GuardDecoderBlocks();
-    blockLimit = maxBytes;
-}
 
 int ImageSideLimit() { return sideLimit; }
 
@@ -125,74 +135,49 @@ bool LoadImageRgba(const std::string& path, RgbaImage* out, std::string* error) 
         if (error) *error = "cannot read " + path + ": " + read.error;
         return false;
     }
-    return DecodeImageRgba(read.bytes, TypeOf(path), out, error);
+    return DecodeImageRgba(read.bytes, out, error);
 }
 
-bool DecodeImageRgba(std::string_view bytes, const std::string& type, RgbaImage* out, std::string* error) {
-    GuardDecoderBlocks();
-    if (!HeaderSizeAllowed(bytes, error)) return false;
-    if (bytes.size() > static_cast<size_t>(INT32_MAX)) {
-        if (error) *error = "the image file is too large";
+bool DecodeImageRgba(std::string_view bytes, RgbaImage* out, std::string* error) {
+    auto refuse = [&](const std::string& why) {
+        if (error) *error = why;
         return false;
+    };
+    if (bytes.size() > kImageFileLimit)
+        return refuse("the image file is larger than " + std::to_string(kImageFileLimit) + " bytes");
+    const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
+    const int length = static_cast<int>(bytes.size());
+    // The header first: its size is checked before a pixel is decoded.
+    int w = 0, h = 0, channels = 0;
+    {
+        const Budget header(BudgetFor(0, 0, bytes.size()));
+        ClearDecoderReason();
+        if (!stbi_info_from_memory(data, length, &w, &h, &channels)) return refuse(HeaderReason(data, length));
     }
-    if (bytes.substr(0, 4) == "GIF8") {
-        // GIF through the stb reader: the image library's own GIF reader was seen (by
-        // the image fuzz target) to free a stray pointer on some damaged files.
-        int w = 0, h = 0, channels = 0;
-        stbi_uc* px = stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(bytes.data()),
-                                            static_cast<int>(bytes.size()), &w, &h, &channels, 4);
-        if (!px || w <= 0 || h <= 0 || w > sideLimit || h > sideLimit) {
-            const char* why = stbi_failure_reason();
-            const bool said = why && *why;   // the reader may give up without a word
-            if (error) *error = px ? "the image has no pixels or is too large" : said ? why : "the image could not be decoded";
-            if (px) stbi_image_free(px);
-            return false;
-        }
-        out->width = w;
-        out->height = h;
-        out->pixels.assign(px, px + static_cast<size_t>(w) * static_cast<size_t>(h) * 4);
+    if (w <= 0 || h <= 0) return refuse("the image has no pixels");
+    if (w > sideLimit || h > sideLimit)
+        return refuse("the image is " + SizeText(w, h) + " pixels; the largest taken is " +
+                      SizeText(sideLimit, sideLimit));
+    int dw = 0, dh = 0;
+    stbi_uc* px = nullptr;
+    {
+        const Budget pixels(BudgetFor(w, h, bytes.size()));
+        ClearDecoderReason();
+        px = stbi_load_from_memory(data, length, &dw, &dh, &channels, 4);
+        if (!px && pixels.Exceeded())
+            return refuse("the image's data is far larger than a " + SizeText(w, h) + " picture needs");
+    }
+    if (!px) return refuse(DecoderReason());
+    // The reader that sized the header is the one that decoded it: the two agree.
+    if (dw != w || dh != h) {
         stbi_image_free(px);
-        return true;
+        return refuse("the image decoded as " + SizeText(dw, dh) + " pixels, not the " + SizeText(w, h) +
+                      " of its header");
     }
-    SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-    SDL_Surface* loaded = rw ? IMG_LoadTyped_RW(rw, 1, type.empty() ? nullptr : type.c_str()) : nullptr;
-    if (!loaded) {
-        // Some readers give up without a word.
-        const std::string why = IMG_GetError();
-        if (error) *error = why.empty() ? "the image could not be decoded" : why;
-        return false;
-    }
-    if (loaded->w <= 0 || loaded->h <= 0) {
-        if (error) *error = "the image has no pixels";
-        SDL_FreeSurface(loaded);
-        return false;
-    }
-    // A format whose header is not read above is held to the same limit once decoded.
-    if (loaded->w > sideLimit || loaded->h > sideLimit) {
-        if (error)
-            *error = "the image is " + std::to_string(loaded->w) + "x" + std::to_string(loaded->h) +
-                     " pixels; the largest taken is " + std::to_string(sideLimit) + "x" + std::to_string(sideLimit);
-        SDL_FreeSurface(loaded);
-        return false;
-    }
-    // ABGR8888 is R, G, B, A in memory order on a little-endian machine; the
-    // packed RGBA32 alias picks the right one everywhere.
-    SDL_Surface* rgba = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
-    SDL_FreeSurface(loaded);
-    if (!rgba) {
-        if (error) *error = SDL_GetError();
-        return false;
-    }
-    out->width = rgba->w;
-    out->height = rgba->h;
-    out->pixels.resize(static_cast<size_t>(rgba->w) * static_cast<size_t>(rgba->h) * 4);
-    SDL_LockSurface(rgba);
-    for (int y = 0; y < rgba->h; ++y)
-        std::memcpy(out->pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(rgba->w) * 4,
-                    static_cast<const uint8_t*>(rgba->pixels) + static_cast<size_t>(y) * static_cast<size_t>(rgba->pitch),
-                    static_cast<size_t>(rgba->w) * 4);
-    SDL_UnlockSurface(rgba);
-    SDL_FreeSurface(rgba);
+    out->width = w;
+    out->height = h;
+    out->pixels.assign(px, px + static_cast<size_t>(w) * static_cast<size_t>(h) * 4);
+    stbi_image_free(px);
     return true;
 }
 

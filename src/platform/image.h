@@ -1,5 +1,5 @@
-// Image files for the renderer, the screenshot and the texture tool: decoding any
-// format the image library reads into plain RGBA bytes, and writing RGBA bytes.
+// Image files for the renderer, the screenshot and the texture tool: decoding the
+// picture formats the game takes into plain RGBA bytes, and writing RGBA bytes.
 #pragma once
 
 #include <cstddef>
@@ -21,20 +21,15 @@ inline constexpr int kImageSideLimit = 8192;
 int ImageSideLimit();
 // Called once the GL device knows its largest texture side.
 void SetImageSideLimit(int maxTextureSize);
-// A second guard behind the header checks, for the formats whose headers are not read:
-// from the first call on, SDL (and so its image and wave readers) is refused any single
-// block above maxBytes, so a damaged file fails to load instead of claiming gigabytes.
-// GuardDecoderBlocks puts the guard in place with the limit it has (1 GiB unless set).
-void LimitDecoderBlocks(size_t maxBytes);
-void GuardDecoderBlocks();
 
-// Reads BMP, JPG, PNG, TGA, ... into RGBA. False with the library's reason. An image
-// whose header claims a side above ImageSideLimit() is refused before it is decoded,
-// so a damaged or hostile header cannot make the decoder claim gigabytes.
+// Reads BMP, JPG, PNG, TGA and GIF into RGBA; false with the reason. The file must be
+// a regular file of at most kImageFileLimit bytes, and its header is read first: a
+// picture whose header claims a side above ImageSideLimit() is refused before a
+// pixel is decoded, so a damaged or hostile header cannot make the decoder claim
+// gigabytes.
 bool LoadImageRgba(const std::string& path, RgbaImage* out, std::string* error);
-// The same from the file's bytes; `type` is the file name's extension ("BMP", "TGA",
-// ...), which formats without a signature need, or empty.
-bool DecodeImageRgba(std::string_view bytes, const std::string& type, RgbaImage* out, std::string* error);
+// The same from the file's bytes (the format is told by its content).
+bool DecodeImageRgba(std::string_view bytes, RgbaImage* out, std::string* error);
 // Writes RGBA pixels in the format the file name's extension asks for: ".png"
 // (with alpha), ".jpg" (quality 92) or ".bmp" (24-bit, alpha dropped). False with the reason.
 bool SaveImageRgba(const std::string& path, const RgbaImage& image, std::string* error);
