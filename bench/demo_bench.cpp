@@ -46,7 +46,7 @@ void BM_SimulationPasses(benchmark::State& state) {
     f_Init(session.game);
     int64_t passes = 0;
     for (auto _ : state) {
-        if (!session.demo.chkDemo) chkDemo_Click(session, true);
+        if (!session.state.chkDemo) chkDemo_Click(session, true);
         benchmark::DoNotOptimize(HeadlessPass(session));
         ++passes;
     }

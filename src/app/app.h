@@ -223,7 +223,6 @@ private:
     // writes, and playing a file back.
     void SetUpJournal();
     void SaveReplay(const ReplayFile& file);
-    ExtraSettings ReplayExtraSettings();
     bool LoadReplay(ReplayFile* file);
     // The window actions a replay asks for: a new game, pause, a camera view, a frame.
     std::unique_ptr<ReplayHost> MakeReplayHost();

@@ -13,7 +13,7 @@ namespace zembrol {
 void App::WireEvents() {
     router_.SetOwner(EventOwner::Log, [this](const GameEvent& e) { return OnFrameEvent(e); });
     router_.SetOwner(EventOwner::Sound, [this](const GameEvent& e) { return sound_.OnGameEvent(e); });
-    router_.SetOwner(EventOwner::Effects, [this](const GameEvent& e) { return effects_.OnGameEvent(e, session_->state); });
+    router_.SetOwner(EventOwner::Effects, [this](const GameEvent& e) { return effects_.OnGameEvent(e); });
     router_.SetOwner(EventOwner::View, [this](const GameEvent& e) { return view_.OnGameEvent(e); });
     router_.SetOwner(EventOwner::MainWindow, [this](const GameEvent& e) { return OnMainWindowEvent(e); });
     router_.SetOwner(EventOwner::Demo, [this](const GameEvent& e) { return DemoOnGameEvent(*session_, e); });

@@ -38,27 +38,13 @@ private:
 };
 }  // namespace
 
-ExtraSettings App::ReplayExtraSettings() {
-    ExtraSettings extra;
-    // The level flight holds the game back while it plays.
-    extra.read = [this] {
-        return std::vector<std::pair<std::string, int64_t>>{{"b_AnimateChangeLevel", settings_.b_AnimateChangeLevel ? 1 : 0}};
-    };
-    extra.write = [this](const std::string& name, int64_t value) {
-        if (name != "b_AnimateChangeLevel") return false;
-        settings_.b_AnimateChangeLevel = value != 0;
-        return true;
-    };
-    return extra;
-}
-
 void App::SetUpJournal() {
     if (!options_.replay.empty()) {
         replaying_ = true;
         return;
     }
     recorder_ = std::make_unique<GameRecorder>(*session_, looks_.get(), kProgram,
-                                                [this](const ReplayFile& f) { SaveReplay(f); }, ReplayExtraSettings());
+                                                [this](const ReplayFile& f) { SaveReplay(f); });
     recorder_->SetNote([this](const std::string& line) { log_.f_Log(line, kLogPlain, false); });
     session_->journal = recorder_.get();
     // A clock-seeded run keeps every reseed the clock gives, so the game can be replayed.
@@ -130,18 +116,18 @@ std::unique_ptr<ReplayHost> App::MakeReplayHost() {
             f_Init();
         },
         [this](bool p) { SetPause(p); }, [this](int v) { StartViewPreset(v); },
-        [this] { session_->advanceFrame(session_->state); });
+        [this] { AdvanceFrame(*session_); });
 }
 
 void App::HeadlessReplay() {
     ReplayFile file;
     if (!LoadReplay(&file)) return;
-    GameReplayer replayer(std::move(file), ReplayExtraSettings());
+    GameReplayer replayer(std::move(file));
     // The replayed game's results stay out of the player's tables.
     session_->results = nullptr;
     const std::unique_ptr<ReplayHost> hostOwner = MakeReplayHost();
     ReplayHost& host = *hostOwner;
-    const ReplayReport r = RunReplay(*session_, replayer, host, looks_.get(), ReplayExtraSettings());
+    const ReplayReport r = RunReplay(*session_, replayer, host, looks_.get());
     std::cout << "replay " << options_.replay << " (recorded by " << replayer.File().program << ", "
               << replayer.File().endReason << " at pass " << replayer.File().endPass << ")\n";
     std::cout << "recorded: " << r.recorded.Text() << "\n";
@@ -156,13 +142,13 @@ void App::WindowReplay() {
         Form_QueryUnload();
         return;
     }
-    GameReplayer replayer(std::move(file), ReplayExtraSettings());
+    GameReplayer replayer(std::move(file));
     session_->results = nullptr;
     Session& s = *session_;
     const std::unique_ptr<ReplayHost> hostOwner = MakeReplayHost();
     ReplayHost& host = *hostOwner;
     std::string error;
-    if (!replayer.Restore(s, looks_.get(), ReplayExtraSettings(), &error)) {
+    if (!replayer.Restore(s, looks_.get(), ExtraSettings{}, &error)) {
         std::cerr << "zembrol: " << options_.replay << ": " << error << "\n";
         exitCode_ = 2;
         Form_QueryUnload();

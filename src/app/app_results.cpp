@@ -142,7 +142,7 @@ int AppResults::g_GetRecordPlace(bool query) {
 }
 
 void AppResults::ShowRecordEntry() {
-    const bool demo = app_.GameSession().demo.demoUsed;
+    const bool demo = app_.GameSession().state.demoUsed;
     g_PlayerName = StoredName();
     nameRead_ = true;
     // Without windows the entry is confirmed with the name offered.

@@ -25,10 +25,8 @@ EventOwner OwnerOf(EventKind kind) {
         case EventKind::MiracleDigits:
         case EventKind::BlockMeshesRefresh: return EventOwner::View;
         case EventKind::CountLinesBlink: return EventOwner::MainWindow;
-        case EventKind::DemoStop:
         case EventKind::DemoResume:
-        case EventKind::DemoPlanFigure:
-        case EventKind::DemoTimerOff: return EventOwner::Demo;
+        case EventKind::DemoPlanFigure: return EventOwner::Demo;
         case EventKind::RecordPlaceLabelsReset:
         case EventKind::RecordPlaceStringsClear:
         case EventKind::RecordsNewGame:

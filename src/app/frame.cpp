@@ -155,7 +155,7 @@ MainWindowInput App::BuildControls() {
     v.captions = &captions_;
     v.fpsText = window_.fpsText;
     v.pausePressed = window_.pausePressed;
-    v.demoPressed = session_->demo.chkDemo;
+    v.demoPressed = session_->state.chkDemo;
     v.viewPressed = window_.viewPressed;
     v.blinkLabel = window_.blinkHidden ? window_.blinkLine - 1 : -1;
     v.highlighted = window_.highlighted;

@@ -67,7 +67,7 @@ void RunFrames(App& app) {
         // effects go on, the game does not tick. Otherwise passes run back to back.
         if (scripted) {
             CalcFantom(s.state);
-            if (s.advanceFrame) s.advanceFrame(s.state);
+            AdvanceFrame(s);
             draw(s);
         } else {
             LoopPass(s, draw);

@@ -14,6 +14,7 @@
 #include "platform/message_box.h"
 #include "platform/openal_device.h"
 #include "platform/video.h"
+#include "platform/x_errors.h"
 #include "render/renderer.h"
 #include "render/view_layout.h"
 
@@ -49,8 +50,9 @@ App::App(CommandLine options)
     // What a pass advances whether or not it draws: the camera move, the effects and
     // the music's fade-in.
     session_->advanceFrame = [this](GameState& state) {
-        effects_.AdvanceFrame(state);
+        const FrameOutcome o = effects_.AdvanceFrame(state);
         sound_.AdvanceFrame();
+        return o;
     };
     sound_.SetLog([this](const std::string& line) { log_.f_Log(line, kLogPlain, false); });
     // A level flight stops the music and plays the level sound; its end stops that
@@ -130,6 +132,8 @@ int App::Main() {
             std::string error;
             videoReady_ = platform::VideoInit(&error);
             if (!videoReady_) log_.f_Log("SDL_Init(SDL_INIT_VIDEO) - " + error, kLogPlain, false);
+            // An X error is written down and the game goes on; the log has it from the next pass.
+            platform::SetXErrorLog([this](const std::string& line) { log_.f_Log(line, kLogPlain, false); });
         }
         switch (g_CheckScreenScale()) {
             case 2:

@@ -6,6 +6,7 @@
 #include "game/f_init.h"
 #include "game/key_bindings.h"
 #include "loop/demo_control.h"
+#include "loop/general_loop.h"
 #include "platform/clock.h"
 #include "platform/events.h"
 #include "platform/files.h"
@@ -21,7 +22,7 @@ bool App::OnControl(const std::string& name) {
     } else if (name == "chkPause") {
         SetPause(!window_.pausePressed);
     } else if (name == "chkDemo") {
-        chkDemo_Click(s, !s.demo.chkDemo);
+        chkDemo_Click(s, !s.state.chkDemo);
     } else if (name == "chkSet") {
         ShowSettingsWindow();
     } else if (name == "chkLang") {
@@ -126,7 +127,7 @@ void App::RunModal(const std::function<bool(DialogKey)>& frame) {
         // The scene stays alive under the window: its camera and effects go on (and a
         // replay must advance them the same).
         NoteFrame();
-        session_->advanceFrame(session_->state);
+        AdvanceFrame(*session_);
         m_DrawFrame();
         platform::Sleep(20);
     }

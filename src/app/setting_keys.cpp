@@ -31,7 +31,7 @@ void VisitSettingKeys(Settings& s, SettingVisitor& v) {
         key("bCW", &g.bCW);
         key("m_DelLinesInLevel", &g.m_DelLinesInLevel);
         key("EnableSoundControl", &s.EnableSoundControl);
-        key("b_AnimateChangeLevel", &s.b_AnimateChangeLevel);
+        key("b_AnimateChangeLevel", &g.b_AnimateChangeLevel);
         key("SpeedChange", &s.SpeedChange);
         key("iFantom", &g.iFantom);
         key("bDrawSetka", &s.bDrawSetka);

@@ -99,7 +99,7 @@ bool SettingsWindow::Click(const std::string& control) {
         if (shownType_ != 3) return true;   // disabled: nothing happens
         if (openSeq && openSeq()) gameChanged_ = true;
     } else if (name == "chkAnimateChL") {
-        s_.b_AnimateChangeLevel = !s_.b_AnimateChangeLevel;
+        s_.game.b_AnimateChangeLevel = !s_.game.b_AnimateChangeLevel;
     } else if (name == "chkEnableMiracle") {
         g.bEnableMiracle = !g.bEnableMiracle;
     } else if (name == "chkSvet") {
@@ -354,7 +354,7 @@ std::vector<ControlValue> SettingsWindow::Controls() const {
     for (int k = 0; k < 3; ++k) c.push_back({Indexed("optSpeed", k), Flag(g.g_Speed == k)});
     c.push_back({"cmbFallSpeed", FallSpeedText()});
     c.push_back({"cmbDelLin", std::to_string(g.m_DelLinesInLevel)});
-    c.push_back({"chkAnimateChL", Flag(s_.b_AnimateChangeLevel)});
+    c.push_back({"chkAnimateChL", Flag(s_.game.b_AnimateChangeLevel)});
     c.push_back({"chkPauseOnFocusLoss", Flag(s_.bPauseOnFocusLoss)});
     for (int k = 0; k < 2; ++k) c.push_back({Indexed("optCW", k), Flag(g.bCW == (k == 0))});
     for (int k = 0; k < 2; ++k) c.push_back({Indexed("optMouse", k), Flag(g.bRightButton == (k == 0))});

@@ -65,7 +65,7 @@ int RunSimulation(Session& s, AppResults& results, int games, std::ostream& out)
     int64_t rows = 0;
     int exitCode = 0;
     const int failedBefore = results.Book().FailedWrites();
-    if (!s.demo.chkDemo) chkDemo_Click(s, true);
+    if (!s.state.chkDemo) chkDemo_Click(s, true);
     while (static_cast<int>(scores.size()) < games) {
         const PassEnd e = HeadlessPass(s);
         if (e == PassEnd::Ticked || e == PassEnd::Landed || e == PassEnd::NewGame) ++current.ticks;
@@ -88,7 +88,7 @@ int RunSimulation(Session& s, AppResults& results, int games, std::ostream& out)
             break;
         }
         // A fresh game releases the demo box; the player of a simulation presses it again.
-        if (!s.demo.chkDemo) chkDemo_Click(s, true);
+        if (!s.state.chkDemo) chkDemo_Click(s, true);
     }
     results.onGameOver = nullptr;
     results.SetWindows(nullptr);

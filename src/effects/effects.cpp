@@ -30,7 +30,7 @@ void Effects::BannerSwitched() {
     else g_MovingQuads.mq_Init(kBannerY, false);
 }
 
-bool Effects::OnGameEvent(const GameEvent& e, GameState& s) {
+bool Effects::OnGameEvent(const GameEvent& e) {
     switch (e.kind) {
         case EventKind::RowRemovalStart: g_Del.del_fInit(); return true;
         case EventKind::RowRemovalAdd: g_Del.del_fAdd(static_cast<int16_t>(e.value)); return true;
@@ -42,9 +42,8 @@ bool Effects::OnGameEvent(const GameEvent& e, GameState& s) {
             if (settings_.bWalkText) g_MovingQuads.mq_ReInit();
             return true;
         case EventKind::LevelFlightStart:
-            if (!settings_.b_AnimateChangeLevel) return true;
+            // The rules wait for this flight (cl_Busy) until AdvanceFrame reports its end.
             m_ChangeLevel.cl_Init(g_Rest, looks_);
-            s.cl_Busy = true;
             if (onFlight) onFlight(true);
             return true;
         case EventKind::ViewReset:
@@ -56,7 +55,8 @@ bool Effects::OnGameEvent(const GameEvent& e, GameState& s) {
     }
 }
 
-void Effects::AdvanceFrame(GameState& s) {
+FrameOutcome Effects::AdvanceFrame(GameState& s) {
+    FrameOutcome outcome;
     flightShown_ = false;
     if (m_ChangeLevel.cl_Busy()) {
         // The flight runs to its end even while the finished game is on show (then it
@@ -67,7 +67,7 @@ void Effects::AdvanceFrame(GameState& s) {
         flightShown_ = !s.m_EndOfGameDisplay;
         if (flightShown_) g_View = FrameView{eye, at, {tilt, -1, 0}, g_Rest.angle};
         if (!m_ChangeLevel.cl_Busy()) {
-            s.cl_Busy = false;
+            outcome.flightOver = true;
             g_View = ViewOf(g_Rest);   // the normal view returns, upright
             if (onFlight) onFlight(false);
         }
@@ -89,6 +89,7 @@ void Effects::AdvanceFrame(GameState& s) {
     m_RemoveFig.rf_Step(settings_.game.g_Speed);
     m_DeformQuad.dq_MakeDeform();
     g_MovingQuads.mq_Step();
+    return outcome;
 }
 
 void Effects::StartViewPreset(int preset, GameState& s) {

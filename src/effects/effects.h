@@ -20,6 +20,7 @@
 #include "effects/cls_moving_quads.h"
 #include "effects/cls_remove_fig.h"
 #include "effects/move_script.h"
+#include "game/frame_outcome.h"
 #include "game/game_events.h"
 
 namespace zembrol {
@@ -40,10 +41,10 @@ public:
     Effects(const Settings& settings, Rng& looks);
 
     // The effect events of the rules; false for an event that is not the effects'.
-    // A level flight marks the game waiting (cl_Busy) at once.
-    bool OnGameEvent(const GameEvent& e, GameState& s);
+    bool OnGameEvent(const GameEvent& e);
     // One pass: the camera (flight, move or end-of-game view) and the effects step once.
-    void AdvanceFrame(GameState& s);
+    // Reports the end of a level flight, which the loop passes on to the game.
+    FrameOutcome AdvanceFrame(GameState& s);
     // The one-time start: the banner below the field (idle unless bWalkText).
     void InitGlobals();
     // The graphics settings were loaded: the backdrop's deformation and its speed.

@@ -47,7 +47,7 @@ void ResultSequence(Game& g, ResultSteps& r) {
 }  // namespace
 
 bool EndOfGame(Game& g, ResultSteps& results, bool loopRunning) {
-    g.Raise({.kind = EventKind::DemoTimerOff});
+    g.s.tmrDemo = false;
     results.CloseOtherWindows();
     if (!loopRunning) return false;
     ResultSequence(g, results);

@@ -26,7 +26,10 @@ namespace {
 // Everything a fresh game (not the next game of a series) sets back to zero.
 void FreshStart(Game& g) {
     GameState& s = g.s;
-    g.Raise({.kind = EventKind::DemoStop});
+    // A fresh game releases the demo box: a player who wants the computer presses it again.
+    s.chkDemo = false;
+    s.demoUsed = false;
+    s.tmrDemo = false;
     s.g_MiracleMeter = 0;
     s.g_ChangeBonus = 0;
     s.g_InversiaBonus = 0;
@@ -104,6 +107,7 @@ void f_InitFinish(Game& g) {
     }
 
     m_SetLblCaptions(s);
+    s.tmrDemo = s.chkDemo;
     g.Raise({.kind = EventKind::DemoResume});
     g.Raise({.kind = EventKind::MusicStart});
     // The game-type captions are read from the settings wherever they are shown.

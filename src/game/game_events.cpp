@@ -25,10 +25,8 @@ const char* EventKindName(EventKind kind) {
         case EventKind::MiracleDigits: return "MiracleDigits";
         case EventKind::BlockMeshesRefresh: return "BlockMeshesRefresh";
         case EventKind::CountLinesBlink: return "CountLinesBlink";
-        case EventKind::DemoStop: return "DemoStop";
         case EventKind::DemoResume: return "DemoResume";
         case EventKind::DemoPlanFigure: return "DemoPlanFigure";
-        case EventKind::DemoTimerOff: return "DemoTimerOff";
         case EventKind::RecordPlaceLabelsReset: return "RecordPlaceLabelsReset";
         case EventKind::RecordPlaceStringsClear: return "RecordPlaceStringsClear";
         case EventKind::RecordsNewGame: return "RecordsNewGame";

@@ -37,7 +37,7 @@ enum class EventKind : uint8_t {
     RemovedFigureStop,      // a game starts: the taken-back figure's effect stops
     RemovedFigureStart,     // cells of the taken-back figure, at its landing (column, row)
     LevelBannerRestart,     // the sliding level banner starts again (when bWalkText)
-    LevelFlightStart,       // the level-change camera flight (when b_AnimateChangeLevel)
+    LevelFlightStart,       // the level-change camera flight: the game waits (cl_Busy) until the host ends it
     ViewReset,              // a game starts: random camera start vectors, the default view
 
     // --- flying numbers and meshes of the 3D view -------------------------------------------
@@ -50,10 +50,8 @@ enum class EventKind : uint8_t {
     CountLinesBlink,        // value: n = 1..4, the row counter of this removal blinks
 
     // --- demo player ----------------------------------------------------------------------
-    DemoStop,               // fresh game: demo box up, timer off, the demo-used flag cleared
-    DemoResume,             // game start: the timer runs again when the demo box is down
+    DemoResume,             // game start: the rules have run the timer again (tmrDemo) when the box is down
     DemoPlanFigure,         // a new figure: the demo player plans it when the box is down
-    DemoTimerOff,           // game over: the timer stops (the box stays as it is)
 
     // --- records and the record display -----------------------------------------------------
     RecordPlaceLabelsReset, // the two record-place labels go back to their start height

@@ -34,6 +34,8 @@ struct GameSettings {
     // Games recorded before a game start cleared the falling figure's time (replay
     // format 2 and older) replay with that time carried into the new game's first figure.
     bool bCarryFigTicks = false;
+    // A level change plays the camera flight, and the game waits for it (cl_Busy).
+    bool b_AnimateChangeLevel = true;
 };
 
 // Pass interval of a speed: 25, 15 or 10 ms; any other speed leaves the interval unchanged.

@@ -81,6 +81,8 @@ struct GameState {
     bool g_ViewMoving = false;   // a camera move runs; drops wait for it
     bool cl_Busy = false;        // a level-change flight plays; the game tick waits for it
     bool tmrDemo = false;        // the demo timer runs: new figures spawn at column 9
+    bool chkDemo = false;        // the demo box is pressed: a game start runs the timer again
+    bool demoUsed = false;       // the demo played in this game: records go under "Computer"
     bool g_Exiting = false;
 
     int16_t g_Level = 0;

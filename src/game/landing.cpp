@@ -51,7 +51,11 @@ void AdvanceLevel(Game& g) {
     const int left = s.g_Level;
     ++s.g_Level;
     g.Raise({.kind = EventKind::LevelBannerRestart});
-    g.Raise({.kind = EventKind::LevelFlightStart});
+    // The game waits for the flight from here; the host ends the wait when it has flown.
+    if (g.cfg.b_AnimateChangeLevel) {
+        s.cl_Busy = true;
+        g.Raise({.kind = EventKind::LevelFlightStart});
+    }
     s.m_LevelCaptionColor = {100, 100, 100};
     s.m_LevelCaptionStep[0] = static_cast<int16_t>(RoundEven(20 * g.rng.Rnd() + 2));
     s.m_LevelCaptionStep[1] = static_cast<int16_t>(RoundEven(20 * g.rng.Rnd()));

@@ -16,13 +16,13 @@ void TimerOn(Session& s) {
 
 void chkDemo_Click(Session& s, bool pressed) {
     s.Note(InputKind::DemoBox, pressed ? 1 : 0);
-    s.demo.chkDemo = pressed;
+    s.state.chkDemo = pressed;
     if (!pressed) {
         s.state.tmrDemo = false;
         return;
     }
     TimerOn(s);
-    s.demo.demoUsed = true;
+    s.state.demoUsed = true;
     s.demo.player.dem_Init(s.game);
 }
 
@@ -75,19 +75,12 @@ void DemoSpeedKey(Session& s, int key) {
 
 bool DemoOnGameEvent(Session& s, const GameEvent& e) {
     switch (e.kind) {
-        case EventKind::DemoStop:
-            s.demo.demoUsed = false;
-            s.demo.chkDemo = false;
-            s.state.tmrDemo = false;
-            return true;
         case EventKind::DemoResume:
-            if (s.demo.chkDemo) TimerOn(s);
+            // The rules ran the timer again: its ticks count from now.
+            if (s.state.tmrDemo) s.demo.lastFire = s.clock.NowMs();
             return true;
         case EventKind::DemoPlanFigure:
-            if (s.demo.chkDemo) s.demo.player.dem_Init(s.game);
-            return true;
-        case EventKind::DemoTimerOff:
-            s.state.tmrDemo = false;
+            if (s.state.chkDemo) s.demo.player.dem_Init(s.game);
             return true;
         default:
             return false;

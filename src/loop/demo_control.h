@@ -2,8 +2,8 @@
 // one command every 5 ms while the game runs and no drop is under way), the
 // demo-played flag the record entry reads, and the keys 1, 2, 3 for its speed.
 //
-// The rules reach it through their demo events, and read whether the timer runs
-// from GameState::tmrDemo, which only this file changes.
+// The rules switch the timer themselves (off at a game's end and at a fresh start, on
+// again at a start while the box is down) and ask the demo to plan a new figure.
 #pragma once
 
 #include <cstdint>
@@ -17,10 +17,10 @@ class Session;
 
 inline constexpr int kDemoTimerMs = 5;
 
+// The box, the timer and the demo-played flag are the game's (GameState::chkDemo,
+// tmrDemo, demoUsed): a game start and a game's end set them as the rules say.
 struct DemoControl {
     clsDemo3 player;
-    bool chkDemo = false;    // the demo box is pressed
-    bool demoUsed = false;   // the demo played in this game: records go under "Computer"
     int64_t lastFire = 0;    // clock time of the timer's last tick
 };
 
@@ -37,8 +37,8 @@ void DemoTimerPump(Session& s);
 // Keys 1, 2, 3 (key = 1..3): speeds 0, 2, 5, only while the demo timer runs.
 void DemoSpeedKey(Session& s, int key);
 
-// The demo's events of the rules (DemoStop, DemoResume, DemoPlanFigure, DemoTimerOff),
-// handled for the session's demo player. False for an event that is not the demo's.
+// The demo's events of the rules (DemoResume, DemoPlanFigure), handled for the session's
+// demo player. False for an event that is not the demo's.
 bool DemoOnGameEvent(Session& s, const GameEvent& e);
 
 // Any GameEvents implementation (a test's recorder, a benchmark's sink) with the

@@ -69,10 +69,15 @@ PassEnd LoopPass(Session& s, const std::function<void(Session&)>& drawFrame) {
     // shows (the camera move that drops wait for, the effects) whether it draws or not.
     // The window's buttons act after the frame: one may start a game in this pass.
     CalcFantom(s.state);
-    if (s.advanceFrame) s.advanceFrame(s.state);
+    AdvanceFrame(s);
     if (drawFrame) drawFrame(s);
     s.loop.tickAhead = false;
     return GamePass(s);
+}
+
+void AdvanceFrame(Session& s) {
+    const FrameOutcome o = s.advanceFrame ? s.advanceFrame(s.state) : FrameOutcome{s.state.cl_Busy};
+    if (o.flightOver) s.state.cl_Busy = false;
 }
 
 PassEnd HeadlessPass(Session& s) {

@@ -33,5 +33,9 @@ PassEnd GamePass(Session& s);
 PassEnd LoopPass(Session& s, const std::function<void(Session&)>& drawFrame = {});
 // WaitForPass + LoopPass without events or drawing; the demo timer runs while it waits.
 PassEnd HeadlessPass(Session& s);
+// One frame of what the host advances besides the game (camera, effects, music), and
+// what it reports applied to the game: a flight that has flown ends the game's wait.
+// Without a host nothing flies, so a wait ends at once.
+void AdvanceFrame(Session& s);
 
 }  // namespace zembrol

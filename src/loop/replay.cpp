@@ -41,6 +41,7 @@ const std::vector<Named>& SettingTable() {
         ZR_SETTING(g_Speed), ZR_SETTING(g_TickMs), ZR_SETTING(iFantom), ZR_SETTING(bEnableMiracle),
         ZR_SETTING(iNumSpeedMiracle), ZR_SETTING(EnableSvet), ZR_SETTING(iVerColorBonus), ZR_SETTING(bRandomSeq),
         ZR_SETTING(bRightButton), ZR_SETTING(bOwnRepeat), ZR_SETTING(iRepeatDelay), ZR_SETTING(iRepeatRate),
+        ZR_SETTING(b_AnimateChangeLevel),   // the level flight holds the game back while it plays
     };
     return t;
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "game/frame_outcome.h"
 #include "game/end_of_game.h"
 #include "game/game.h"
 #include "loop/demo_control.h"
@@ -52,8 +53,9 @@ public:
     ResultSteps* results = nullptr;
     // What one pass advances besides the game, drawn or not: the camera move, the
     // effects, the music's fade (the application's effects and sound). None in the
-    // rules' own tests.
-    std::function<void(GameState&)> advanceFrame;
+    // rules' own tests. It reports what the game must hear of it; the loop applies that
+    // between passes (AdvanceFrame in general_loop.h).
+    std::function<FrameOutcome(GameState&)> advanceFrame;
     Game game;   // the rules' handles onto the members above
     // Where the live input paths report what they apply; none: nothing is recorded.
     Journal* journal = nullptr;

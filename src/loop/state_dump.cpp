@@ -155,9 +155,9 @@ std::string DumpState(const Session& ses, const DumpExtras* extras) {
     const clsDemo3& d = ses.demo.player;
     j.Key("demo");
     j.Open('{');
-    j.Flag("chkDemo", ses.demo.chkDemo);
+    j.Flag("chkDemo", ses.state.chkDemo);
     j.Flag("tmrDemo", ses.state.tmrDemo);
-    j.Flag("demoUsed", ses.demo.demoUsed);
+    j.Flag("demoUsed", ses.state.demoUsed);
     j.Num("speed", d.Speed());
     j.Num("targetRotation", d.TargetRotation());
     j.Num("targetColumn", d.TargetColumn());

@@ -41,7 +41,6 @@ struct Settings {
     bool bHideGrids = false;
     int16_t m_WorldSpeed = 5;
     bool EnableSoundControl = true;
-    bool b_AnimateChangeLevel = true;
     int16_t SpeedChange = 10;
     bool bDrawSetka = true;
     uint8_t mSeq_Count = 0;           // length of the stored user sequence

@@ -5,6 +5,7 @@
 #include <limits>
 #include <sstream>
 
+#include "game/f_init.h"
 #include "game/figure_kinds.h"
 #include "game/landing.h"
 #include "rules_fixture.h"
@@ -206,6 +207,26 @@ TEST_F(LandingTest, NoRowSoundWhileTheLevelFlightPlays) {
     Landing(g);
     EXPECT_TRUE(ev.Matching("PlaySoundAt mDel1").empty());
     EXPECT_EQ(s.g_LineKinds[0], 1);
+}
+
+// The rules mark the level flight themselves: with nothing but a recorder attached a
+// landing that raises the level plays exactly as in the program — the game waits and
+// the row sound stays silent under the flight; without the flight it sounds.
+TEST_F(LandingTest, ALevelAdvanceMarksTheFlightWithoutAnyHandler) {
+    for (const bool flight : {true, false}) {
+        f_Init(g);
+        ev.Clear();
+        s.cl_Busy = false;   // no flight left over from the round before
+        cfg.b_AnimateChangeLevel = flight;
+        cfg.m_DelLinesInLevel = 1;
+        Row(30, kGapAt18);
+        BarInColumn18(30);
+        Landing(g);
+        EXPECT_EQ(s.g_Level, 1);
+        EXPECT_EQ(s.cl_Busy, flight);
+        EXPECT_EQ(ev.Matching("LevelFlightStart").size(), flight ? 1u : 0u);
+        EXPECT_EQ(ev.Matching("PlaySoundAt mDel1").empty(), flight);
+    }
 }
 
 TEST_F(LandingTest, ANewFigureThatOverlapsEndsTheGame) {

@@ -133,7 +133,7 @@ TEST_F(DemoTest, TheNextGameOfASeriesPlansItsFirstFigure) {
     demo.dem_Init(session.game);
     f_Init(session.game);   // game 2 of the series, the demo box still pressed
     ASSERT_EQ(s.g_TrialGameNo, 2);
-    ASSERT_TRUE(session.demo.chkDemo);
+    ASSERT_TRUE(session.state.chkDemo);
     EXPECT_EQ(demo.Rotation(3), s.g_Figs[0].Cells) << "the plan is for the figure that falls";
 }
 

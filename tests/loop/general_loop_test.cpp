@@ -86,3 +86,25 @@ TEST_F(LoopPassTest, GameOverStartsTheNextGame) {
     EXPECT_TRUE(s.g_Running);
     EXPECT_EQ(ev.Matching("BookLevelStat"), std::vector<std::string>{"BookLevelStat 0 1"});
 }
+
+// The host's frame ends the flight the rules wait for, between passes; a session with
+// no host to fly it does not wait at all.
+TEST(GeneralLoop, TheFlightEndsWhenTheHostReportsIt) {
+    GameSettings cfg;
+    Rng rng{1};
+    RecordingEvents ev;
+    VirtualClock clock;
+    Session session{cfg, rng, ev, clock};
+    session.loop.running = true;
+    f_Init(session.game);
+    int frames = 0;
+    session.advanceFrame = [&](GameState&) { return FrameOutcome{++frames == 3}; };
+    session.state.cl_Busy = true;
+    EXPECT_EQ(LoopPass(session), PassEnd::Idle);
+    EXPECT_EQ(LoopPass(session), PassEnd::Idle);
+    EXPECT_NE(LoopPass(session), PassEnd::Idle) << "the third frame ended the flight";
+    EXPECT_FALSE(session.state.cl_Busy);
+    session.advanceFrame = nullptr;
+    session.state.cl_Busy = true;
+    EXPECT_NE(LoopPass(session), PassEnd::Idle);
+}
