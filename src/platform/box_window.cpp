@@ -9,6 +9,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "platform/event_wait.h"
 #include "platform/font.h"
 #include "platform/video.h"
 
@@ -177,29 +178,34 @@ bool ShowBoxWindow(const std::string& title, const std::string& text, BoxWindowI
             }
             SDL_UpdateWindowSurface(window);
         }
+        // The box is closed the moment it is answered: it waits without SDL's wake-up
+        // message, which could reach the X server after the window is gone.
+        if (!WaitForWindowInput(window, 100)) continue;
         SDL_Event ev;
-        if (!SDL_WaitEventTimeout(&ev, 100)) continue;
-        // The box is modal: every key answers it, whichever window has the focus; a key
-        // still held from the window that asked (auto-repeat) does not.
-        if (ev.type == SDL_QUIT ||
-            (ev.type == SDL_WINDOWEVENT && ev.window.windowID == id && ev.window.event == SDL_WINDOWEVENT_CLOSE)) {
-            *answer = escapeAnswer;
-            done = true;
-        } else if (ev.type == SDL_KEYDOWN && ev.key.repeat) {
-            continue;
-        } else if (ev.type == SDL_KEYDOWN && (ev.key.keysym.sym == SDLK_RETURN || ev.key.keysym.sym == SDLK_KP_ENTER)) {
-            *answer = defaultAnswer;
-            done = true;
-        } else if (ev.type == SDL_KEYDOWN && ev.key.keysym.sym == SDLK_ESCAPE) {
-            *answer = escapeAnswer;
-            done = true;
-        } else if (ev.type == SDL_MOUSEBUTTONUP && ev.button.button == SDL_BUTTON_LEFT && ev.button.windowID == id) {
-            SDL_Point p{ev.button.x, ev.button.y};
-            for (size_t i = 0; i < rects.size(); ++i)
-                if (SDL_PointInRect(&p, &rects[i])) {
-                    *answer = buttons[i].answer;
-                    done = true;
-                }
+        while (!done && SDL_PollEvent(&ev)) {
+            // The box is modal: every key answers it, whichever window has the focus; a key
+            // still held from the window that asked (auto-repeat) does not.
+            if (ev.type == SDL_QUIT ||
+                (ev.type == SDL_WINDOWEVENT && ev.window.windowID == id && ev.window.event == SDL_WINDOWEVENT_CLOSE)) {
+                *answer = escapeAnswer;
+                done = true;
+            } else if (ev.type == SDL_KEYDOWN && ev.key.repeat) {
+                continue;
+            } else if (ev.type == SDL_KEYDOWN &&
+                       (ev.key.keysym.sym == SDLK_RETURN || ev.key.keysym.sym == SDLK_KP_ENTER)) {
+                *answer = defaultAnswer;
+                done = true;
+            } else if (ev.type == SDL_KEYDOWN && ev.key.keysym.sym == SDLK_ESCAPE) {
+                *answer = escapeAnswer;
+                done = true;
+            } else if (ev.type == SDL_MOUSEBUTTONUP && ev.button.button == SDL_BUTTON_LEFT && ev.button.windowID == id) {
+                SDL_Point p{ev.button.x, ev.button.y};
+                for (size_t i = 0; i < rects.size(); ++i)
+                    if (SDL_PointInRect(&p, &rects[i])) {
+                        *answer = buttons[i].answer;
+                        done = true;
+                    }
+            }
         }
     }
     SDL_DestroyWindow(window);

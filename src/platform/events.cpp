@@ -5,8 +5,10 @@
 #include <imgui.h>
 #include <imgui_impl_sdl.h>
 
+#include "platform/event_wait.h"
 #include "platform/gamepad.h"
 #include "platform/imgui_layer.h"
+#include "platform/x_errors.h"
 
 namespace zembrol::platform {
 
@@ -61,11 +63,16 @@ void WaitForEvents(uint32_t ms) {
         SDL_Delay(ms);
         return;
     }
-    SDL_WaitEventTimeout(nullptr, static_cast<int>(ms));
+    // The main window's context is current while the game runs; before it exists, the
+    // window with the keyboard (the loading window) shows the connection.
+    SDL_Window* window = SDL_GL_GetCurrentWindow();
+    if (!window) window = SDL_GetKeyboardFocus();
+    WaitForWindowInput(window, static_cast<int>(ms));
 }
 
 PumpResult PumpEvents(uint32_t mainWindowId, const std::function<void(const InputEvent&)>& onInput) {
     PumpResult result;
+    ReportXErrors();  // the X errors since the last pass go to the log now, outside any request
     SDL_Event ev;
     // While a window takes the UI's gamepad navigation the pad belongs to it.
     const bool padToGame = !UiWindowOpen();

@@ -2,6 +2,7 @@
 #include "platform/video.h"
 
 #include "platform/gamepad.h"
+#include "platform/x_errors.h"
 
 #include <SDL.h>
 
@@ -47,6 +48,9 @@ bool ShadeOnTheDrawingThread() {
 
 bool VideoInit(std::string* error) {
     if (g_ready) return true;
+    // Before the display layer starts: its own handler passes errors on to the one it
+    // found, and puts that one back when it stops.
+    CatchXErrors();
     ShadeOnTheDrawingThread();  // read by the GL driver when the first GL window opens
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     // The loading window paints a plain surface. Left to itself SDL would back it
@@ -68,6 +72,7 @@ void VideoQuit() {
     if (SDL_WasInit(SDL_INIT_GAMECONTROLLER)) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
     g_ready = false;
+    ReportXErrors();  // those of closing the windows
 }
 
 bool VideoReady() { return g_ready; }
