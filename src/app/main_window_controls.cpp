@@ -183,7 +183,7 @@ void App::RunWindowLoop(ScriptWindow& w, const std::function<std::vector<std::st
         w.Frame();
         // The scene stays alive under the window: its camera and effects go on.
         NoteFrame();
-        effects_.AdvanceFrame(session_->state);
+        ApplyFrameOutcome(*session_, effects_.AdvanceFrame(session_->state));
         m_DrawFrame();
         for (const std::string& c : clicks)
             if (!w.Closed()) w.Click(c);

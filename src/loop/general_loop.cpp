@@ -76,8 +76,11 @@ PassEnd LoopPass(Session& s, const std::function<void(Session&)>& drawFrame) {
 }
 
 void AdvanceFrame(Session& s) {
-    const FrameOutcome o = s.advanceFrame ? s.advanceFrame(s.state) : FrameOutcome{s.state.cl_Busy};
-    if (o.flightOver) s.state.cl_Busy = false;
+    ApplyFrameOutcome(s, s.advanceFrame ? s.advanceFrame(s.state) : FrameOutcome{s.state.cl_Busy});
+}
+
+void ApplyFrameOutcome(Session& s, const FrameOutcome& outcome) {
+    if (outcome.flightOver) s.state.cl_Busy = false;
 }
 
 PassEnd HeadlessPass(Session& s) {
