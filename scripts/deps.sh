@@ -7,7 +7,7 @@ packages=(build-essential cmake pkg-config
   libsdl2-dev libsdl2-image-dev libepoxy-dev libglm-dev libimgui-dev libstb-dev libopenal-dev libsndfile1-dev
   libfreetype-dev libfontconfig-dev fonts-dejavu-core libx11-dev libxext-dev)
 if [[ "${1:-}" == "--test" ]]; then
-  packages+=(libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev xvfb xauth xdotool imagemagick sox mesa-utils strace time
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick sox mesa-utils strace time
     clang libclang-rt-14-dev desktop-file-utils appstream openbox x11-utils)
 fi
 

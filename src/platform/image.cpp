@@ -1,7 +1,7 @@
-// Image decoding through one decoder, the stb image reader compiled here for the five
-// formats the game takes, and image writing through SDL2_image. One reader both reads
-// a picture's header and decodes its pixels, so the size checked before decoding is
-// the size that is decoded, for every format; and it decodes straight to RGBA.
+// Image decoding and writing through SDL2_image. It reads PNG with libpng and JPG with
+// libjpeg, the decoders made for pictures from anywhere, and BMP and TGA with SDL's own
+// readers; the reader is chosen by the file's signature (TGA, which has none, by the
+// name), so no other reader ever sees the bytes.
 #include "platform/image.h"
 
 #include <SDL.h>
@@ -9,110 +9,53 @@
 
 #include <cctype>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <string>
 
 #include "platform/files.h"
 
-// The decoder's own instance, private to this file: only the formats the game takes
-// (BMP, JPG, PNG, TGA, GIF), no side above kImageSideLimit in any of its readers, its
-// reasons in words, and its blocks held to the budget of the picture it decodes.
-namespace {
-// The largest block the decoder may ask for while it decodes one picture, and whether
-// it asked for more. The header's size bounds the pixels, but not every block: a PNG's
-// pixel data is inflated into a block that grows with what the compressed data gives,
-// however small the picture, and a chunk's stated length is reserved before it is
-// read. The budget holds both to what a picture of that size can need.
-thread_local size_t budget = SIZE_MAX;
-thread_local bool overBudget = false;
-
-void* BudgetMalloc(size_t n) {
-    if (n > budget) {
-        overBudget = true;
-        return nullptr;
-    }
-    return std::malloc(n);
-}
-void* BudgetRealloc(void* p, size_t n) {
-    if (n > budget) {
-        overBudget = true;
-        return nullptr;
-    }
-    return std::realloc(p, n);
-}
-}  // namespace
-#define STB_IMAGE_IMPLEMENTATION
-#define STB_IMAGE_STATIC
-#define STBI_ONLY_BMP
-#define STBI_ONLY_JPEG
-#define STBI_ONLY_PNG
-#define STBI_ONLY_TGA
-#define STBI_ONLY_GIF
-#define STBI_NO_STDIO
-#define STBI_FAILURE_USERMSG
-#define STBI_MAX_DIMENSIONS 8192
-#define STBI_MALLOC(n) BudgetMalloc(n)
-#define STBI_REALLOC(p, n) BudgetRealloc(p, n)
-#define STBI_FREE(p) std::free(p)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-function"
-#pragma GCC diagnostic ignored "-Wsign-compare"
-#pragma GCC diagnostic ignored "-Wimplicit-fallthrough"
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#include <stb/stb_image.h>
-#pragma GCC diagnostic pop
-
 namespace zembrol::platform {
-
-static_assert(STBI_MAX_DIMENSIONS == kImageSideLimit, "the decoder's own side limit is the game's");
 
 namespace {
 int sideLimit = kImageSideLimit;
 
-std::string SizeText(long long w, long long h) { return std::to_string(w) + "x" + std::to_string(h); }
+// The size check. SDL2_image cannot read a header alone, but each of its readers makes
+// the picture's surface from the header, through SDL's allocator, before it decodes a
+// pixel. While a picture decodes, a block past what a picture at the side limit needs
+// is refused there: a header that claims more fails at once instead of taking
+// gigabytes. SDL has one allocator for the whole process, so the hook is installed
+// once; outside a decode, and on every other thread, it only forwards.
+SDL_malloc_func baseMalloc = nullptr;
+SDL_calloc_func baseCalloc = nullptr;
+SDL_realloc_func baseRealloc = nullptr;
+SDL_free_func baseFree = nullptr;
+thread_local size_t budget = SIZE_MAX;
+thread_local bool overBudget = false;
 
-// The decoder's reason for the call just made, or one of ours where it gave none
-// (a reason is kept until the next failure, so it is cleared before each call).
-void ClearDecoderReason() { stbi__g_failure_reason = nullptr; }
-std::string DecoderReason() {
-    const char* why = stbi_failure_reason();
-    if (!why || !*why) return "the image could not be decoded";
-    // The readers' word for a side past the limit; the limit is said in the game's terms.
-    if (std::strstr(why, "large"))
-        return "the image is larger than " + SizeText(kImageSideLimit, kImageSideLimit) + " pixels";
-    return why;
+bool Allowed(size_t n) {
+    if (n <= budget) return true;
+    overBudget = true;
+    return false;
 }
-
-// Why the header could not be read. The decoder tries each of its readers in turn and
-// keeps the last one's word ("not of any known type"), which would hide the reason of
-// the reader the file's signature names: that reader is asked again alone.
-std::string HeaderReason(const stbi_uc* data, int length) {
-    stbi__context header;
-    stbi__start_mem(&header, data, length);
-    int w = 0, h = 0, channels = 0;
-    auto starts = [&](const char* signature, int n) { return length >= n && std::memcmp(data, signature, static_cast<size_t>(n)) == 0; };
-    ClearDecoderReason();
-    if (starts("\x89PNG", 4)) stbi__png_info(&header, &w, &h, &channels);
-    else if (starts("GIF8", 4)) stbi__gif_info(&header, &w, &h, &channels);
-    else if (starts("\xFF\xD8", 2)) stbi__jpeg_info(&header, &w, &h, &channels);
-    else if (starts("BM", 2)) stbi__bmp_info(&header, &w, &h, &channels);
-    else return "not a BMP, JPG, PNG, TGA or GIF picture, or a damaged one";
-    return DecoderReason();
+void* SDLCALL BudgetMalloc(size_t n) { return Allowed(n) ? baseMalloc(n) : nullptr; }
+void* SDLCALL BudgetCalloc(size_t n, size_t size) {
+    return size != 0 && n > SIZE_MAX / size ? nullptr : Allowed(n * size) ? baseCalloc(n, size) : nullptr;
 }
+void* SDLCALL BudgetRealloc(void* p, size_t n) { return Allowed(n) ? baseRealloc(p, n) : nullptr; }
 
-// What one picture of w x h may need in one block: 16 bytes a pixel with a margin of
-// 16 pixels each way (16-bit RGBA rows inflated, interlaced passes, a JPEG's blocks),
-// twice the file (its compressed data gathered in one growing block), and 1 MiB.
-size_t BudgetFor(int w, int h, size_t fileBytes) {
-    return 16 * (static_cast<size_t>(w) + 16) * (static_cast<size_t>(h) + 16) + 2 * fileBytes + (size_t{1} << 20);
-}
-
-// The decoder's budget while one call runs.
+// The budget while one picture decodes: its surface as the file has it, its RGBA copy
+// and the readers' own blocks, each at most a picture at the side limit.
 class Budget {
 public:
-    explicit Budget(size_t bytes) {
-        budget = bytes;
+    Budget() {
+        static std::once_flag installed;
+        std::call_once(installed, [] {
+            // The hooks forward to the allocator SDL had, so blocks made before stay good.
+            SDL_GetMemoryFunctions(&baseMalloc, &baseCalloc, &baseRealloc, &baseFree);
+            SDL_SetMemoryFunctions(BudgetMalloc, BudgetCalloc, BudgetRealloc, baseFree);
+        });
+        budget = 4 * static_cast<size_t>(sideLimit) * static_cast<size_t>(sideLimit) + (size_t{1} << 20);
         overBudget = false;
     }
     ~Budget() { budget = SIZE_MAX; }
@@ -120,6 +63,37 @@ public:
     Budget& operator=(const Budget&) = delete;
     bool Exceeded() const { return overBudget; }
 };
+
+std::string SizeText(long long w, long long h) { return std::to_string(w) + "x" + std::to_string(h); }
+
+// The file name's extension in upper case, the type hint TGA needs.
+std::string TypeOf(const std::string& path) {
+    const size_t dot = path.find_last_of('.');
+    const size_t slash = path.find_last_of('/');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
+    std::string t = path.substr(dot + 1);
+    for (char& c : t) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return t;
+}
+
+// The picture decoded by the reader its signature names; null with the reason.
+SDL_Surface* Decode(SDL_RWops* rw, const std::string& type, std::string* why) {
+    SDL_Surface* loaded = nullptr;
+    if (IMG_isPNG(rw)) loaded = IMG_LoadPNG_RW(rw);
+    else if (IMG_isJPG(rw)) loaded = IMG_LoadJPG_RW(rw);
+    else if (IMG_isBMP(rw)) loaded = IMG_LoadBMP_RW(rw);
+    else if (type == "TGA") loaded = IMG_LoadTGA_RW(rw);
+    else {
+        *why = "not a BMP, JPG, PNG or TGA picture";
+        return nullptr;
+    }
+    if (!loaded) {
+        // Some readers give up without a word.
+        *why = IMG_GetError();
+        if (why->empty()) *why = "the image could not be decoded";
+    }
+    return loaded;
+}
 }  // namespace
 
 int ImageSideLimit() { return sideLimit; }
@@ -135,49 +109,54 @@ bool LoadImageRgba(const std::string& path, RgbaImage* out, std::string* error) 
         if (error) *error = "cannot read " + path + ": " + read.error;
         return false;
     }
-    return DecodeImageRgba(read.bytes, out, error);
+    return DecodeImageRgba(read.bytes, TypeOf(path), out, error);
 }
 
-bool DecodeImageRgba(std::string_view bytes, RgbaImage* out, std::string* error) {
+bool DecodeImageRgba(std::string_view bytes, const std::string& type, RgbaImage* out, std::string* error) {
     auto refuse = [&](const std::string& why) {
         if (error) *error = why;
         return false;
     };
     if (bytes.size() > kImageFileLimit)
         return refuse("the image file is larger than " + std::to_string(kImageFileLimit) + " bytes");
-    const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
-    const int length = static_cast<int>(bytes.size());
-    // The header first: its size is checked before a pixel is decoded.
-    int w = 0, h = 0, channels = 0;
+    const std::string past = "the image is larger than " + SizeText(sideLimit, sideLimit) + " pixels";
+    SDL_Surface* rgba = nullptr;
     {
-        const Budget header(BudgetFor(0, 0, bytes.size()));
-        ClearDecoderReason();
-        if (!stbi_info_from_memory(data, length, &w, &h, &channels)) return refuse(HeaderReason(data, length));
+        const Budget budget;
+        SDL_ClearError();
+        SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+        std::string why;
+        SDL_Surface* loaded = rw ? Decode(rw, type, &why) : nullptr;
+        if (rw) SDL_RWclose(rw);
+        // A surface past what SDL can hold at all is refused by SDL in the same words as
+        // one past the budget.
+        if (!loaded) return refuse(budget.Exceeded() || why == "Out of memory" ? past : rw ? why : SDL_GetError());
+        if (loaded->w <= 0 || loaded->h <= 0) {
+            SDL_FreeSurface(loaded);
+            return refuse("the image has no pixels");
+        }
+        // A side past the limit in a picture small enough to pass the budget.
+        if (loaded->w > sideLimit || loaded->h > sideLimit) {
+            const std::string size = SizeText(loaded->w, loaded->h);
+            SDL_FreeSurface(loaded);
+            return refuse("the image is " + size + " pixels; the largest taken is " + SizeText(sideLimit, sideLimit));
+        }
+        // ABGR8888 is R, G, B, A in memory order on a little-endian machine; the
+        // packed RGBA32 alias picks the right one everywhere.
+        rgba = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
+        SDL_FreeSurface(loaded);
+        if (!rgba) return refuse(budget.Exceeded() ? past : SDL_GetError());
     }
-    if (w <= 0 || h <= 0) return refuse("the image has no pixels");
-    if (w > sideLimit || h > sideLimit)
-        return refuse("the image is " + SizeText(w, h) + " pixels; the largest taken is " +
-                      SizeText(sideLimit, sideLimit));
-    int dw = 0, dh = 0;
-    stbi_uc* px = nullptr;
-    {
-        const Budget pixels(BudgetFor(w, h, bytes.size()));
-        ClearDecoderReason();
-        px = stbi_load_from_memory(data, length, &dw, &dh, &channels, 4);
-        if (!px && pixels.Exceeded())
-            return refuse("the image's data is far larger than a " + SizeText(w, h) + " picture needs");
-    }
-    if (!px) return refuse(DecoderReason());
-    // The reader that sized the header is the one that decoded it: the two agree.
-    if (dw != w || dh != h) {
-        stbi_image_free(px);
-        return refuse("the image decoded as " + SizeText(dw, dh) + " pixels, not the " + SizeText(w, h) +
-                      " of its header");
-    }
-    out->width = w;
-    out->height = h;
-    out->pixels.assign(px, px + static_cast<size_t>(w) * static_cast<size_t>(h) * 4);
-    stbi_image_free(px);
+    out->width = rgba->w;
+    out->height = rgba->h;
+    out->pixels.resize(static_cast<size_t>(rgba->w) * static_cast<size_t>(rgba->h) * 4);
+    SDL_LockSurface(rgba);
+    for (int y = 0; y < rgba->h; ++y)
+        std::memcpy(out->pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(rgba->w) * 4,
+                    static_cast<const uint8_t*>(rgba->pixels) + static_cast<size_t>(y) * static_cast<size_t>(rgba->pitch),
+                    static_cast<size_t>(rgba->w) * 4);
+    SDL_UnlockSurface(rgba);
+    SDL_FreeSurface(rgba);
     return true;
 }
 

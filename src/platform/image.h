@@ -22,14 +22,15 @@ int ImageSideLimit();
 // Called once the GL device knows its largest texture side.
 void SetImageSideLimit(int maxTextureSize);
 
-// Reads BMP, JPG, PNG, TGA and GIF into RGBA; false with the reason. The file must be
-// a regular file of at most kImageFileLimit bytes, and its header is read first: a
-// picture whose header claims a side above ImageSideLimit() is refused before a
-// pixel is decoded, so a damaged or hostile header cannot make the decoder claim
-// gigabytes.
+// Reads BMP, JPG, PNG and TGA into RGBA; false with the reason. The file must be a
+// regular file of at most kImageFileLimit bytes. A picture whose header claims more
+// than a picture of ImageSideLimit() on each side is refused before a pixel is
+// decoded, so a damaged or hostile header cannot make the decoder claim gigabytes;
+// one with a single side past the limit is refused once decoded.
 bool LoadImageRgba(const std::string& path, RgbaImage* out, std::string* error);
-// The same from the file's bytes (the format is told by its content).
-bool DecodeImageRgba(std::string_view bytes, RgbaImage* out, std::string* error);
+// The same from the file's bytes; `type` is the file name's extension ("TGA", ...),
+// which TGA, a format without a signature, needs; the others are told by their content.
+bool DecodeImageRgba(std::string_view bytes, const std::string& type, RgbaImage* out, std::string* error);
 // Writes RGBA pixels in the format the file name's extension asks for: ".png"
 // (with alpha), ".jpg" (quality 92) or ".bmp" (24-bit, alpha dropped). False with the reason.
 bool SaveImageRgba(const std::string& path, const RgbaImage& image, std::string* error);
