@@ -172,7 +172,7 @@ TEST(Image, PicturesThatCannotBeShownAreRefusedWithAReason) {
     RgbaImage img;
     std::string error;
     EXPECT_FALSE(DecodeImageRgba(tga, "TGA", &img, &error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(error, "the image has no pixels");
     struct Case { std::string path; std::string reason; };
     for (const Case& c : {Case{kCorpus + "huffman_table_overflow.jpg", ""},
                           Case{kCorpus + "small.gif", "not a BMP, JPG, PNG or TGA picture"},
