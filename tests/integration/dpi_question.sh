@@ -22,9 +22,7 @@ root="$(make_root ok144)"
 log="$root/data/Load_$HOST.log"
 "$ZEMBROL" --root "$root" --dpi 144 --answer ok > "$WORK/out144.txt" 2>&1 &
 pid=$!
-for _ in $(seq 300); do grep -q "DirectInput8 created" "$log" 2>/dev/null && break; sleep 0.1; done
-win="$(xdotool search --sync --pid "$pid" --name '^Zembrol$' | head -1)"
-sleep 0.3
+win="$(main_window "$pid" "$log")"
 eval "$(xdotool getwindowgeometry --shell "$win")"
 read -r screen_w screen_h <<<"$(xdotool getdisplaygeometry)"
 echo "main window at 144 dpi: ${WIDTH}x${HEIGHT} at ${X},${Y} on ${screen_w}x${screen_h}"
@@ -43,9 +41,10 @@ for dpi in 120 144; do
   log="$root/data/Load_$HOST.log"
   "$ZEMBROL" --root "$root" --dpi "$dpi" > "$WORK/box.txt" 2>&1 &
   pid=$!
-  box="$(xdotool search --sync --pid "$pid" --name '^Zembrol$' | head -1)"
+  box="$(timeout "$WAIT_LIMIT" xdotool search --sync --pid "$pid" --name '^Zembrol$' | head -1)" || true
   [[ -n "$box" ]] || { kill "$pid"; fail "no box at $dpi dpi"; }
-  sleep 0.5
+  # Drawn: text and icon in several colours (an empty frame has a few).
+  wait_until "$pid" picture_drawn "$box" 16 || { kill "$pid" 2>/dev/null || true; fail "$WAITED for the box at $dpi dpi to be drawn"; }
   eval "$(xdotool getwindowgeometry --shell "$box")"
   screen_w="$(xdotool getdisplaygeometry | cut -d' ' -f1)"
   shot="$shots/question_${dpi}dpi.png"
@@ -56,8 +55,7 @@ for dpi in 120 144; do
   (( $(convert "$shot" -format %k info:) > 16 )) || { kill "$pid"; fail "the box at $dpi dpi looks empty"; }
   xdotool windowfocus --sync "$box" 2>/dev/null || true
   xdotool key Return 2>/dev/null || true
-  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "the box did not answer Enter at $dpi dpi"; }
+  wait_until - ended "$pid" || { kill "$pid" 2>/dev/null || true; fail "the box did not answer Enter at $dpi dpi"; }
   wait "$pid" || fail "exit code $? after the box at $dpi dpi"
   [[ "$(log_messages "$log" | tail -1)" == "XPIXELSPERINCH=$dpi" ]] || { cat "$log"; fail "the run went on after Cancel at $dpi dpi"; }
   grep -q "    End$" "$log" && fail "an end banner after Cancel at $dpi dpi"

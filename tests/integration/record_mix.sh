@@ -8,6 +8,25 @@ source "$(dirname "$0")/lib.sh" "$@"
 command -v sox > /dev/null || fail "sox is needed (scripts/deps.sh --test)"
 WINDOWS="$(dirname "$0")/sound_windows.awk"
 
+# Seconds of sound in a wave file as far as it is written: the writer adds the mix as
+# it plays, and the header gives the bytes a second (its own few dozen bytes count
+# for nothing beside that).
+wav_seconds() {  # file
+  local rate size
+  rate="$(od -An -t u4 -j 28 -N 4 "$1" 2>/dev/null | tr -d ' ')"
+  size="$(stat -c %s "$1" 2>/dev/null || echo 0)"
+  [[ -n "$rate" && "$rate" -gt 0 ]] || { echo 0; return; }
+  awk -v s="$size" -v r="$rate" 'BEGIN { printf "%.3f", s / r }'
+}
+_wav_reaches() { awk -v now="$(wav_seconds "$1")" -v want="$2" 'BEGIN { exit !(now >= want) }'; }
+# Waits until the recording holds SECONDS more sound than now: the events around this
+# step are that far apart in the mix, however slowly the machine runs.
+sound_for() {  # pid file seconds
+  local want
+  want="$(awk -v now="$(wav_seconds "$2")" -v d="$3" 'BEGIN { print now + d }')"
+  wait_game "$1" "$3 s more of the recording in $2" _wav_reaches "$2" "$want"
+}
+
 # Plays a short game with the mix going to $WORK/NAME.wav; extra arguments go to the game.
 record() {  # name extra-args...
   local name="$1"; shift
@@ -19,14 +38,14 @@ record() {  # name extra-args...
   ALSOFT_CONF="$WORK/$name.conf" "$ZEMBROL" --root "$root" --seed 7 --answer ok --set SpeedChange=100 "$@" \
     > "$WORK/$name.out" 2>&1 &
   pid=$!
-  for _ in $(seq 150); do grep -q "DirectInput8 created" "$log" 2>/dev/null && break; sleep 0.1; done
-  win="$(xdotool search --sync --pid "$pid" --name '^Zembrol$' | head -1)"
-  [[ -n "$win" ]] || fail "no main window"
+  win="$(main_window "$pid" "$log")"
   grep -q "<< gg_InitSound()" "$log" || fail "$name: the sound device did not open"
-  sleep 1.5; xdotool key --window "$win" Up
-  sleep 1;   xdotool key --window "$win" Up
-  sleep 1;   xdotool key --window "$win" Down
-  sleep 3
+  # The start sound, two rotations and the drop, each once the one before has had its
+  # time in the recording: a key is through once the game has shown two more pictures.
+  sound_for "$pid" "$WORK/$name.wav" 1.5
+  xdotool key --window "$win" Up; wait_frames "$win" 2; sound_for "$pid" "$WORK/$name.wav" 1
+  xdotool key --window "$win" Up; wait_frames "$win" 2; sound_for "$pid" "$WORK/$name.wav" 1
+  xdotool key --window "$win" Down; wait_frames "$win" 2; sound_for "$pid" "$WORK/$name.wav" 3
   close_game_window "$pid" "$log"
   [[ -s "$WORK/$name.wav" ]] || fail "$name: nothing was recorded"
   sox "$WORK/$name.wav" -t dat - | awk -v win=0.05 -f "$WINDOWS" > "$WORK/$name.rms"

@@ -12,16 +12,19 @@ PID=""
 # A failed check leaves no game behind on the display.
 trap 'if [[ -n "$PID" ]]; then kill "$PID" 2>/dev/null || true; fi; rm -rf "$WORK"' EXIT
 
-wait_log() {  # text what
-  for _ in $(seq 100); do grep -qF -- "$1" "$LOG" && return 0; kill -0 "$PID" 2>/dev/null || break; sleep 0.1; done
-  fail "$2 (log: $(tail -3 "$LOG" | tr '\n' '|'))"
-}
-shot() {  # name
-  sleep 0.6
+# Waits until the log has TEXT N times (once when not given); fails saying WHAT.
+wait_log() { wait_log_count "$PID" "$LOG" "$1" "${3:-1}" "$2"; }  # text what [n]
+# The steps wait for new pictures of the window: in the still scene the paused game's
+# caption changes colour and the frame rate is shown as the frames go by.
+frames() { wait_frames "$WIN" "$1"; }  # n
+shot() {  # name: the last step's picture, two frames on
+  frames 2
   import -window "$WIN" "$SHOTS/$1.png"
   echo "screenshot of $1: $SHOTS/$1.png"
 }
-click_at() { xdotool mousemove --window "$WIN" "$1" "$2" click 1; sleep 0.35; xdotool mousemove 1270 1015; sleep 0.1; }
+# A click at base-layout coordinates, through before the next step (5 more frames for
+# one that opens a list: the list is on the screen).
+click_at() { click_through "$WIN" "$1" "$2" "${3:-3}"; }  # x y [frames]
 # Pixels that differ between two screenshots inside a rectangle WxH+X+Y.
 differ() {  # a b geometry
   convert "$SHOTS/$1.png" -crop "$3" +repage "$WORK/a.png"
@@ -53,23 +56,26 @@ start() {  # language file, suffix
     --set gr_NumLights=0 --set m_WorldEnable=False --set gr_MoveBkg=0 --set dq_ValueDelay=0 --set iBeSnake=0 --set bWalkText=False \
     --set iFantom=0 > "$WORK/$2.out" 2>&1 &
   PID=$!
-  for _ in $(seq 150); do grep -q "DirectInput8 created" "$LOG" 2>/dev/null && break; sleep 0.1; done
-  WIN="$(xdotool search --sync --pid "$PID" --name '^Zembrol$' | head -1)"
-  [[ -n "$WIN" ]] || fail "no main window"
-  sleep 0.5
-  click_at "${PAUSE[@]}"
+  WIN="$(main_window "$PID" "$LOG")"
+  xdotool mousemove --window "$WIN" "${PAUSE[@]}" click 1
+  wait_game "$PID" "the Pause button to show pressed" pause_pressed "$WIN"
+  xdotool mousemove 1270 1015
 }
 
+# A window the game just logged as opened takes clicks once it has been shown.
 open_graph() {
   click_at "${SETTINGS[@]}"
-  wait_log "frmSettings load" "the Settings button did not open the settings window"
+  wait_log "frmSettings load" "the Settings button to open the settings window"
+  frames 2
   click_at "${LOOK_TAB[@]}"
   click_at "${GRAPHICS[@]}"
-  wait_log "frmGraph load" "the Graphics button did not open the graphics window"
+  wait_log "frmGraph load" "the Graphics button to open the graphics window"
+  frames 2
 }
 
 start english.ini en
 shot graph_still_a
+frames 8
 shot graph_still_b
 [[ "$(differ graph_still_a graph_still_b $PANELS)" == 0 && "$(differ graph_still_a graph_still_b $FIELD)" == 0 ]] ||
   fail "the paused scene is not still: the comparisons below would mean nothing"
@@ -81,23 +87,24 @@ shot graph_flat_squares
 n="$(differ graph_still_a graph_flat_squares $PANELS)"
 [[ "$n" -gt 100 ]] || fail "flat squares did not change the next figures ($n pixels)"
 click_at "${BACKDROP_TAB[@]}"
-click_at "${DEFORM_LIST[@]}"
+click_at "${DEFORM_LIST[@]}" 5
 click_at "${ENDLESS_SCROLL[@]}"
 shot graph_scroll_1
-sleep 1
-shot graph_scroll_2
-n="$(differ graph_scroll_1 graph_scroll_2 $FIELD)"
-[[ "$n" -gt 200 ]] || fail "the backdrop does not scroll after the new deformation ($n pixels)"
+# The backdrop moves a little each frame: the field's lower half differs from the
+# first picture once it has moved by more than a few pixels.
+scrolled() { shot graph_scroll_2 > /dev/null && (( $(differ graph_scroll_1 graph_scroll_2 $FIELD) > 200 )); }
+wait_game "$PID" "the backdrop to scroll after the new deformation" scrolled
+echo "screenshot of graph_scroll_2: $SHOTS/graph_scroll_2.png"
 click_at "${GRAPH_OK[@]}"
-wait_log "frmGraph unload" "OK did not close the graphics window"
+wait_log "frmGraph unload" "OK to close the graphics window"
 click_at "${SETTINGS_OK[@]}"
-wait_log "frmSettings unload" "OK did not close the settings window"
+wait_log "frmSettings unload" "OK to close the settings window"
 
 xdotool windowfocus --sync "$WIN" 2>/dev/null || true
 xdotool key --window "$WIN" F9
-wait_log "frmPaint load" "F9 did not open the material window"
+wait_log "frmPaint load" "F9 to open the material window"
 shot paint_before
-click_at "${PARTS[@]}"
+click_at "${PARTS[@]}" 5
 click_at "${AMBIENT[@]}"
 click_at "${GREEN_LOW[@]}"
 shot paint_green_off
@@ -106,7 +113,7 @@ r0="$(mean paint_before $PANELS r)"; r1="$(mean paint_green_off $PANELS r)"
 [[ "$g1" -lt $((g0 - 5)) && "$r1" -gt $((r0 - 5)) ]] ||
   fail "the ambient green bar did not tint the figures (green $g0 -> $g1, red $r0 -> $r1)"
 click_at "${PAINT_CLOSE[@]}"
-wait_log "frmPaint unload" "the close box did not close the material window"
+wait_log "frmPaint unload" "the close box to close the material window"
 close_game_window "$PID" "$LOG"
 grep -qF '"bDetLevel":"False"' "$WORK/en.json" || fail "flat squares were not kept: $(grep -o '"bDetLevel":"[A-Za-z]*"' "$WORK/en.json")"
 grep -qF '"gr_MoveBkg":"5"' "$WORK/en.json" || fail "the deformation was not kept: $(grep -o '"gr_MoveBkg":"[0-9]*"' "$WORK/en.json")"
@@ -116,11 +123,12 @@ start russian.ini ru
 open_graph
 shot graph_window_ru
 click_at "${GRAPH_OK[@]}"
-wait_log "frmGraph unload" "OK did not close the graphics window"
+wait_log "frmGraph unload" "OK to close the graphics window"
 click_at "${SETTINGS_OK[@]}"
+wait_log "frmSettings unload" "OK to close the settings window"
 xdotool windowfocus --sync "$WIN" 2>/dev/null || true
 xdotool key --window "$WIN" F9
-wait_log "frmPaint load" "F9 did not open the material window"
+wait_log "frmPaint load" "F9 to open the material window"
 shot paint_window_ru
 close_game_window "$PID" "$LOG"
 exit 0

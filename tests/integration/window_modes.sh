@@ -7,7 +7,9 @@ command -v openbox > /dev/null || { echo "skipped: needs openbox"; exit 77; }
 openbox > /dev/null 2>&1 &
 WM=$!
 trap 'kill $WM 2>/dev/null || true; rm -rf "$WORK"' EXIT
-sleep 0.5
+# A window manager names its check window on the root window once it runs.
+wm_runs() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+wait_for "openbox to manage the display" wm_runs
 SHOTS="$BUILD/screenshots"
 mkdir -p "$SHOTS"
 root="$(make_root)"
@@ -15,34 +17,37 @@ LOG="$root/data/Load_$HOST.log"
 xdotool mousemove 1270 1015
 ALSOFT_DRIVERS=null "$ZEMBROL" --root "$root" --seed 3 --answer ok --dump-at-exit "$WORK/dump.json" > "$WORK/out.txt" 2>&1 &
 PID=$!
-for _ in $(seq 150); do grep -q "DirectInput8 created" "$LOG" 2>/dev/null && break; sleep 0.1; done
-WIN="$(xdotool search --sync --pid "$PID" --name '^Zembrol$' | head -1)"
-[[ -n "$WIN" ]] || fail "no main window"
-sleep 0.5
+WIN="$(main_window "$PID" "$LOG")"
 size() { xdotool getwindowgeometry "$WIN" | sed -n 's/.*Geometry: //p'; }
+sized() { [[ "$(size)" == "$1" ]]; }  # WxH
 [[ "$(size)" == 800x600 ]] || fail "the window opened at $(size)"
-timeout 10 xdotool windowactivate --sync "$WIN"
+timeout "$WAIT_LIMIT" xdotool windowactivate --sync "$WIN"
 xdotool key --window "$WIN" alt+Return
-sleep 1
-[[ "$(size)" == 1280x1024 ]] || fail "Alt+Enter gave $(size), not fullscreen"
+wait_game "$PID" "Alt+Enter to make the window fullscreen, 1280 x 1024" sized 1280x1024
+wait_frames "$WIN" 2
 import -window root "$SHOTS/fullscreen.png"
 echo "screenshot of fullscreen: $SHOTS/fullscreen.png"
 xdotool key --window "$WIN" alt+Return
-sleep 1
-[[ "$(size)" == 800x600 ]] || fail "Alt+Enter again gave $(size)"
-timeout 10 xdotool windowsize "$WIN" 1100 600
-sleep 1
+# Back in a window once the window manager has taken the fullscreen state off and the
+# game has drawn at the window's size again (it has seen every change of its window).
+windowed() { sized 800x600 && ! xprop -id "$WIN" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN; }
+wait_game "$PID" "Alt+Enter again to give back the 800 x 600 window" windowed
+wait_frames "$WIN" 3
+timeout "$WAIT_LIMIT" xdotool windowsize "$WIN" 1100 600
+wait_game "$PID" "the window manager to make the window 1100 x 600" sized 1100x600
+wait_frames "$WIN" 3
 import -window "$WIN" "$SHOTS/resized.png"
 echo "screenshot of a wide window: $SHOTS/resized.png"
-# Another window takes the focus: the game pauses and stays paused.
+# Another window takes the focus: the game pauses and stays paused. The desktop tells
+# the game of the lost focus only after a moment; the other window keeps the focus
+# until the game shows itself paused.
 xmessage -center "another window" > /dev/null 2>&1 &
 XM=$!
-XMW="$(timeout 10 xdotool search --sync --class Xmessage | head -1)"
-timeout 10 xdotool windowactivate --sync "$XMW" || true
-sleep 0.5
+XMW="$(timeout "$WAIT_LIMIT" xdotool search --sync --class Xmessage | head -1)"
+timeout "$WAIT_LIMIT" xdotool windowactivate --sync "$XMW" || true
+wait_game "$PID" "the game to pause when another window took the focus" pause_pressed "$WIN"
 kill "$XM"
-timeout 10 xdotool windowactivate --sync "$WIN" || true
-sleep 0.3
+timeout "$WAIT_LIMIT" xdotool windowactivate --sync "$WIN" || true
 close_game_window "$PID" "$LOG"
 grep -q '"g_Running":false' "$WORK/dump.json" || fail "the focus went elsewhere and the game did not pause"
 ini="$root/data/set/${HOST}1.ini"

@@ -7,20 +7,24 @@ source "$(dirname "$0")/lib.sh" "$@"
 SHOTS="$BUILD/screenshots"
 mkdir -p "$SHOTS"
 
-# Waits until the log has this enter or leave record of a window; fails after ~30 s.
-wait_log() {  # pattern what
-  for _ in $(seq 300); do grep -qF -- "$1" "$LOG" && return 0; kill -0 "$PID" 2>/dev/null || break; sleep 0.1; done
-  fail "$2 (log: $(tail -3 "$LOG" | tr '\n' '|'))"
-}
+# Waits until the log has this enter or leave record of a window; fails saying WHAT.
+wait_log() { wait_log_count "$PID" "$LOG" "$1" 1 "$2"; }  # text what
 
+# A screenshot once the game has shown three more pictures: the window that just
+# opened is on the screen, and what was typed into it is in its field.
 shot() {  # name
-  sleep 0.8   # the window's first frames and the bars' growth
+  wait_frames "$WIN" 3
   import -window "$WIN" "$SHOTS/$1.png"
   echo "screenshot of $1: $SHOTS/$1.png"
 }
 
-# Window-relative click at base-layout coordinates.
-click_at() { xdotool mousemove --window "$WIN" "$1" "$2" click 1; sleep 0.3; xdotool mousemove 1270 1015; }
+# Down drops the figure at once (a figure already dropping ignores it); true once the
+# field is full, the game over and its level statistics open.
+drop_until_over() {
+  grep -qF ">> frmLevelStats" "$LOG" && return 0
+  xdotool key --window "$WIN" Down 2>/dev/null || true
+  return 1
+}
 
 play() {  # language file, screenshot suffix, the name typed over the offered one, the name kept
   local root
@@ -31,37 +35,27 @@ play() {  # language file, screenshot suffix, the name typed over the offered on
   xdotool mousemove 1270 1015
   "$ZEMBROL" --root "$root" --seed 7 --set g_Speed=2 > "$WORK/$2.out" 2>&1 &
   PID=$!
-  for _ in $(seq 150); do grep -q "DirectInput8 created" "$LOG" 2>/dev/null && break; sleep 0.1; done
-  WIN="$(xdotool search --sync --pid "$PID" --name '^Zembrol$' | head -1)"
-  [[ -n "$WIN" ]] || fail "no main window"
-  sleep 0.5
+  WIN="$(main_window "$PID" "$LOG")"
   # Drop figures until the field is full and the game ends.
-  for _ in $(seq 120); do
-    grep -qF ">> frmLevelStats" "$LOG" && break
-    xdotool key --window "$WIN" Down 2>/dev/null || true
-    sleep 0.25
-  done
-  wait_log ">> frmLevelStats" "no level statistics window after the game over"
+  wait_game "$PID" "the level statistics window after the game over" drop_until_over
   shot "level_stats_$2"
   # Space presses the window's OK button.
   xdotool key --window "$WIN" space
-  wait_log ">> frmEnterName" "Space did not close the level statistics"
+  wait_log ">> frmEnterName" "Space to close the level statistics"
   shot "record_entry_$2"
   # The field takes 11 letters (what the statistics record holds): the rest is cut.
-  xdotool key --window "$WIN" ctrl+a
-  sleep 0.3
+  # The field reads keys held as a frame begins: Ctrl+A is held for two more pictures.
+  xdotool keydown --window "$WIN" ctrl+a
+  wait_frames "$WIN" 2
+  xdotool keyup --window "$WIN" ctrl+a
   xdotool type --window "$WIN" --delay 50 "$3"
   shot "record_entry_long_$2"
   xdotool key --window "$WIN" Return
-  wait_log ">> frmFullStat" "Enter did not confirm the record entry"
+  wait_log ">> frmFullStat" "Enter to confirm the record entry"
   shot "full_stat_$2"
-  # OK at the window's bottom right: the window is centred in the 800 x 600 window.
-  local ok
-  ok="$(grep -c '<< frmFullStat' "$LOG" || true)"
   xdotool key --window "$WIN" Escape
-  wait_log "<< frmFullStat" "Esc did not close the full statistics"
-  for _ in $(seq 50); do [[ "$(grep -c '>> f_Init()' "$LOG")" -ge 2 ]] && break; sleep 0.1; done
-  [[ "$(grep -c '>> f_Init()' "$LOG")" -ge 2 ]] || fail "no new game after the result windows"
+  wait_log "<< frmFullStat" "Esc to close the full statistics"
+  wait_log_count "$PID" "$LOG" ">> f_Init()" 2 "a new game after the result windows"
   # The new game's record display: the list holds the record, the place labels its distance.
   shot "new_game_$2"
   close_game_window "$PID" "$LOG"

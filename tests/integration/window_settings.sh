@@ -8,18 +8,18 @@ source "$(dirname "$0")/lib.sh" "$@"
 SHOTS="$BUILD/screenshots"
 mkdir -p "$SHOTS"
 
-wait_log() {  # text what
-  for _ in $(seq 300); do grep -qF -- "$1" "$LOG" && return 0; kill -0 "$PID" 2>/dev/null || break; sleep 0.1; done
-  fail "$2 (log: $(tail -3 "$LOG" | tr '\n' '|'))"
-}
-count() { grep -cF -- "$1" "$LOG" || true; }
-shot() {  # name
-  sleep 0.6
+# Waits until the log has TEXT N times (once when not given); fails saying WHAT.
+wait_log() { wait_log_count "$PID" "$LOG" "$1" "${3:-1}" "$2"; }  # text what [n]
+count() { log_count "$LOG" "$1"; }
+shot() {  # name: the last step's picture, two frames on
+  wait_frames "$WIN" 2
   import -window "$WIN" "$SHOTS/$1.png"
   echo "screenshot of $1: $SHOTS/$1.png"
 }
-# A click at base-layout coordinates of the 800 x 600 window; the pointer then leaves.
-click_at() { xdotool mousemove --window "$WIN" "$1" "$2" click 1; sleep 0.35; xdotool mousemove 1270 1015; sleep 0.1; }
+# A click at base-layout coordinates of the 800 x 600 window, through before the next step.
+click_at() { click_through "$WIN" "$1" "$2"; }
+# A window the game just logged as opened takes clicks once it has been shown.
+shown() { wait_frames "$WIN" 2; }
 
 # Where the controls are: the main window's Settings button; frmSettings centred
 # (tabs, options of the game tab, OK); frmSeq centred (figure and sequence buttons).
@@ -39,26 +39,22 @@ start() {  # language file, suffix
   xdotool mousemove 1270 1015
   "$ZEMBROL" --root "$ROOT" --seed 7 --dump-at-exit "$WORK/$2.json" > "$WORK/$2.out" 2>&1 &
   PID=$!
-  for _ in $(seq 150); do grep -q "DirectInput8 created" "$LOG" 2>/dev/null && break; sleep 0.1; done
-  WIN="$(xdotool search --sync --pid "$PID" --name '^Zembrol$' | head -1)"
-  [[ -n "$WIN" ]] || fail "no main window"
-  sleep 0.5
+  WIN="$(main_window "$PID" "$LOG")"
 }
 
 open_settings() {
   local before
   before="$(count "frmSettings load")"
   click_at "${SETTINGS[@]}"
-  for _ in $(seq 100); do [[ "$(count "frmSettings load")" -gt "$before" ]] && return 0; sleep 0.1; done
-  fail "the Settings button did not open the settings window"
+  wait_log "frmSettings load" "the Settings button to open the settings window" $((before + 1))
+  shown
 }
 
 close_settings() {
   local before
   before="$(count "frmSettings unload")"
   click_at "${OK[@]}"
-  for _ in $(seq 100); do [[ "$(count "frmSettings unload")" -gt "$before" ]] && return 0; sleep 0.1; done
-  fail "OK did not close the settings window"
+  wait_log "frmSettings unload" "OK to close the settings window" $((before + 1))
 }
 
 run() {  # language file, suffix
@@ -81,12 +77,13 @@ run() {  # language file, suffix
   open_settings
   click_at "${TAB_X[1]}" "$TAB_Y"
   click_at 167 144
-  wait_log ">> frmOpen" "the music's button did not open the file window"
+  wait_log ">> frmOpen" "the music's button to open the file window"
+  shown
   shot "file_open_$2"
   click_at 623 487
-  wait_log "<< frmOpen" "Cancel did not close the file window"
+  wait_log "<< frmOpen" "Cancel to close the file window"
+  shown
   close_settings
-  sleep 0.3
   [[ "$(count ">> f_Init()")" == "$games" ]] || fail "closing without a change started a new game"
   close_game_window "$PID" "$LOG"
   grep -qF '"gt_CurGameType":2,"g_Speed":2,"g_TickMs":10' "$WORK/$2.json" ||
@@ -100,14 +97,15 @@ run() {  # language file, suffix
   click_at "${TAB_X[4]}" "$TAB_Y"
   click_at "${SEQUENCE_X[$2]}" 119
   click_at "${CMDSEQ[@]}"
-  wait_log ">> frmSeq" "cmdSeq did not open the sequence editor"
+  wait_log ">> frmSeq" "cmdSeq to open the sequence editor"
+  shown
   shot "sequence_editor_$2"
   for _ in 1 2 3 4 5 6 7; do click_at 148 "$DEST_Y"; done
   for f in 5 1 6; do click_at "$(base_x "$f")" "$BASE_Y"; done
   shot "sequence_built_$2"
   click_at "${SEQ_OK[@]}"
-  wait_log "<< frmSeq" "OK did not close the sequence editor"
-  sleep 0.3
+  wait_log "<< frmSeq" "OK to close the sequence editor"
+  shown
   close_settings
   close_game_window "$PID" "$LOG"
   local set="$ROOT/data/set/${HOST}1.ini"
