@@ -25,7 +25,12 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$WORK/display" 2> "$W
 XVFB=$!
 WM=""
 PID=""
-trap '[[ -n "$PID" ]] && kill "$PID" 2>/dev/null; [[ -n "$WM" ]] && kill "$WM" 2>/dev/null; kill "$XVFB" 2>/dev/null; rm -rf "$WORK"' EXIT
+# Whatever ended the test, nothing it started is left running.
+clean_up() {
+  for p in $PID $WM $XVFB; do kill "$p" 2>/dev/null || true; done
+  rm -rf "$WORK"
+}
+trap clean_up EXIT
 await "Xvfb to start" test -s "$WORK/display"
 export DISPLAY=":$(head -1 "$WORK/display")"
 # A window mapped while the window manager starts up may never be shown: wait until it runs.
