@@ -45,9 +45,11 @@ play() {  # language file, screenshot suffix, the name typed over the offered on
   shot "record_entry_$2"
   # The field takes 11 letters (what the statistics record holds): the rest is cut.
   # The field reads keys held as a frame begins: Ctrl+A is held for two more pictures.
+  # A is let go before Ctrl: a key repeat of A alone in between would type an "a".
   xdotool keydown --window "$WIN" ctrl+a
   wait_frames "$WIN" 2
-  xdotool keyup --window "$WIN" ctrl+a
+  xdotool keyup --window "$WIN" a
+  xdotool keyup --window "$WIN" ctrl
   xdotool type --window "$WIN" --delay 50 "$3"
   shot "record_entry_long_$2"
   xdotool key --window "$WIN" Return
