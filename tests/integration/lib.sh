@@ -138,12 +138,9 @@ ended() { ! kill -0 "$1" 2>/dev/null; }  # pid
 
 # How many colours the window's picture has (0 while it cannot be read).
 picture_colours() { import -silent -window "$1" miff:- 2>/dev/null | identify -format %k - 2>/dev/null || echo 0; }
+# True once the window shows a picture of more than MIN colours (default 1): an SDL
+# window is black until the game has drawn and shown its first frame.
 picture_drawn() { (( $(picture_colours "$1") > ${2:-1} )); }  # window [min-colours]
-# Waits until the window shows a picture of more than MIN colours (default 1): an
-# SDL window is black until the game has drawn and shown its first frame.
-wait_drawn() {  # window [min-colours]
-  wait_for "a picture in window $1" picture_drawn "$1" "${2:-1}"
-}
 
 # Waits for the game of this pid to finish starting and show its main window; prints the window.
 main_window() {  # pid log
