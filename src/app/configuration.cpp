@@ -116,6 +116,7 @@ public:
     void Step(SettingStep step, int index) override {
         using St = SettingStep;
         switch (step) {
+            case St::None: break;
             case St::WindowEdgesBefore:
                 if (!load_) t_.GetWindowEdges(&s_.left, &s_.top);
                 break;

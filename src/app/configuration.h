@@ -10,7 +10,7 @@
 
 #include "app/app_paths.h"
 #include "app/config_targets.h"
-#include "app/setting_value.h"
+#include "settings/setting_value.h"
 #include "settings/settings.h"
 #include "platform/profile.h"
 

@@ -1,33 +1,18 @@
-// The one list of configuration keys: sections, keys and variables in the exact
-// order the configuration files are read and written, with the points where a
-// loaded value is applied. Loading, saving and lookup by name all walk it.
+// The walk over the configuration keys of the settings table (settings/setting_rows.h):
+// sections, keys and variables in the exact order the configuration files are read
+// and written, with the points where a loaded value is applied. Loading, saving and
+// lookup by name all walk it.
 #pragma once
 
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "app/setting_value.h"
+#include "settings/setting_rows.h"
+#include "settings/setting_value.h"
 #include "settings/settings.h"
 
 namespace zembrol {
-
-// Points of the walk where the configuration acts beyond reading or writing a key.
-enum class SettingStep {
-    WindowEdgesBefore, WindowEdgesAfter,  // around left, top
-    GameTypeBefore,                       // a series is stored as game type 4
-    WorldSpeedAfter,
-    SeqCountBefore,                       // mSeq_Count takes the sequence's length on save
-    SpeedAfter,                           // the pass interval follows the speed
-    UserSequence,                         // keys "u1".."u<mSeq_Count>"
-    MusicPathAfter, EnableLoopAfter, MusicVolumeBefore, MusicVolumeAfter, FreqAfter,
-    SlotBefore, SlotPathAfter, SlotAfter, // index = slot
-    SkinAfter, ControlsColorAfter,
-    MoveBkgAfter, TextureAfter,           // index = texture
-    ValueDelayAfter, GraphAfter,
-    DesktopBefore, DesktopAfter,          // around the window mode and size
-    KeysAfter,                            // a key table or repeat the game cannot use falls back
-};
 
 class SettingVisitor {
 public:

@@ -1,5 +1,5 @@
 // Setting conversions.
-#include "app/setting_value.h"
+#include "settings/setting_value.h"
 
 #include <cstdio>
 #include <cstdlib>
