@@ -55,6 +55,14 @@ std::string AppResults::StoredName() const {
     return platform::GetPrivateProfileString("MAIN", "name", "", app_.Config().currentPath);
 }
 
+void AppResults::BeforePass() {
+    const RecordKey key = CurrentKey();
+    if (prefetched_ && key.speed == prefetchedKey_.speed && key.trial == prefetchedKey_.trial) return;
+    Book().Prefetch(key);
+    prefetchedKey_ = key;
+    prefetched_ = true;
+}
+
 bool AppResults::OnGameEvent(const GameEvent& e) {
     switch (e.kind) {
         // The place labels' heights belong to the view's label sweeps; a new game

@@ -64,6 +64,9 @@ public:
     // Called when a game has ended, before any result step: the game as it ended.
     std::function<void(const GameState&)> onGameOver;
 
+    // Between passes and before a game starts: the tables the next rules call may load
+    // are read now, so the record events answer from memory.
+    void BeforePass();
     // The record events of the rules; false for an event that is not the records'.
     bool OnGameEvent(const GameEvent& e);
     void NewGame();
@@ -108,6 +111,8 @@ private:
     std::string g_ResultText;
     int lastInsertPlace_ = -1;
     RecordDisplay display_;
+    bool prefetched_ = false;
+    RecordKey prefetchedKey_;   // speed and variant of the last Prefetch
 };
 
 }  // namespace zembrol

@@ -45,6 +45,7 @@ const char* EventOwnerName(EventOwner owner) {
 }
 
 bool EventRouter::Dispatch(const GameEvent& e) {
+    if (watch) watch(e);
     const auto owner = static_cast<size_t>(OwnerOf(e.kind));
     const bool taken = owner < owners_.size() && owners_[owner] && owners_[owner](e);
     if (!taken && unhandled) unhandled(e);

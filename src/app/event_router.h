@@ -37,6 +37,9 @@ public:
     void SetOwner(EventOwner owner, Handler handler) { owners_[static_cast<size_t>(owner)] = std::move(handler); }
     // Called with an event its owner did not take (or that has no owner set).
     std::function<void(const GameEvent&)> unhandled;
+    // Sees every event before its owner does (a test's or a diagnostic's tap); it must
+    // not change the game.
+    std::function<void(const GameEvent&)> watch;
 
     void OnGameEvent(const GameEvent& e) override { Dispatch(e); }
     // True when the event's owner took it.

@@ -49,9 +49,10 @@ App::App(CommandLine options)
     session_->results = &results_;
     // What a pass advances whether or not it draws: the camera move, the effects and
     // the music's fade-in.
-    session_->advanceFrame = [this](GameState& state) {
+    session_->advanceFrame = [this](const GameState& state) {
         const FrameOutcome o = effects_.AdvanceFrame(state);
         sound_.AdvanceFrame();
+        results_.BeforePass();
         return o;
     };
     sound_.SetLog([this](const std::string& line) { log_.f_Log(line, kLogPlain, false); });

@@ -44,6 +44,7 @@ bool App::f_Init() {
         InitGameGlobals(g);
         if (recorder_) recorder_->SettingsLoaded();
     }
+    results_.BeforePass();
     f_InitFinish(g);
     return true;
 }

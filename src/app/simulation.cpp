@@ -51,6 +51,7 @@ int RunSimulation(Session& s, AppResults& results, int games, std::ostream& out)
     if (s.settings.gt_CurGameType == 4) {
         s.settings.g_Trial = true;
         s.state.g_TrialGameNo = 0;
+        results.BeforePass();
         f_Init(s.game);
     }
     GameLine current;

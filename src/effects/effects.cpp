@@ -55,7 +55,7 @@ bool Effects::OnGameEvent(const GameEvent& e) {
     }
 }
 
-FrameOutcome Effects::AdvanceFrame(GameState& s) {
+FrameOutcome Effects::AdvanceFrame(const GameState& s) {
     FrameOutcome outcome;
     flightShown_ = false;
     if (m_ChangeLevel.cl_Busy()) {
@@ -75,16 +75,19 @@ FrameOutcome Effects::AdvanceFrame(GameState& s) {
         Vec3 eye, at;
         m_MoveScript.cms_Move(g_Rest, &eye, &at);
         g_View = FrameView{eye, at, {0, -1, 0}, g_Rest.angle};
-        s.g_ViewMoving = m_MoveScript.Moving();
+        outcome.viewMoveOver = !m_MoveScript.Moving();
     } else if (s.m_EndOfGameDisplay) {
         // The finished game on show: the camera sways slowly around the field, and now
         // and then (1 in 800 frames) a view preset takes over and ends the show.
         endOfGameSway_ += 0.01f;
         const Vec3 sway{20 * std::sin(endOfGameSway_), 8 * std::sin(endOfGameSway_ * 0.7f), 0};
         g_View = FrameView{g_Rest.eye + sway, g_Rest.lookAt, {0, -1, 0}, g_Rest.angle};
-        if (looks_.Rnd() < 1.0 / 800) StartViewPreset(1 + static_cast<int>(looks_.Rnd() * 7), s);
+        if (looks_.Rnd() < 1.0 / 800) {
+            StartPresetMove(1 + static_cast<int>(looks_.Rnd() * 7), s);
+            outcome.presetStarted = true;
+        }
     }
-    if (!s.m_EndOfGameDisplay) endOfGameSway_ = 0;
+    if (!s.m_EndOfGameDisplay || outcome.presetStarted) endOfGameSway_ = 0;
     g_Del.del_Step();
     m_RemoveFig.rf_Step(settings_.game.g_Speed);
     m_DeformQuad.dq_MakeDeform();
@@ -93,9 +96,13 @@ FrameOutcome Effects::AdvanceFrame(GameState& s) {
 }
 
 void Effects::StartViewPreset(int preset, GameState& s) {
-    s.m_EndOfGameDisplay = false;
-    zembrol::StartViewPreset(preset, m_MoveScript, g_Rest, s, settings_.game.iFantom != 0, g_Home, looks_);
-    s.g_ViewMoving = true;
+    StartPresetMove(preset, s);
+    ApplyFrameOutcome(s, FrameOutcome{.presetStarted = true});
 }
+
+void Effects::StartPresetMove(int preset, const GameState& s) {
+    zembrol::StartViewPreset(preset, m_MoveScript, g_Rest, s, settings_.game.iFantom != 0, g_Home, looks_);
+}
+
 
 }  // namespace zembrol

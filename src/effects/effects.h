@@ -43,8 +43,10 @@ public:
     // The effect events of the rules; false for an event that is not the effects'.
     bool OnGameEvent(const GameEvent& e);
     // One pass: the camera (flight, move or end-of-game view) and the effects step once.
-    // Reports the end of a level flight, which the loop passes on to the game.
-    FrameOutcome AdvanceFrame(GameState& s);
+    // Reads the game only; what the game must learn of it (a flight or a camera move
+    // ended, a preset took over the finished game's show) is reported, and the loop
+    // applies it between passes.
+    FrameOutcome AdvanceFrame(const GameState& s);
     // The one-time start: the banner below the field (idle unless bWalkText).
     void InitGlobals();
     // The graphics settings were loaded: the backdrop's deformation and its speed.
@@ -59,6 +61,7 @@ public:
     // sound and the music follow it.
     std::function<void(bool)> onFlight;
     // F1..F7 and the main-view button: move from the resting view to preset 1..7.
+    // Called between passes, so it sets the game's flags itself.
     void StartViewPreset(int preset, GameState& s);
 
     const FrameView& View() const { return g_View; }
@@ -72,6 +75,9 @@ public:
     bool FlightShown() const { return flightShown_; }
 
 private:
+    // The camera's move towards preset 1..7 (the flags are the caller's to set).
+    void StartPresetMove(int preset, const GameState& s);
+
     const Settings& settings_;
     Rng& looks_;
     CameraView g_Home;        // set once, the whole field straight on

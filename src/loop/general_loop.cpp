@@ -79,9 +79,7 @@ void AdvanceFrame(Session& s) {
     ApplyFrameOutcome(s, s.advanceFrame ? s.advanceFrame(s.state) : FrameOutcome{s.state.cl_Busy});
 }
 
-void ApplyFrameOutcome(Session& s, const FrameOutcome& outcome) {
-    if (outcome.flightOver) s.state.cl_Busy = false;
-}
+void ApplyFrameOutcome(Session& s, const FrameOutcome& outcome) { ApplyFrameOutcome(s.state, outcome); }
 
 PassEnd HeadlessPass(Session& s) {
     // The demo timer is the one window timer a headless run has.

@@ -55,7 +55,7 @@ public:
     // effects, the music's fade (the application's effects and sound). None in the
     // rules' own tests. It reports what the game must hear of it; the loop applies that
     // between passes (AdvanceFrame in general_loop.h).
-    std::function<FrameOutcome(GameState&)> advanceFrame;
+    std::function<FrameOutcome(const GameState&)> advanceFrame;
     Game game;   // the rules' handles onto the members above
     // Where the live input paths report what they apply; none: nothing is recorded.
     Journal* journal = nullptr;

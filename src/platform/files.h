@@ -2,6 +2,7 @@
 // the application folder and the machine name.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,6 +56,17 @@ bool CopyFileAtomic(const std::string& from, const std::string& to, std::string*
 int CreateFileReplacing(const std::string& path, std::string* error = nullptr);
 bool FileExists(const std::string& path);
 bool IsDirectory(const std::string& path);
+
+// Which version of a file a reader saw: equal stamps mean the file was not replaced or
+// written in between (as far as the file system's times tell). A missing file has the
+// empty stamp.
+struct FileStamp {
+    bool exists = false;
+    uint64_t device = 0, inode = 0, size = 0;
+    int64_t modifiedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+FileStamp StampOf(const std::string& path);
 
 // File names (no folder) in the folder of `pattern` whose names match its last
 // component; `*` and `?` are wildcards, compared without regard to case. A pattern

@@ -18,13 +18,34 @@ RecordBook::RecordBook(std::string setFolder, LogFn log, ErrorFn error, Unreadab
 }
 
 RecordTable RecordBook::ReadTable(const std::string& fileName) {
+    const platform::FileStamp stamp = platform::StampOf(PathOf(fileName));
+    if (const auto known = tables_.find(fileName); known != tables_.end() && known->second.stamp == stamp)
+        return known->second.table;
     const platform::FileRead read = platform::ReadFileChecked(PathOf(fileName));
     if (read.status == platform::ReadStatus::Unreadable) NoteUnreadable(fileName, read.error);
-    if (!read.Ok()) return RecordTable{};
-    std::string damage;
-    RecordTable table = ParseRecordTable(read.bytes, &damage);
-    NoteDamage(fileName, damage);
+    RecordTable table;
+    if (read.Ok()) {
+        std::string damage;
+        table = ParseRecordTable(read.bytes, &damage);
+        NoteDamage(fileName, damage);
+    }
+    tables_[fileName] = KnownTable{table, stamp};
     return table;
+}
+
+void RecordBook::Prefetch(const RecordKey& key) {
+    RecordKey k = key;
+    for (k.type = 1; k.type <= kGameTypes; ++k.type) {
+        ReadTable(RecordTableName(k));
+        for (int level = 0; level <= kMaxLevel; ++level) ReadTable(LevelTableName(k, level));
+    }
+}
+
+bool RecordBook::WriteTable(const std::string& fileName, const RecordTable& table, const char* procedure) {
+    const std::string content = FormatRecordTable(table);
+    if (!WriteFile(fileName, content, procedure)) return false;
+    tables_[fileName] = KnownTable{ParseRecordTable(content), platform::StampOf(PathOf(fileName))};
+    return true;
 }
 
 bool RecordBook::NoteUnreadable(const std::string& fileName, const std::string& why, bool announce) {
@@ -110,7 +131,7 @@ bool RecordBook::g_SaveRecords(const RecordKey& key) {
         if (log_) log_("g_SaveRecords() - " + lastWriteError_, false);
         return false;
     }
-    return WriteFile(fileName, FormatRecordTable(g_Records), "g_SaveRecords()");
+    return WriteTable(fileName, g_Records, "g_SaveRecords()");
 }
 
 int RecordBook::g_GetRecordPlace(int32_t score, const std::string& name, bool query, bool loopRunning) {
@@ -165,7 +186,7 @@ void RecordBook::g_UpdateLevelRecords(const LevelResults& r, const std::string& 
     auto enter = [&](const RecordKey& key, int level, int32_t score) {
         g_LoadLevelTable(key, level, true);
         if (g_GetRecordPlace(score, name, false, loopRunning) != -1)
-            WriteFile(recordsFile_, FormatRecordTable(g_Records), "g_UpdateLevelRecords()");
+            WriteTable(recordsFile_, g_Records, "g_UpdateLevelRecords()");
     };
     if (!r.key.trial) {
         if (r.key.type < 1 || r.key.type > kGameTypes) return;

@@ -11,6 +11,11 @@
 // cannot be read at all (another user's, an I/O error, not a regular file) plays as an
 // empty table and is never saved over during the run: it is logged and the player told
 // once. The record table in memory is written only to the file it was read from.
+//
+// A table file is read once and then answered from memory, kept as the book writes it,
+// for as long as the file's stamp (size, time, inode) says nobody else replaced it; an
+// edit made by hand while the game runs is read again. Prefetch reads the tables a game
+// can ask for between the loop's passes, so the rules' events do not wait on the disk.
 #pragma once
 
 #include <array>
@@ -20,6 +25,7 @@
 #include <vector>
 
 #include "game/game_state.h"
+#include "platform/files.h"
 #include "stats/record_files.h"
 #include "stats/record_table.h"
 #include "stats/stat_rec.h"
@@ -52,6 +58,10 @@ public:
     RecordBook(std::string setFolder, LogFn log = {}, ErrorFn error = {}, UnreadableFn unreadable = {});
 
     std::string PathOf(const std::string& fileName) const { return folder_ + "/" + fileName; }
+
+    // Reads (once) every record and level table of key's speed and variant, of every
+    // game type: the tables a game and the series after it can load.
+    void Prefetch(const RecordKey& key);
 
     // The record table of key into g_Records and g_RecordScores.
     void g_LoadRecords(const RecordKey& key);
@@ -95,6 +105,8 @@ public:
 
 private:
     RecordTable ReadTable(const std::string& fileName);
+    // Writes a record or level table and keeps what was written as the file's table.
+    bool WriteTable(const std::string& fileName, const RecordTable& table, const char* procedure);
     // A file that exists but could not be read: logged and (announce) told once, kept
     // from writes. False when it was known already.
     bool NoteUnreadable(const std::string& fileName, const std::string& why, bool announce = true);
@@ -109,6 +121,11 @@ private:
     ErrorFn error_;
     UnreadableFn onUnreadable_;
     std::string recordsFile_;
+    struct KnownTable {
+        RecordTable table;          // as read or last written
+        platform::FileStamp stamp;  // the file's stamp then
+    };
+    std::map<std::string, KnownTable> tables_;   // by file name
     std::map<std::string, std::string> unreadable_;   // file name → why it could not be read
     int place_ = 1;
     std::map<std::string, std::string> damaged_;   // file name → what could not be read

@@ -98,7 +98,7 @@ TEST(GeneralLoop, TheFlightEndsWhenTheHostReportsIt) {
     session.loop.running = true;
     f_Init(session.game);
     int frames = 0;
-    session.advanceFrame = [&](GameState&) { return FrameOutcome{++frames == 3}; };
+    session.advanceFrame = [&](const GameState&) { return FrameOutcome{++frames == 3}; };
     session.state.cl_Busy = true;
     EXPECT_EQ(LoopPass(session), PassEnd::Idle);
     EXPECT_EQ(LoopPass(session), PassEnd::Idle);
