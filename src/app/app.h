@@ -125,6 +125,8 @@ public:
                            std::string* file);
     // The window open now (the innermost one), or null.
     ScriptWindow* OpenWindow() { return openWindow_; }
+    // The material window while it is open beside the game, else null.
+    ScriptWindow* ToolWindow();
     void SetWindowFeed(WindowFeed* feed) { windowFeed_ = feed; }
 
     // For the measuring runs (frame_runs.cpp), beside the game's own loop.

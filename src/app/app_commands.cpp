@@ -24,7 +24,9 @@ bool AppCommands::CloseMainWindow() {
 }
 
 bool AppCommands::EscPause() {
-    app_.EscPause();
+    // Esc in a tool window beside the game closes that window, not the game.
+    if (ScriptWindow* tool = app_.ToolWindow()) tool->Key("Esc");
+    else app_.EscPause();
     return true;
 }
 
@@ -64,6 +66,8 @@ bool AppCommands::Set(const std::string& name, const std::string& value, std::st
 }
 
 ScriptWindow* AppCommands::OpenWindow() { return app_.OpenWindow(); }
+
+ScriptWindow* AppCommands::ToolWindow() { return app_.ToolWindow(); }
 
 std::vector<std::pair<std::string, std::string>> AppCommands::SettingValues() {
     return zembrol::SettingValues(app_.GetSettings());

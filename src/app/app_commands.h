@@ -22,6 +22,7 @@ public:
     bool Type(const std::string& text) override;
     bool Set(const std::string& name, const std::string& value, std::string* problem) override;
     ScriptWindow* OpenWindow() override;
+    ScriptWindow* ToolWindow() override;
     std::vector<std::pair<std::string, std::string>> SettingValues() override;
     void SetWindowFeed(WindowFeed* feed) override;
 

@@ -103,16 +103,22 @@ void App::OpenMaterialEditor() {
         paint_ = std::make_unique<PaintWindow>(render::MatDefault(), [this](const render::Material& m) {
             if (renderer_) renderer_->SetFigureMaterial(m);
         });
+        paint_->onClosed = [this] { log_.f_Log("frmPaint unload", kLogPlain, true); };
     }
     const bool wasOpen = !paint_->Closed();
     paint_->Load();
     if (!wasOpen) log_.f_Log("frmPaint load", kLogPlain, true);
-    // In the window it stays open beside the game (DrawPaintWindow); a script gives it
-    // its next lines until it closes; a run with nobody to use it closes it.
-    if (windowFeed_ || options_.headless || !ui_.Active()) {
+    // It stays open beside the game: drawn in the window (DrawPaintWindow), given the
+    // script's window lines in a scripted run (ToolWindow); a run with nobody to use
+    // it closes it.
+    if (!windowFeed_ && (options_.headless || !ui_.Active())) {
         RunWindow(*paint_, [] { return std::vector<std::string>{}; });
-        log_.f_Log("frmPaint unload", kLogPlain, true);
     }
+}
+
+ScriptWindow* App::ToolWindow() {
+    if (!paint_ || paint_->Closed()) return nullptr;
+    return paint_.get();
 }
 
 bool App::OverPaintWindow(int x, int y) const {
@@ -136,10 +142,7 @@ void App::DrawPaintWindow() {
     for (const auto& [name, value] : in.in.slid) paint_->Scroll(name, value);
     if (in.typed) paint_->Type(in.power);
     paintPlace_ = in.place;
-    if (in.closed) {
-        paint_->Click("close");
-        log_.f_Log("frmPaint unload", kLogPlain, true);
-    }
+    if (in.closed) paint_->Click("close");
 }
 
 }  // namespace zembrol

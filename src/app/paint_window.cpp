@@ -41,14 +41,20 @@ render::ColorValue& PaintWindow::Component(int part) {
 
 bool PaintWindow::Click(const std::string& control) {
     if (control != "close") return false;
-    closed_ = true;
+    Close();
     return true;
 }
 
 bool PaintWindow::Key(const std::string& key) {
     if (key != "Esc") return false;
-    closed_ = true;
+    Close();
     return true;
+}
+
+void PaintWindow::Close() {
+    if (closed_) return;
+    closed_ = true;
+    if (onClosed) onClosed();
 }
 
 bool PaintWindow::Choose(const std::string& control, const std::string& item) {

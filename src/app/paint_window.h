@@ -40,11 +40,14 @@ public:
     // VScroll1(0..3) of the chosen component.
     bool Scroll(const std::string& control, int value) override;
     bool Choose(const std::string& control, const std::string& item) override;   // cmbType
-    void CloseByDefault() override { closed_ = true; }
+    void CloseByDefault() override { Close(); }
+    // Called when the window closes, however it is closed.
+    std::function<void()> onClosed;
     std::vector<ControlValue> Controls() const override;
 
 private:
     render::ColorValue& Component(int part);
+    void Close();
 
     render::Material material_;
     std::function<void(const render::Material&)> apply_;

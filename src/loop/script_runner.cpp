@@ -291,6 +291,7 @@ private:
     void Dump() {
         DumpExtras extras;
         extras.window = host_.OpenWindow();
+        if (!extras.window) extras.window = host_.ToolWindow();
         extras.settings = host_.SettingValues();
         out_ << DumpState(s_, &extras) << '\n';
     }
@@ -298,17 +299,22 @@ private:
     void RunInGame(std::string_view line) {
         const std::vector<std::string_view> w = Split(line);
         const std::string_view cmd = w[0];
+        ScriptWindow* tool = host_.ToolWindow();
         if (Is(cmd, "key")) {
             Need(w, 2, "key NAME");
+            // Esc in a tool window closes that window only; other keys play the game.
+            if (tool && Is(w[1], "Esc") && tool->Key("Esc")) return;
             RunKey(s_, w[1], host_);
         } else if (Is(cmd, "mouse")) {
             RunMouse(s_, w);
         } else if (Is(cmd, "click")) {
             Need(w, 2, "click CONTROL");
-            if (!host_.Click(std::string(w[1])))
+            if (!host_.Click(std::string(w[1])) && !(tool && tool->Click(std::string(w[1]))))
                 throw ScriptError{"click " + Shown(w[1]) + " is not supported"};
         } else if (Is(cmd, "answer")) {
             Answer(w);
+        } else if (tool && (Is(cmd, "type") || Is(cmd, "scroll") || Is(cmd, "choose") || Is(cmd, "slide"))) {
+            RunInWindow(*tool, line);
         } else if (Is(cmd, "type")) {
             if (!host_.Type(std::string(Trim(line.substr(4))))) throw ScriptError{"type is not supported"};
         } else if (Is(cmd, "scroll") || Is(cmd, "choose") || Is(cmd, "slide")) {

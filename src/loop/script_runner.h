@@ -28,6 +28,10 @@
 // `type`, `scroll`, `choose`, `slide` and `tick` go to it. When the script ends first, it closes by its
 // default answer.
 //
+// A tool window beside the game (the material window, F9) is not modal: the game goes
+// on under it (`tick` runs passes), `type`, `scroll`, `choose`, `slide` and the `click`s
+// the main window does not take go to it, `key Esc` closes it, and `dump` shows it.
+//
 // Before running a script the caller starts the game (f_Init), as the program's
 // start-up does.
 #pragma once
@@ -58,6 +62,8 @@ public:
     }
     // The modal window open now, or null.
     virtual ScriptWindow* OpenWindow() { return nullptr; }
+    // The tool window open beside the game now, or null.
+    virtual ScriptWindow* ToolWindow() { return nullptr; }
     // Every configuration key with its current value, for the dump.
     virtual std::vector<std::pair<std::string, std::string>> SettingValues() { return {}; }
     // The running script while RunScript runs, null after it: windows that open

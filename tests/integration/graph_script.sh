@@ -25,7 +25,12 @@ has 2 "\"gr_arTex1\":\"$root/data/textures/broken.png\"" "the texture that did n
 grep -qF "Не удалось загрузить текстуру $root/data/textures/broken.png" "$WORK/err.txt" ||
   fail "no box for the texture: $(cat "$WORK/err.txt")"
 has 3 '"window":"frmPaint"' "F9 opens the material window"
-has 3 '"cmbType":"Ambient","VScroll1(0)":"26","VScroll1(1)":"217","VScroll1(2)":"0"' "the ambient bars"
-has 3 '"txtPower":"7"' "the power typed"
-grep -qF '"window":null' <<<"$(line 4)" || fail "Esc did not close the material window: $(line 4 | head -c 200)"
+has 4 '"window":"frmPaint"' "the material window stays open while the game goes on"
+has 4 '"cmbType":"Ambient","VScroll1(0)":"26","VScroll1(1)":"217","VScroll1(2)":"0"' "the ambient bars"
+has 4 '"txtPower":"7"' "the power typed"
+fall() { grep -o '"g_FigY":[0-9-]*\|"m_FallCounter":[0-9-]*\|"g_FigCount":[0-9-]*' <<<"$(line "$1")" | tr '\n' ' '; }
+[[ "$(fall 3)" != "$(fall 4)" ]] || fail "the game did not go on under the material window: $(fall 3)"
+grep -qF '"window":null' <<<"$(line 5)" || fail "Esc did not close the material window: $(line 5 | head -c 200)"
+grep -qF '"g_Running":true' <<<"$(line 5)" || fail "Esc in the material window paused the game: $(line 5 | head -c 300)"
+grep -qF 'frmPaint unload' "$root/data/"Load_*.log || fail "the material window's closing is not logged"
 exit 0

@@ -1,9 +1,9 @@
 # The graphics and material windows in a window run, driven by real X input, with the
 # scene held still (no lights, no world, a still backdrop, the game paused): choosing
 # flat squares changes the figures at once, a scrolling backdrop starts moving at
-# once, and F9's material window tints the figures on the next frame. Screenshots of
-# every step stay in the build folder; the settings at exit hold the choices. Then
-# the Russian windows once, for a person to look at.
+# once, and F9's material window tints the figures on the next frame (Esc closes it
+# alone). Screenshots of every step stay in the build folder; the settings at exit
+# hold the choices. Then the Russian windows once, for a person to look at.
 source "$(dirname "$0")/lib.sh" "$@"
 [[ -n "${DISPLAY:-}" ]] || { echo "skipped: needs a display"; exit 77; }
 SHOTS="$BUILD/screenshots"
@@ -130,5 +130,9 @@ xdotool windowfocus --sync "$WIN" 2>/dev/null || true
 xdotool key --window "$WIN" F9
 wait_log "frmPaint load" "F9 to open the material window"
 shot paint_window_ru
+# Esc in the material window closes that window only: the game is neither paused nor minimised.
+xdotool key --window "$WIN" Escape
+wait_log "frmPaint unload" "Esc to close the material window"
+xwininfo -id "$WIN" | grep -q "Map State: IsViewable" || fail "Esc in the material window minimised the game"
 close_game_window "$PID" "$LOG"
 exit 0
