@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/app_commands.h"
-#include "app/app_results.h"
+#include "stats/record_steps.h"
 #include "app/app_paths.h"
 #include "app/result_windows.h"
 #include "app/settings_window.h"
@@ -44,7 +44,7 @@ namespace render {
 class Renderer;
 }
 
-class App {
+class App : private RecordsHost {
 public:
     explicit App(CommandLine options);
     App(const App&) = delete;
@@ -85,7 +85,7 @@ public:
     EventRouter& Router() { return router_; }
     Effects& GetEffects() { return effects_; }
     SoundEvents& Sound() { return sound_; }
-    AppResults& Results() { return results_; }
+    RecordSteps& Results() { return results_; }
 
     // The main window's controls, by control name ("chkNew", "chkView3", "lblMin0", ...),
     // from a click, a key or a script. False for a name the window does not have.
@@ -146,10 +146,10 @@ public:
     bool Unattended() const { return !options_.script.empty() || (options_.headless && options_.demo); }
     // Something a save or a read could not do: the log has it already; an unattended
     // run also fails with it.
-    void NoteRunProblem(const std::string& text) { problems_.Note(text); }
+    void NoteRunProblem(const std::string& text) override { problems_.Note(text); }
     // A file of the player's that exists but cannot be read: left as it is, never saved
     // over this run; the player is told once per run.
-    void NoticeUnreadable(const std::string& path, const std::string& why);
+    void NoticeUnreadable(const std::string& path, const std::string& why) override;
     const CommandLine& Options() const { return options_; }
     // Window pixels per pixel of the base layout.
     float UiScale() const { return static_cast<float>(desktopDpi_) / 96.0f; }
@@ -157,6 +157,18 @@ public:
     ImFont* UiListFont() const { return ui_.ListFont(); }
 
 private:
+    // RecordsHost: what the record steps see of the application (app_records.cpp).
+    const GameState& RecordedGame() const override;
+    const GameSettings& RecordedSettings() const override;
+    bool LoopRunning() const override;
+    std::array<bool, 2> ListBoxes() const override;
+    std::string SetFolder() const override;
+    std::string SharedFolder() const override;
+    std::string NameFile() const override;
+    void RecordsLog(const std::string& line, bool ok) override;
+    void ReportError(const std::string& message, const std::string& where) override;
+    bool OpenLink(const std::string& link) override;
+
     // Applies a loaded configuration to what exists of the application.
     class Targets : public SoundConfigTargets {
     public:
@@ -266,7 +278,7 @@ private:
     std::unique_ptr<Session> session_;  // the game, its loop flags (running, loop-again) included
     std::unique_ptr<GameRecorder> recorder_;   // keeps the game on record (none while a replay plays)
     bool replaying_ = false;                   // a replay plays: live input does not reach the game
-    AppResults results_{*this};                // the records behind the rules' record events and the game's end
+    RecordSteps results_{*this};              // the records behind the rules' record events and the game's end
     Effects effects_;                          // camera and scene effects, one step per pass
     std::unique_ptr<AudioDevice> audioDevice_;   // none without a sound card and in headless or scripted runs
     SoundEvents sound_;                          // slots and music; released before the device

@@ -9,7 +9,7 @@
 //   View        flying numbers, block meshes                render::ViewEvents (src/render)
 //   MainWindow  the row counter's blink                     App::OnMainWindowEvent
 //   Demo        demo box and timer                          DemoOnGameEvent (src/loop)
-//   Records     record tables and the record display        AppResults::OnGameEvent
+//   Records     record tables and the record display        RecordSteps::OnGameEvent (src/stats)
 //   Journal     a game starts: the replay recorder          GameRecorder (src/loop)
 //
 // An owner answers false for a kind it does not handle; the router reports such a

@@ -14,6 +14,11 @@
 
 namespace zembrol {
 
+bool AcceptEmptyName(const std::string& question) {
+    return ShowBox(question, platform::BoxIcon::Question, platform::BoxButtons::YesNoCancel,
+                   platform::BoxAnswer::Cancel) == platform::BoxAnswer::Yes;
+}
+
 namespace {
 bool Blank(const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; }
 }  // namespace

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_results.h"
+#include "stats/result_windows.h"
 #include "loop/script_window.h"
 #include "stats/stat_windows.h"
 #include "stats/record_table.h"
@@ -19,6 +19,11 @@
 namespace zembrol {
 
 class App;
+
+// The record entry's question for an empty name: Yes, No and Cancel with Cancel as the
+// default button. True when the player takes the empty name (Yes); No and Cancel send
+// the player back to the name field.
+bool AcceptEmptyName(const std::string& question);
 
 inline constexpr const char* kRecordsPageKey = "RecordsPage";  // section "MAIN"
 inline constexpr const char* kDefaultRecordsPage = "https://zembrol.example.org/records";

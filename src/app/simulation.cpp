@@ -8,7 +8,7 @@
 #include <ostream>
 #include <vector>
 
-#include "app/app_results.h"
+#include "stats/record_steps.h"
 #include "game/f_init.h"
 #include "loop/demo_control.h"
 #include "loop/general_loop.h"
@@ -44,7 +44,7 @@ void PrintGame(std::ostream& out, int number, const GameLine& g, const GameSetti
 
 }  // namespace
 
-int RunSimulation(Session& s, AppResults& results, int games, std::ostream& out) {
+int RunSimulation(Session& s, RecordSteps& results, int games, std::ostream& out) {
     SimulationWindows windows;
     results.SetWindows(&windows);
     // A series chosen as game type 4 becomes the Trial variant, as the settings window sets it.

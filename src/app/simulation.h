@@ -7,12 +7,12 @@
 
 namespace zembrol {
 
-class AppResults;
+class RecordSteps;
 class Session;
 
 // Plays the games on the started session; prints one line per game and a summary line.
 // Returns the exit code: 0, or 1 when a new game could not start or a record file
 // could not be saved (the application says which at the end of the run).
-int RunSimulation(Session& session, AppResults& results, int games, std::ostream& out);
+int RunSimulation(Session& session, RecordSteps& results, int games, std::ostream& out);
 
 }  // namespace zembrol

@@ -19,7 +19,9 @@ void InitGameGlobals(Game& g) {
     g.s.m_GlobalsReady = true;
 }
 
-bool g_SeriesOn(const Game& g) { return g.cfg.g_Trial && g.s.g_TrialGameNo < 3; }
+bool g_SeriesOn(const GameState& s, const GameSettings& cfg) { return cfg.g_Trial && s.g_TrialGameNo < 3; }
+
+bool g_SeriesOn(const Game& g) { return g_SeriesOn(g.s, g.cfg); }
 
 namespace {
 

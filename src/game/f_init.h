@@ -25,5 +25,6 @@ void f_InitFinish(Game& g);
 void f_Init(Game& g);
 // A three-game series is under way.
 bool g_SeriesOn(const Game& g);
+bool g_SeriesOn(const GameState& s, const GameSettings& cfg);
 
 }  // namespace zembrol

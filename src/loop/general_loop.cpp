@@ -6,6 +6,7 @@
 #include "game/end_of_game.h"
 #include "game/f_init.h"
 #include "game/landing.h"
+#include "game/log_kinds.h"
 #include "game/moves.h"
 #include "game/tick.h"
 #include "loop/demo_control.h"
@@ -49,7 +50,9 @@ PassEnd GamePass(Session& s) {
     if (s.journal) s.journal->GameOver(s);
     // The finished game stays on show unless the series goes on with its next game.
     s.state.m_EndOfGameDisplay = !g_SeriesOn(s.game);
-    ResultSteps none;
+    NullResultSteps none([&s](const char* line) {
+        s.game.Raise({.kind = EventKind::Log, .value = kLogPlain, .flag = false, .text = line});
+    });
     s.loop.loopAgain = EndOfGame(s.game, s.results ? *s.results : none, s.loop.running);
     if (!s.loop.loopAgain) {
         s.loop.running = false;

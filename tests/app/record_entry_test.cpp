@@ -4,7 +4,6 @@
 // cancels; a run with nobody to answer confirms the offered name or gives up.
 #include <gtest/gtest.h>
 
-#include "app/app_results.h"
 #include "app/result_windows.h"
 #include "platform/message_box.h"
 

@@ -152,7 +152,7 @@ TEST(SeqWindow, ThePlayersSequenceSurvivesOtherGamesAndTheConfiguration) {
         Silent events;
         Game game{state, settings.game, rng, events};
         f_Init(game);
-        ResultSteps noRecords;
+        NullResultSteps noRecords;
         if (c.series) {
             ASSERT_TRUE(EndOfGame(game, noRecords, true));   // on to its "Classic" game
         }

@@ -155,7 +155,7 @@ TEST_F(FInitTest, ASeriesPlaysSequenceClassicMainWithOneRunningResult) {
     EXPECT_EQ(CellsToMask(s.g_Figs[0].Cells), kFigureMasks[2]);
     EXPECT_EQ(CellsToMask(s.g_Figs[2].Cells), kFigureMasks[6]);
 
-    ResultSteps noRecords;   // every score misses the record table
+    NullResultSteps noRecords;   // every score misses the record table
     struct Next { int16_t gameNo; int type; };
     for (const Next& n : {Next{2, 2}, Next{3, 1}}) {
         Dirty();

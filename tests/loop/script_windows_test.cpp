@@ -63,7 +63,7 @@ public:
 };
 
 // The end of a game opens the fake window through the host, as the application does.
-class WindowHost final : public ScriptHost, public ResultSteps {
+class WindowHost final : public ScriptHost, public NullResultSteps {
 public:
     FakeWindow window;
     WindowFeed* feed = nullptr;

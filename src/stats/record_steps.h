@@ -1,10 +1,11 @@
-// The application's records and result windows: serves the end of a game (ResultSteps)
-// and the record events of the rules (game start, level change, landing) with one
-// RecordBook over the application folder's data/set.
+// RecordSteps: the records' side of a game — the end of a game's steps (ResultSteps)
+// and the record events of the rules (game start, level change, landing) — over one
+// RecordBook of the application folder's data/set.
 //
-// The three end-of-game windows (level statistics, record entry, full statistics) are
-// reached through ResultWindows: the real windows (result_windows.h), or in the
-// simulation the rules' own answers (the record goes under "Computer").
+// What it needs of the program around it comes through RecordsHost; the three
+// end-of-game windows (level statistics, record entry, full statistics) through
+// ResultWindows: the real windows, or in the simulation the rules' own answers (the
+// record goes under "Computer").
 #pragma once
 
 #include <array>
@@ -17,43 +18,37 @@
 #include "game/game_events.h"
 #include "stats/record_book.h"
 #include "stats/record_display.h"
+#include "stats/result_windows.h"
 
 namespace zembrol {
 
-class App;
-
-// What the record entry window answers.
-struct RecordEntry {
-    bool cancelled = true;
-    std::string name;      // the name as typed (surrounding spaces kept)
-    bool send = false;     // "send the result" ticked
+// What the record steps need of the program around them.
+class RecordsHost {
+public:
+    virtual ~RecordsHost() = default;
+    // The game the results are of, its rules' settings, and the loop running flag.
+    virtual const GameState& RecordedGame() const = 0;
+    virtual const GameSettings& RecordedSettings() const = 0;
+    virtual bool LoopRunning() const = 0;
+    // The record lists' boxes (bLstBox): which lists the record display keeps current.
+    virtual std::array<bool, 2> ListBoxes() const = 0;
+    // data/set; the folder of addr.txt; the configuration file that keeps the player's name.
+    virtual std::string SetFolder() const = 0;
+    virtual std::string SharedFolder() const = 0;
+    virtual std::string NameFile() const = 0;
+    // A start-up log line; a file found unreadable (told to the player once); a problem
+    // an unattended run reports at its end; the error report box.
+    virtual void RecordsLog(const std::string& line, bool ok) = 0;
+    virtual void NoticeUnreadable(const std::string& path, const std::string& why) = 0;
+    virtual void NoteRunProblem(const std::string& problem) = 0;
+    virtual void ReportError(const std::string& message, const std::string& where) = 0;
+    // Opens a link with the desktop's program for it; false when none took it.
+    virtual bool OpenLink(const std::string& link) = 0;
 };
 
-class ResultWindows {
+class RecordSteps final : public ResultSteps {
 public:
-    virtual ~ResultWindows() = default;
-    // frmLevelStats: g_LevelStat up to the level reached.
-    virtual void ShowLevelStats(const std::array<int32_t, 2 * (kMaxLevel + 1)>& stat, int levelReached) {
-        (void)stat, (void)levelReached;
-    }
-    // frmEnterName: offered is the stored name; after a demo game the name is fixed to
-    // "Computer" and the result cannot be sent.
-    virtual RecordEntry ShowRecordEntry(const std::string& offered, bool demoPlayed) = 0;
-    // frmFullStat: the table as the addition left it; marked is the game just ended
-    // (1-based place in the rows, 0 when it did not enter).
-    virtual void ShowFullStat(const std::vector<StatRec>& rows, int marked) { (void)rows, (void)marked; }
-};
-
-inline constexpr const char* kComputerName = "Computer";
-
-// The record entry's question for an empty name: Yes, No and Cancel with Cancel as the
-// default button. True when the player takes the empty name (Yes); No and Cancel send
-// the player back to the name field.
-bool AcceptEmptyName(const std::string& question);
-
-class AppResults final : public ResultSteps {
-public:
-    explicit AppResults(App& app) : app_(app) {}
+    explicit RecordSteps(RecordsHost& host) : host_(host) {}
 
     // The windows the end of a game shows; none: every window takes its default answer.
     void SetWindows(ResultWindows* windows) { windows_ = windows; }
@@ -100,7 +95,7 @@ private:
     void FollowSettings();
     std::string StoredName() const;
 
-    App& app_;
+    RecordsHost& host_;
     std::unique_ptr<RecordBook> book_;
     ResultWindows* windows_ = nullptr;
     std::string g_PlayerName;

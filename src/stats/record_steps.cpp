@@ -1,14 +1,11 @@
-// AppResults: the end-of-game steps and the record events over the RecordBook.
-#include "app/app_results.h"
+// RecordSteps: the end-of-game steps and the record events over the RecordBook.
+#include "stats/record_steps.h"
 
 #include <ctime>
 
-#include "app/app.h"
-#include "app/messages.h"
 #include "game/f_init.h"
 #include "platform/files.h"
 #include "platform/profile.h"
-#include "platform/shell.h"
 #include "stats/game_record.h"
 #include "stats/result_mail.h"
 
@@ -27,35 +24,29 @@ std::string Today() {
 
 }  // namespace
 
-bool AcceptEmptyName(const std::string& question) {
-    return ShowBox(question, platform::BoxIcon::Question, platform::BoxButtons::YesNoCancel,
-                   platform::BoxAnswer::Cancel) == platform::BoxAnswer::Yes;
-}
-
-RecordBook& AppResults::Book() {
+RecordBook& RecordSteps::Book() {
     if (!book_)
         book_ = std::make_unique<RecordBook>(
-            app_.Paths().Data("set"),
-            [this](const std::string& m, bool ok) { app_.Log().f_Log(m, kLogPlain, ok); },
-            [](const std::string& f, const std::string& m) { g_ErrorReport(m, f, ErrorInfo{}); },
+            host_.SetFolder(), [this](const std::string& m, bool ok) { host_.RecordsLog(m, ok); },
+            [this](const std::string& f, const std::string& m) { host_.ReportError(m, f); },
             [this](const std::string& file, const std::string& why) {
-                app_.NoticeUnreadable(app_.Paths().Data("set/" + file), why);
+                host_.NoticeUnreadable(host_.SetFolder() + "/" + file, why);
             });
     return *book_;
 }
 
-RecordKey AppResults::CurrentKey() const {
-    const GameSettings& c = app_.GameSession().settings;
+RecordKey RecordSteps::CurrentKey() const {
+    const GameSettings& c = host_.RecordedSettings();
     return RecordKey{c.g_Speed, c.gt_CurGameType, c.g_Trial};
 }
 
-bool AppResults::SeriesOn() const { return g_SeriesOn(app_.GameSession().game); }
+bool RecordSteps::SeriesOn() const { return g_SeriesOn(host_.RecordedGame(), host_.RecordedSettings()); }
 
-std::string AppResults::StoredName() const {
-    return platform::GetPrivateProfileString("MAIN", "name", "", app_.Config().currentPath);
+std::string RecordSteps::StoredName() const {
+    return platform::GetPrivateProfileString("MAIN", "name", "", host_.NameFile());
 }
 
-void AppResults::BeforePass() {
+void RecordSteps::BeforePass() {
     const RecordKey key = CurrentKey();
     if (prefetched_ && key.speed == prefetchedKey_.speed && key.trial == prefetchedKey_.trial) return;
     Book().Prefetch(key);
@@ -63,7 +54,7 @@ void AppResults::BeforePass() {
     prefetched_ = true;
 }
 
-bool AppResults::OnGameEvent(const GameEvent& e) {
+bool RecordSteps::OnGameEvent(const GameEvent& e) {
     switch (e.kind) {
         // The place labels' heights belong to the view's label sweeps; a new game
         // clears the texts they show.
@@ -79,7 +70,7 @@ bool AppResults::OnGameEvent(const GameEvent& e) {
     }
 }
 
-void AppResults::NewGame() {
+void RecordSteps::NewGame() {
     RecordBook& b = Book();
     b.g_LoadRecords(CurrentKey());
     b.g_LoadLevelTable(CurrentKey(), 0, false);
@@ -90,17 +81,17 @@ void AppResults::NewGame() {
     UpdatePlace(true);
 }
 
-void AppResults::LevelFinished(int levelLeft) {
+void RecordSteps::LevelFinished(int levelLeft) {
     Book().g_LoadLevelTable(CurrentKey(), levelLeft + 1, false);
     display_.LevelListRefilled();
     UpdatePlace(true);
 }
 
-void AppResults::BookLevelStat(int level, bool atGameOver) {
-    Book().BookLevelStat(level, atGameOver, app_.GameSession().state.score.s_getval());
+void RecordSteps::BookLevelStat(int level, bool atGameOver) {
+    Book().BookLevelStat(level, atGameOver, host_.RecordedGame().score.s_getval());
 }
 
-void AppResults::FollowSettings() {
+void RecordSteps::FollowSettings() {
     RecordBook& b = Book();
     const RecordKey key = CurrentKey();
     if (b.RecordsFile().empty() || b.RecordsFile() == RecordTableName(key)) return;
@@ -108,49 +99,49 @@ void AppResults::FollowSettings() {
     // a configuration button): the tables of the new settings take its place, so the
     // game's result is entered into, and saved to, the table it belongs to.
     b.g_LoadRecords(key);
-    b.g_LoadLevelTable(key, app_.GameSession().state.g_Level, false);
+    b.g_LoadLevelTable(key, host_.RecordedGame().g_Level, false);
     display_.TableListRefilled();
     display_.LevelListRefilled();
 }
 
-void AppResults::UpdatePlace(bool levelChanged) {
+void RecordSteps::UpdatePlace(bool levelChanged) {
     FollowSettings();
     RecordBook& b = Book();
-    const int32_t score = app_.GameSession().state.score.s_getval();
+    const int32_t score = host_.RecordedGame().score.s_getval();
     b.UpdatePlace(score);
-    const Settings& settings = app_.GetSettings();
+    const std::array<bool, 2> boxes = host_.ListBoxes();
     RecordDisplay::Tables t;
     t.recordScores = &b.g_RecordScores;
     t.records = &b.g_Records;
     t.levelTable = &b.g_LevelTable;
-    t.bLstBox0 = settings.bLstBox[0];
-    t.bLstBox1 = settings.bLstBox[1];
+    t.bLstBox0 = boxes[0];
+    t.bLstBox1 = boxes[1];
     display_.Update(score, levelChanged, t);
 }
 
-void AppResults::CloseOtherWindows() {
+void RecordSteps::CloseOtherWindows() {
     lastInsertPlace_ = -1;
-    if (onGameOver) onGameOver(app_.GameSession().state);
+    if (onGameOver) onGameOver(host_.RecordedGame());
 }
 
-void AppResults::ShowLevelStats() {
-    if (windows_) windows_->ShowLevelStats(Book().g_LevelStat, app_.GameSession().state.g_Level);
+void RecordSteps::ShowLevelStats() {
+    if (windows_) windows_->ShowLevelStats(Book().g_LevelStat, host_.RecordedGame().g_Level);
 }
 
-int AppResults::g_GetRecordPlace(bool query) {
+int RecordSteps::g_GetRecordPlace(bool query) {
     if (!nameRead_) {
         g_PlayerName = StoredName();
         nameRead_ = true;
     }
     FollowSettings();
-    Session& s = app_.GameSession();
-    const int place = Book().g_GetRecordPlace(s.state.score.s_getval(), g_PlayerName, query, s.loop.running);
+    const int place =
+        Book().g_GetRecordPlace(host_.RecordedGame().score.s_getval(), g_PlayerName, query, host_.LoopRunning());
     if (!query) lastInsertPlace_ = place;
     return place;
 }
 
-void AppResults::ShowRecordEntry() {
-    const bool demo = app_.GameSession().state.demoUsed;
+void RecordSteps::ShowRecordEntry() {
+    const bool demo = host_.RecordedGame().demoUsed;
     g_PlayerName = StoredName();
     nameRead_ = true;
     // Without windows the entry is confirmed with the name offered.
@@ -166,53 +157,51 @@ void AppResults::ShowRecordEntry() {
     const size_t first = g_PlayerName.find_first_not_of(" \t"), last = g_PlayerName.find_last_not_of(" \t");
     const std::string trimmed = first == std::string::npos ? "" : g_PlayerName.substr(first, last - first + 1);
     if (trimmed != stored &&
-        !platform::WritePrivateProfileString("MAIN", "name", g_PlayerName, app_.Config().currentPath))
+        !platform::WritePrivateProfileString("MAIN", "name", g_PlayerName, host_.NameFile()))
     {
-        app_.Log().f_Log("frmEnterName - the name could not be kept in " + app_.Config().currentPath, kLogPlain, false);
-        app_.NoteRunProblem("the player's name could not be kept in " + app_.Config().currentPath);
+        host_.RecordsLog("frmEnterName - the name could not be kept in " + host_.NameFile(), false);
+        host_.NoteRunProblem("the player's name could not be kept in " + host_.NameFile());
     }
 }
 
-bool AppResults::g_MakeGameRecord() {
+bool RecordSteps::g_MakeGameRecord() {
     if (SeriesOn()) return false;
-    Session& s = app_.GameSession();
-    g_GameRec = zembrol::g_MakeGameRecord(s.state, g_PlayerName, Book().Place(), Today());
-    g_ResultText = zembrol::g_ResultText(g_GameRec, s.settings);
+    g_GameRec = zembrol::g_MakeGameRecord(host_.RecordedGame(), g_PlayerName, Book().Place(), Today());
+    g_ResultText = zembrol::g_ResultText(g_GameRec, host_.RecordedSettings());
     return true;
 }
 
-void AppResults::SendResult() {
-    const std::string addrFile = app_.Paths().SharedFolder() + "/addr.txt";
+void RecordSteps::SendResult() {
+    const std::string addrFile = host_.SharedFolder() + "/addr.txt";
     const std::optional<std::string> addr = platform::ReadFile(addrFile);
     std::string address = addr ? addr->substr(0, addr->find_first_of("\r\n")) : "";
     const size_t first = address.find_first_not_of(" \t"), last = address.find_last_not_of(" \t");
     address = first == std::string::npos ? std::string() : address.substr(first, last - first + 1);
-    if (address.empty() || !platform::OpenWithDesktop(ResultMailLink(address, g_ResultText)))
-        g_ErrorReport("Не удалось прочитать файл, содержащий адрес отправки результата - " + app_.Paths().SharedFolder() + "/addr.txt",
-                      "End Of Game", ErrorInfo{});
+    if (address.empty() || !host_.OpenLink(ResultMailLink(address, g_ResultText)))
+        host_.ReportError("Не удалось прочитать файл, содержащий адрес отправки результата - " + addrFile, "End Of Game");
 }
 
-void AppResults::g_AddRecordToFullStat() {
+void RecordSteps::g_AddRecordToFullStat() {
     if (SeriesOn()) return;
     Book().g_AddRecordToFullStat(CurrentKey(), g_GameRec);
 }
 
-void AppResults::ShowFullStat() {
+void RecordSteps::ShowFullStat() {
     if (windows_) windows_->ShowFullStat(Book().g_FullStat, Book().fullStatAdded);
 }
 
-void AppResults::g_LoadRecords() { Book().g_LoadRecords(CurrentKey()); }
+void RecordSteps::g_LoadRecords() { Book().g_LoadRecords(CurrentKey()); }
 
-void AppResults::g_SaveRecords() { Book().g_SaveRecords(CurrentKey()); }
+void RecordSteps::g_SaveRecords() { Book().g_SaveRecords(CurrentKey()); }
 
-void AppResults::g_UpdateLevelRecords() {
+void RecordSteps::g_UpdateLevelRecords() {
     if (SeriesOn()) return;
-    Session& s = app_.GameSession();
+    const GameState& s = host_.RecordedGame();
     LevelResults r;
     r.key = CurrentKey();
-    r.levelScores = s.state.g_LevelScores;
-    r.level = s.state.g_Level;
-    Book().g_UpdateLevelRecords(r, g_PlayerName, s.loop.running);
+    r.levelScores = s.g_LevelScores;
+    r.level = s.g_Level;
+    Book().g_UpdateLevelRecords(r, g_PlayerName, host_.LoopRunning());
 }
 
 }  // namespace zembrol
