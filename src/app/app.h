@@ -44,7 +44,10 @@ namespace render {
 class Renderer;
 }
 
-class App : private RecordsHost {
+// RecordsHost: what the record steps see of the application. CommandTarget: the
+// program around the rules for the commands that reach it (private: input reaches
+// these only as Commands through Apply).
+class App : private RecordsHost, private CommandTarget {
 public:
     explicit App(CommandLine options);
     App(const App&) = delete;
@@ -92,7 +95,7 @@ public:
     bool OnControl(const std::string& name);
     // Esc and the minimise label: pause and minimise, or resume.
     void EscPause();
-    // F1..F7 and the main-view button: move the camera to preset 1..7.
+    // The main-view button and a gamepad's shoulders: move the camera to preset 1..7.
     void StartViewPreset(int preset);
     // The row counter n (1..4) of the last removal blinks.
     void CountLinesBlink(int n);
@@ -210,6 +213,11 @@ private:
     void DrawScene();
     // Pressing or releasing the pause button.
     void SetPause(bool pressed);
+    // What the commands that reach the application do (CommandTarget).
+    void StartNewGame() override;
+    void PressPause(bool pressed) override;
+    void MoveCamera(int preset) override;
+    FrameOutcome AdvanceView() override;
     void ShowConfigWindow(int index);
     void RunWindowLoop(ScriptWindow& window, const std::function<std::vector<std::string>()>& draw);
     void ShowLanguageWindow();
@@ -238,11 +246,8 @@ private:
     void SetUpJournal();
     void SaveReplay(const ReplayFile& file);
     bool LoadReplay(ReplayFile* file);
-    // The window actions a replay asks for: a new game, pause, a camera view, a frame.
-    std::unique_ptr<ReplayHost> MakeReplayHost();
     void HeadlessReplay();
     void WindowReplay();
-    void NoteFrame() { session_->Note(InputKind::Frame); }
 
     CommandLine options_;
     AppPaths paths_;

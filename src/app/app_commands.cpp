@@ -30,11 +30,6 @@ bool AppCommands::EscPause() {
     return true;
 }
 
-bool AppCommands::CameraPreset(int preset) {
-    app_.StartViewPreset(preset);
-    return true;
-}
-
 bool AppCommands::OpenMaterialEditor() {
     app_.OpenMaterialEditor();
     return true;

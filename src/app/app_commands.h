@@ -15,7 +15,6 @@ public:
     bool SaveConfiguration() override;
     bool CloseMainWindow() override;
     bool EscPause() override;
-    bool CameraPreset(int preset) override;
     bool OpenMaterialEditor() override;
     bool Click(const std::string& control) override;
     bool Answer(const std::string& word) override;

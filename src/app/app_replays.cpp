@@ -1,4 +1,4 @@
-// Replays in the application: the recorder on every live input path and generator
+// Replays in the application: the recorder on the journal of every command and generator
 // reseed, the files it writes in the player's data folder (the last game, each game
 // that entered a record table, and the newest other finished games), and playing a
 // file back headless or in the window.
@@ -8,6 +8,7 @@
 
 #include "app/app.h"
 #include "game/f_init.h"
+#include "loop/command.h"
 #include "loop/general_loop.h"
 #include "loop/replay.h"
 #include "platform/clock.h"
@@ -18,24 +19,6 @@ namespace zembrol {
 
 namespace {
 const char* const kProgram = ZEMBROL_VERSION;
-
-// What a replay asks of the application: the same window actions the player has.
-class AppReplayHost final : public ReplayHost {
-public:
-    AppReplayHost(std::function<void()> start, std::function<void(bool)> pause, std::function<void(int)> view,
-                  std::function<void()> frame)
-        : start_(std::move(start)), pause_(std::move(pause)), view_(std::move(view)), frame_(std::move(frame)) {}
-    void StartGame() override { start_(); }
-    void SetPause(bool pressed) override { pause_(pressed); }
-    void CameraPreset(int preset) override { view_(preset); }
-    void ExtraFrame() override { frame_(); }
-
-private:
-    std::function<void()> start_;
-    std::function<void(bool)> pause_;
-    std::function<void(int)> view_;
-    std::function<void()> frame_;
-};
 }  // namespace
 
 void App::SetUpJournal() {
@@ -109,25 +92,13 @@ bool App::LoadReplay(ReplayFile* file) {
     return false;
 }
 
-std::unique_ptr<ReplayHost> App::MakeReplayHost() {
-    return std::make_unique<AppReplayHost>(
-        [this] {
-            session_->state.g_TrialGameNo = 0;   // a replay's game starts a series afresh
-            f_Init();
-        },
-        [this](bool p) { SetPause(p); }, [this](int v) { StartViewPreset(v); },
-        [this] { AdvanceFrame(*session_); });
-}
-
 void App::HeadlessReplay() {
     ReplayFile file;
     if (!LoadReplay(&file)) return;
     GameReplayer replayer(std::move(file));
     // The replayed game's results stay out of the player's tables.
     session_->results = nullptr;
-    const std::unique_ptr<ReplayHost> hostOwner = MakeReplayHost();
-    ReplayHost& host = *hostOwner;
-    const ReplayReport r = RunReplay(*session_, replayer, host, looks_.get());
+    const ReplayReport r = RunReplay(*session_, replayer, looks_.get());
     std::cout << "replay " << options_.replay << " (recorded by " << replayer.File().program << ", "
               << replayer.File().endReason << " at pass " << replayer.File().endPass << ")\n";
     std::cout << "recorded: " << r.recorded.Text() << "\n";
@@ -145,8 +116,6 @@ void App::WindowReplay() {
     GameReplayer replayer(std::move(file));
     session_->results = nullptr;
     Session& s = *session_;
-    const std::unique_ptr<ReplayHost> hostOwner = MakeReplayHost();
-    ReplayHost& host = *hostOwner;
     std::string error;
     if (!replayer.Restore(s, looks_.get(), ExtraSettings{}, &error)) {
         std::cerr << "zembrol: " << options_.replay << ": " << error << "\n";
@@ -155,7 +124,7 @@ void App::WindowReplay() {
         return;
     }
     s.journal = &replayer;
-    host.StartGame();
+    Apply(s, Command::NewGame());
     s.loop.gamePass = 0;
     // The viewer's keys: Space holds the replay, F runs it eight passes a frame, Esc ends it.
     bool held = false, fast = false;
@@ -180,7 +149,7 @@ void App::WindowReplay() {
         }
         const int passes = fast ? 8 : 1;
         for (int k = 0; k < passes && s.loop.running && !replayer.Done(s); ++k) {
-            replayer.ApplyInputs(s, host);
+            replayer.ApplyInputs(s);
             if (k == 0 && !WaitForPass(s, pump)) break;
             if (k > 0) s.loop.m_LastPass = s.clock.NowMs();
             m_ShowFPS();

@@ -47,6 +47,7 @@ App::App(CommandLine options)
     else clock_ = std::make_unique<SystemLoopClock>();
     session_ = std::make_unique<Session>(settings_.game, *rng_, router_, *clock_);
     session_->results = &results_;
+    session_->target = this;
     // What a pass advances whether or not it draws: the camera move, the effects and
     // the music's fade-in.
     session_->advanceFrame = [this](const GameState& state) {

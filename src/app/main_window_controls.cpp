@@ -5,6 +5,7 @@
 #include "effects/view_presets.h"
 #include "game/f_init.h"
 #include "game/key_bindings.h"
+#include "loop/command.h"
 #include "loop/demo_control.h"
 #include "loop/general_loop.h"
 #include "platform/clock.h"
@@ -17,8 +18,7 @@ namespace zembrol {
 bool App::OnControl(const std::string& name) {
     Session& s = *session_;
     if (name == "chkNew") {
-        s.state.g_TrialGameNo = 0;  // a new game starts a new series
-        f_Init();
+        Apply(s, Command::NewGame());
     } else if (name == "chkPause") {
         SetPause(!window_.pausePressed);
     } else if (name == "chkDemo") {
@@ -50,8 +50,14 @@ void App::EscPause() {
     SetPause(!window_.pausePressed);
 }
 
-void App::SetPause(bool pressed) {
-    session_->Note(InputKind::Pause, pressed ? 1 : 0);
+void App::SetPause(bool pressed) { Apply(*session_, Command::Pause(pressed)); }
+
+void App::StartNewGame() {
+    session_->state.g_TrialGameNo = 0;  // a new game starts a new series
+    f_Init();
+}
+
+void App::PressPause(bool pressed) {
     window_.pausePressed = pressed;
     GameState& state = session_->state;
     sound_.Pause(pressed);
@@ -66,10 +72,11 @@ void App::SetPause(bool pressed) {
     window_.escPause = false;
 }
 
-void App::StartViewPreset(int preset) {
-    session_->Note(InputKind::Camera, preset);
-    effects_.StartViewPreset(preset, session_->state);
-}
+void App::StartViewPreset(int preset) { Apply(*session_, Command::Camera(preset)); }
+
+void App::MoveCamera(int preset) { effects_.StartViewPreset(preset, session_->state); }
+
+FrameOutcome App::AdvanceView() { return effects_.AdvanceFrame(session_->state); }
 
 void App::CountLinesBlink(int n) {
     window_.blinkLine = n;
@@ -126,8 +133,7 @@ void App::RunModal(const std::function<bool(DialogKey)>& frame) {
         if (r.resized || r.toggleFullscreen || r.exposed) OnWindowEvents(r);
         // The scene stays alive under the window: its camera and effects go on (and a
         // replay must advance them the same).
-        NoteFrame();
-        AdvanceFrame(*session_);
+        Apply(*session_, Command::Frame());
         m_DrawFrame();
         platform::Sleep(20);
     }
@@ -182,8 +188,7 @@ void App::RunWindowLoop(ScriptWindow& w, const std::function<std::vector<std::st
         if (w.Closed()) break;
         w.Frame();
         // The scene stays alive under the window: its camera and effects go on.
-        NoteFrame();
-        ApplyFrameOutcome(*session_, effects_.AdvanceFrame(session_->state));
+        Apply(*session_, Command::WindowFrame());
         m_DrawFrame();
         for (const std::string& c : clicks)
             if (!w.Closed()) w.Click(c);

@@ -3,6 +3,7 @@
 
 #include "game/bonuses.h"
 #include "game/moves.h"
+#include "loop/command.h"
 #include "loop/session.h"
 
 namespace zembrol {
@@ -14,8 +15,9 @@ void TimerOn(Session& s) {
 }
 }  // namespace
 
-void chkDemo_Click(Session& s, bool pressed) {
-    s.Note(InputKind::DemoBox, pressed ? 1 : 0);
+void chkDemo_Click(Session& s, bool pressed) { Apply(s, Command::DemoBox(pressed)); }
+
+void PressDemoBox(Session& s, bool pressed) {
     s.state.chkDemo = pressed;
     if (!pressed) {
         s.state.tmrDemo = false;
@@ -30,9 +32,7 @@ void tmrDemo_Timer(Session& s) {
     GameState& st = s.state;
     if (!st.g_Running || st.g_Dropping) return;
     const int code = s.demo.player.dem_GotoMove(st);
-    if (code == 0) return;
-    s.Note(InputKind::DemoCommand, code);
-    DemoCommand(s, code);
+    if (code != 0) Apply(s, Command::DemoCommand(code));
 }
 
 void DemoCommand(Session& s, int code) {

@@ -24,17 +24,21 @@ struct DemoControl {
     int64_t lastFire = 0;    // clock time of the timer's last tick
 };
 
-// The demo box pressed (timer on, game marked demo-played, plan the figure) or released (timer off).
+// The demo box pressed or released: a DemoBox command.
 void chkDemo_Click(Session& s, bool pressed);
-// One tick of tmrDemo: one command of the plan.
+// One tick of tmrDemo: one command of the plan, as a DemoCommand command.
 void tmrDemo_Timer(Session& s);
-// The command of one of dem_GotoMove's codes, as the timer issues it (a replay feeds
-// the recorded codes here instead of running the timer).
-void DemoCommand(Session& s, int code);
 // Runs tmrDemo when 5 ms have passed since its last tick; the loop calls it while it
 // lets events run, as a window timer would fire.
 void DemoTimerPump(Session& s);
-// Keys 1, 2, 3 (key = 1..3): speeds 0, 2, 5, only while the demo timer runs.
+
+// What the demo's commands do once Apply has journaled them (a replay feeds the
+// recorded ones back through Apply instead of running the timer):
+// the box pressed (timer on, game marked demo-played, plan the figure) or released (timer off);
+void PressDemoBox(Session& s, bool pressed);
+// the rules' command of one of dem_GotoMove's codes;
+void DemoCommand(Session& s, int code);
+// keys 1, 2, 3 (key = 1..3): speeds 0, 2, 5, only while the demo timer runs.
 void DemoSpeedKey(Session& s, int key);
 
 // The demo's events of the rules (DemoResume, DemoPlanFigure), handled for the session's

@@ -1,4 +1,4 @@
-// Journal: every input that reaches the rules, as the live input paths hand it over
+// Journal: every input that reaches the rules, as Apply (command.h) hands it over
 // (keys, the mouse's column and buttons, the demo's commands, the window's pause,
 // demo box and camera buttons). A recorder keeps them with the pass of the game at
 // which they landed; a replay feeds them back before the same passes.
@@ -10,7 +10,8 @@ namespace zembrol {
 
 class Session;
 
-// One letter each in a replay file; the value says which way, which button, which preset.
+// One letter each in a replay file; the value says which way, which button, which
+// preset. Which command each letter stands for is kept in command.cpp.
 enum class InputKind : char {
     Move = 'm',          // CmdMove, value 0 left / 2 right
     Rotate = 'r',        // CmdRotate
@@ -27,19 +28,6 @@ enum class InputKind : char {
     Frame = 'f',         // the scene advanced without a pass (a modal window was open)
     Setting = 's',       // a setting on record changed during the game (a "change" line with its name)
 };
-
-inline bool IsInputKind(char c) {
-    switch (static_cast<InputKind>(c)) {
-        case InputKind::Move: case InputKind::Rotate: case InputKind::Drop: case InputKind::Inversia:
-        case InputKind::TakeBack: case InputKind::MouseColumn: case InputKind::MouseButton:
-        case InputKind::HeldKey: case InputKind::Pause: case InputKind::DemoBox:
-        case InputKind::DemoCommand: case InputKind::Camera: case InputKind::Frame:
-            return true;
-        case InputKind::Setting:   // written as its own "change" line, never as "in"
-            return false;
-    }
-    return false;
-}
 
 class Journal {
 public:

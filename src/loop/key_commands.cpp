@@ -4,9 +4,8 @@
 
 #include <string>
 
-#include "game/bonuses.h"
 #include "game/moves.h"
-#include "loop/demo_control.h"
+#include "loop/command.h"
 
 namespace zembrol {
 
@@ -22,53 +21,46 @@ KeyOutcome OnKeyDown(Session& s, const KeyPress& key, WindowCommands& window) {
     if (key.alt && key.code == vk::F4 && !key.shift && !key.ctrl) return Ran(window.CloseMainWindow());
     if (key.shift || key.ctrl || key.alt) return KeyOutcome::Ignored;
     const KeyAction action = s.settings.keys.ActionOf(key.code);
-    const bool ownRepeat = s.settings.bOwnRepeat;
     switch (action) {
         case KeyAction::MoveLeft:
         case KeyAction::MoveRight: {
-            const int direction = action == KeyAction::MoveLeft ? 0 : 2;
-            if (!ownRepeat) {
-                s.Note(InputKind::Move, direction);
-                CmdMove(s.game, direction);
-            } else if (!key.repeat) {
-                // The system's repeat is ignored: the passes repeat the key.
-                HeldKeyDown(s, direction);
-            }
+            const bool right = action == KeyAction::MoveRight;
+            if (!s.settings.bOwnRepeat) Apply(s, Command::Move(right ? 2 : 0));
+            // The system's repeat is ignored: the passes repeat the key.
+            else if (!key.repeat) Apply(s, Command::HeldKey(right, true));
             return KeyOutcome::Done;
         }
-        case KeyAction::Rotate: s.Note(InputKind::Rotate); CmdRotate(s.game); return KeyOutcome::Done;
-        case KeyAction::Drop: s.Note(InputKind::Drop); CmdDrop(s.game); return KeyOutcome::Done;
-        case KeyAction::Inversia: s.Note(InputKind::Inversia); CmdInversia(s.game); return KeyOutcome::Done;
-        case KeyAction::TakeBack: s.Note(InputKind::TakeBack); TakeBackFigure(s.game); return KeyOutcome::Done;
+        case KeyAction::Rotate: Apply(s, Command::Rotate()); return KeyOutcome::Done;
+        case KeyAction::Drop: Apply(s, Command::Drop()); return KeyOutcome::Done;
+        case KeyAction::Inversia: Apply(s, Command::Inversia()); return KeyOutcome::Done;
+        case KeyAction::TakeBack: Apply(s, Command::TakeBack()); return KeyOutcome::Done;
         case KeyAction::Pause: return Ran(window.EscPause());
         case KeyAction::MaterialEditor: return Ran(window.OpenMaterialEditor());
         case KeyAction::ReloadConfiguration: return Ran(window.ReloadConfiguration());
         case KeyAction::SaveConfiguration: return Ran(window.SaveConfiguration());
         case KeyAction::DemoSpeed1: case KeyAction::DemoSpeed2: case KeyAction::DemoSpeed3:
-            DemoSpeedKey(s, static_cast<int>(action) - static_cast<int>(KeyAction::DemoSpeed1) + 1);
+            Apply(s, Command::DemoSpeed(static_cast<int>(action) - static_cast<int>(KeyAction::DemoSpeed1) + 1));
             return KeyOutcome::Done;
         case KeyAction::Count: return KeyOutcome::Ignored;
         default:
-            return Ran(window.CameraPreset(static_cast<int>(action) - static_cast<int>(KeyAction::View1) + 1));
+            return Ran(Apply(s, Command::Camera(static_cast<int>(action) - static_cast<int>(KeyAction::View1) + 1)));
     }
 }
 
 void OnKeyUp(Session& s, int code) {
     const KeyAction action = s.settings.keys.ActionOf(code);
-    if (action == KeyAction::MoveLeft) HeldKeyUp(s, 0);
-    if (action == KeyAction::MoveRight) HeldKeyUp(s, 2);
+    if (action == KeyAction::MoveLeft) Apply(s, Command::HeldKey(false, false));
+    if (action == KeyAction::MoveRight) Apply(s, Command::HeldKey(true, false));
 }
 
-void HeldKeyDown(Session& s, int direction) {
-    s.Note(InputKind::HeldKey, direction + 1);
+void HeldKeyChanged(Session& s, bool right, bool down) {
+    if (!down) {
+        s.loop.keyRepeat = KeyRepeat{};
+        return;
+    }
+    const int direction = right ? 2 : 0;
     s.loop.keyRepeat = KeyRepeat{direction, 0, 0};
     CmdMove(s.game, direction);
-}
-
-void HeldKeyUp(Session& s, int direction) {
-    if (s.loop.keyRepeat.direction != direction) return;
-    s.Note(InputKind::HeldKey, direction);
-    s.loop.keyRepeat = KeyRepeat{};
 }
 
 void KeyRepeatPass(Session& s) {
@@ -80,7 +72,8 @@ void KeyRepeatPass(Session& s) {
     }
     r.heldMs += s.settings.g_TickMs;
     const int32_t due = RepeatsDue(r.heldMs, s.settings.iRepeatDelay, s.settings.iRepeatRate);
-    for (; r.fired < due; ++r.fired) CmdMove(s.game, r.direction);
+    // The key's down is on record: a replay's passes repeat it the same.
+    for (; r.fired < due; ++r.fired) Apply(s, Command::Move(r.direction).FromPass());
 }
 
 }  // namespace zembrol

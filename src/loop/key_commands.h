@@ -1,6 +1,7 @@
-// Keyboard: the key-down table of the main window. Game keys call the rules'
-// commands, keys 1-3 the demo's speed; window keys (pause, camera, configuration,
-// close) go to the WindowCommands the host implements. Key codes are the virtual-key numbers the key
+// Keyboard: the key-down table of the main window. Game keys (moves, rotation, drop,
+// Inversia, take-back, the camera views, keys 1-3 for the demo's speed) become
+// Commands (command.h); window keys (pause, configuration, material editor, close)
+// go to the WindowCommands the host implements. Key codes are the virtual-key numbers the key
 // table uses; the platform layer maps its own key symbols onto them.
 #pragma once
 
@@ -32,10 +33,8 @@ int KeyCodeFromName(std::string_view name);
 class WindowCommands {
 public:
     virtual ~WindowCommands() = default;
-    // Esc: set the Esc-pause flag and toggle the pause button.
+    // Esc: set the Esc-pause flag and toggle the pause button (a Pause command).
     virtual bool EscPause() { return false; }
-    // F1..F7: camera view preset 1..7.
-    virtual bool CameraPreset(int preset) { (void)preset; return false; }
     // F9: the material editor (not modal).
     virtual bool OpenMaterialEditor() { return false; }
     // F11 / F12: read / save the whole configuration.
@@ -56,11 +55,11 @@ KeyOutcome OnKeyDown(Session& s, const KeyPress& key, WindowCommands& window);
 // A key went up: ends the game's own repeat of a held Left/Right.
 void OnKeyUp(Session& s, int code);
 
-// The game's own repeat (settings.bOwnRepeat): a held Left/Right pressed (one move at
-// once) and released. direction: 0 left, 2 right.
-void HeldKeyDown(Session& s, int direction);
-void HeldKeyUp(Session& s, int direction);
-// Once per pass, before the pass's other input: the repeat moves that came due.
+// Once per pass, before the pass's other input: the own repeat's moves that came due.
 void KeyRepeatPass(Session& s);
+
+// What the HeldKey command does once Apply has journaled it: with the game's own
+// repeat (settings.bOwnRepeat), a held Left/Right pressed (one move at once) or released.
+void HeldKeyChanged(Session& s, bool right, bool down);
 
 }  // namespace zembrol

@@ -1,10 +1,11 @@
-// Mouse commands: column rule and the one-command-per-click latch.
+// Mouse commands: the column rule and the one-command-per-click latch.
 #include "loop/mouse_commands.h"
 
 #include <cmath>
 
 #include "game/moves.h"
 #include "game/saturate.h"
+#include "loop/command.h"
 
 namespace zembrol {
 
@@ -20,11 +21,21 @@ void OnMouseMove(Session& s, double x, double y, double scale) {
     OnMouseColumn(s, MouseColumn(x, scale));
 }
 
-void OnMouseColumn(Session& s, int col) {
+void OnMouseColumn(Session& s, int col) { Apply(s, Command::MouseColumn(col)); }
+
+void OnMouseButton(Session& s, bool right, bool down) { Apply(s, Command::MouseButton(right, down)); }
+
+void m_MouseButtons(Session& s, int buttons) {
     GameState& st = s.state;
-    if (!st.g_Running || col == st.m_MouseCol) return;
-    // Only a column the rules would look at is kept: the pointer's every pixel is not.
-    s.Note(InputKind::MouseColumn, col);
+    if (buttons == 0 || !st.m_MouseLatch || !st.g_Running || s.loop.inStartUp) return;
+    st.m_MouseLatch = false;
+    const bool right = buttons == 2;
+    // The buttons are on record: the command they make is made again by a replay's pass.
+    Apply(s, (right == s.settings.bRightButton ? Command::Drop() : Command::Rotate()).FromPass());
+}
+
+void MouseColumnReached(Session& s, int col) {
+    GameState& st = s.state;
     if (!EnableMoveLRForMouse(st, col)) return;
     st.m_MouseCol = static_cast<int16_t>(col);
     if (st.g_Dropping) return;
@@ -32,21 +43,9 @@ void OnMouseColumn(Session& s, int col) {
     st.g_MovesFig = SatAdd(st.g_MovesFig, 1);
 }
 
-void OnMouseButton(Session& s, bool right, bool down) {
-    s.Note(InputKind::MouseButton, (right ? 2 : 0) + (down ? 1 : 0));
+void MouseButtonChanged(Session& s, bool right, bool down) {
     (right ? s.loop.rightDown : s.loop.leftDown) = down;
     if (!down) s.state.m_MouseLatch = true;
-}
-
-void m_MouseButtons(Session& s, int buttons) {
-    GameState& st = s.state;
-    if (buttons == 0 || !st.m_MouseLatch || !st.g_Running || s.loop.inStartUp) return;
-    st.m_MouseLatch = false;
-    const bool right = buttons == 2;
-    if (right == s.settings.bRightButton)
-        CmdDrop(s.game);
-    else
-        CmdRotate(s.game);
 }
 
 }  // namespace zembrol

@@ -1,5 +1,6 @@
 // Mouse over the 3D view: the pointer picks the column (m_MouseCol), and a click of
-// either button gives exactly one command per press (the click latch).
+// either button gives exactly one command per press (the click latch). Each becomes
+// a Command (command.h).
 #pragma once
 
 #include "loop/session.h"
@@ -20,5 +21,9 @@ void OnMouseButton(Session& s, bool right, bool down);
 // The pass's button value (2 right, 1 left, 0 none) to one command: with bRightButton
 // the left button rotates and the right drops; without it they swap.
 void m_MouseButtons(Session& s, int buttons);
+
+// What the MouseColumn and MouseButton commands do, once Apply has journaled them.
+void MouseColumnReached(Session& s, int column);
+void MouseButtonChanged(Session& s, bool right, bool down);
 
 }  // namespace zembrol

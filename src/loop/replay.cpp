@@ -6,12 +6,8 @@
 #include <sstream>
 
 #include "game/f_init.h"
-#include "game/moves.h"
-#include "game/bonuses.h"
-#include "loop/demo_control.h"
+#include "loop/command.h"
 #include "loop/general_loop.h"
-#include "loop/key_commands.h"
-#include "loop/mouse_commands.h"
 
 namespace zembrol {
 
@@ -218,7 +214,9 @@ bool ParseReplay(const std::string& text, ReplayFile* out, std::string* error) {
             ReplayInput in;
             if (word == "in") {
                 char kind = 0;
-                if (!(w >> in.pass >> kind >> in.value) || !IsInputKind(kind))
+                Command command;
+                if (!(w >> in.pass >> kind >> in.value) ||
+                    !CommandOfJournal(static_cast<InputKind>(kind), in.value, &command))
                     return bad("in PASS KIND VALUE expected");
                 in.kind = static_cast<InputKind>(kind);
             } else {
@@ -410,9 +408,9 @@ uint64_t GameReplayer::Seed(char generator) {
     return f_.seeds[next++].value;
 }
 
-void GameReplayer::ApplyInputs(Session& s, ReplayHost& host) {
+void GameReplayer::ApplyInputs(Session& s) {
     while (nextInput_ < f_.inputs.size() && f_.inputs[nextInput_].pass <= s.loop.gamePass)
-        ApplyReplayInput(s, f_.inputs[nextInput_++], host, extra_);
+        ApplyReplayInput(s, f_.inputs[nextInput_++], extra_);
 }
 
 void GameReplayer::GameOver(const Session& s) {
@@ -421,48 +419,33 @@ void GameReplayer::GameOver(const Session& s) {
     over_ = true;
 }
 
-void ApplyReplayInput(Session& s, const ReplayInput& in, ReplayHost& host, const ExtraSettings& extra) {
-    switch (in.kind) {
-        case InputKind::Move: CmdMove(s.game, in.value == 0 ? 0 : 2); break;
-        case InputKind::Rotate: CmdRotate(s.game); break;
-        case InputKind::Drop: CmdDrop(s.game); break;
-        case InputKind::Inversia: CmdInversia(s.game); break;
-        case InputKind::TakeBack: TakeBackFigure(s.game); break;
-        case InputKind::MouseColumn: OnMouseColumn(s, in.value); break;
-        case InputKind::MouseButton: OnMouseButton(s, in.value >= 2, (in.value & 1) != 0); break;
-        case InputKind::HeldKey:
-            if (in.value & 1) HeldKeyDown(s, in.value - 1 >= 2 ? 2 : 0);
-            else HeldKeyUp(s, in.value >= 2 ? 2 : 0);
-            break;
-        case InputKind::Pause: host.SetPause(in.value != 0); break;
-        case InputKind::DemoBox: chkDemo_Click(s, in.value != 0); break;
-        case InputKind::DemoCommand: DemoCommand(s, in.value); break;
-        case InputKind::Camera: host.CameraPreset(in.value); break;
-        case InputKind::Frame: host.ExtraFrame(); break;
-        case InputKind::Setting:
-            // Restore() has refused a file whose settings this version does not know;
-            // a change of an unknown one leaves the replay to the final comparison.
-            if (const Named* n = Find(SettingTable(), in.setting)) n->set(s, in.value);
-            else if (extra.write) extra.write(in.setting, in.value);
-            break;
+void ApplyReplayInput(Session& s, const ReplayInput& in, const ExtraSettings& extra) {
+    Command command;
+    if (CommandOfJournal(in.kind, in.value, &command)) {
+        Apply(s, command);
+        return;
     }
+    // A setting's change. Restore() has refused a file whose settings this version
+    // does not know; a change of an unknown one leaves the replay to the final comparison.
+    if (const Named* n = Find(SettingTable(), in.setting)) n->set(s, in.value);
+    else if (extra.write) extra.write(in.setting, in.value);
 }
 
-ReplayReport RunReplay(Session& s, GameReplayer& replayer, ReplayHost& host, Rng* looks, const ExtraSettings& extra) {
+ReplayReport RunReplay(Session& s, GameReplayer& replayer, Rng* looks, const ExtraSettings& extra) {
     ReplayReport report;
     report.recorded = replayer.File().final;
     if (!replayer.Restore(s, looks, extra, &report.message)) return report;
     Journal* before = s.journal;
     s.journal = &replayer;
-    host.StartGame();
+    Apply(s, Command::NewGame());
     s.loop.gamePass = 0;
     s.loop.keyRepeat = KeyRepeat{};
     while (s.loop.running && !replayer.Done(s) && !replayer.Diverged()) {
-        replayer.ApplyInputs(s, host);
+        replayer.ApplyInputs(s);
         if (!WaitForPass(s)) break;
         LoopPass(s);
     }
-    if (!replayer.Diverged()) replayer.ApplyInputs(s, host);
+    if (!replayer.Diverged()) replayer.ApplyInputs(s);
     s.journal = before;
     report.replayed = replayer.Final(s);
     if (replayer.Diverged()) {

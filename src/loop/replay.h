@@ -2,7 +2,7 @@
 // (the generators' states, the settings that change the rules, the values a game
 // start keeps), every reseed the clock gave, every input with the pass at which it
 // landed, and the final score and counters. GameRecorder writes it from a live game
-// through the Journal; GameReplayer plays it back through the same input functions.
+// through the Journal; GameReplayer plays it back as the same Commands (command.h).
 //
 // The file is plain text, one item a line, ended by a checksum line; see the README.
 #pragma once
@@ -126,16 +126,6 @@ private:
     std::vector<std::pair<std::string, int64_t>> settingsNow_;   // as the recording last saw them
 };
 
-// What a replay asks of the program around the rules.
-class ReplayHost {
-public:
-    virtual ~ReplayHost() = default;
-    virtual void StartGame() = 0;                 // f_Init, as a new game
-    virtual void SetPause(bool pressed) { (void)pressed; }
-    virtual void CameraPreset(int preset) { (void)preset; }
-    virtual void ExtraFrame() {}
-};
-
 class GameReplayer final : public Journal {
 public:
     explicit GameReplayer(ReplayFile f, ExtraSettings extra = {}) : f_(std::move(f)), extra_(std::move(extra)) {}
@@ -146,7 +136,7 @@ public:
     // game took has left the recorded game (Diverged()).
     uint64_t Seed(char generator);
     // The inputs stamped with the passes done so far.
-    void ApplyInputs(Session& s, ReplayHost& host);
+    void ApplyInputs(Session& s);
     bool Done(const Session& s) const { return over_ || s.loop.gamePass >= f_.endPass; }
     bool Diverged() const { return diverged_; }
     const ReplayFile& File() const { return f_; }
@@ -165,17 +155,18 @@ private:
     FinalCounters final_;
 };
 
-// Applies one recorded input through the live input functions; a setting change
-// writes the setting (`extra` holds those outside the rules).
-void ApplyReplayInput(Session& s, const ReplayInput& in, ReplayHost& host, const ExtraSettings& extra = {});
+// Applies one recorded input as the Command it stands for; a setting change writes
+// the setting (`extra` holds those outside the rules).
+void ApplyReplayInput(Session& s, const ReplayInput& in, const ExtraSettings& extra = {});
 
 struct ReplayReport {
     bool matches = false;
     FinalCounters recorded, replayed;
     std::string message;   // what differs, or why the replay stopped
 };
-// Plays a whole replay without waiting: restore, start the game, every pass with its
-// inputs, then the comparison with the recorded final state.
-ReplayReport RunReplay(Session& s, GameReplayer& replayer, ReplayHost& host, Rng* looks, const ExtraSettings& extra = {});
+// Plays a whole replay without waiting: restore, start the game (a NewGame command:
+// the session needs its CommandTarget), every pass with its inputs, then the
+// comparison with the recorded final state.
+ReplayReport RunReplay(Session& s, GameReplayer& replayer, Rng* looks, const ExtraSettings& extra = {});
 
 }  // namespace zembrol

@@ -1,6 +1,7 @@
 // Session: one running game with everything the loop, the input commands and the
 // script runner need — the rules' state, settings, generator and events, the loop
 // clock, and the loop's own state (pass timing, mouse buttons, running flags).
+// Input reaches it as Commands (command.h).
 //
 // Who builds it: the app (window run and `--headless`) and the tests. The state is
 // owned here; everything else is borrowed and must outlive the session.
@@ -12,6 +13,7 @@
 #include "game/frame_outcome.h"
 #include "game/end_of_game.h"
 #include "game/game.h"
+#include "loop/command.h"
 #include "loop/demo_control.h"
 #include "loop/journal.h"
 #include "loop/key_repeat.h"
@@ -57,11 +59,11 @@ public:
     // between passes (AdvanceFrame in general_loop.h).
     std::function<FrameOutcome(const GameState&)> advanceFrame;
     Game game;   // the rules' handles onto the members above
-    // Where the live input paths report what they apply; none: nothing is recorded.
+    // Where Apply reports every input it carries out; none: nothing is recorded.
     Journal* journal = nullptr;
-    void Note(InputKind kind, int32_t value = 0) {
-        if (journal) journal->Input(kind, value);
-    }
+    // The program around the rules, for the commands that reach it (command.h); none:
+    // those commands are refused.
+    CommandTarget* target = nullptr;
 };
 
 }  // namespace zembrol

@@ -16,7 +16,6 @@ class RecordingWindow : public WindowCommands {
 public:
     std::vector<std::string> calls;
     bool EscPause() override { return Add("EscPause"); }
-    bool CameraPreset(int p) override { return Add("CameraPreset " + std::to_string(p)); }
     bool OpenMaterialEditor() override { return Add("OpenMaterialEditor"); }
     bool ReloadConfiguration() override { return Add("ReloadConfiguration"); }
     bool SaveConfiguration() override { return Add("SaveConfiguration"); }
@@ -31,9 +30,22 @@ private:
 
 }  // namespace
 
+// The camera keys are game input: they reach the program as Camera commands.
+class CameraTarget : public CommandTarget {
+public:
+    std::vector<int> presets;
+    void StartNewGame() override {}
+    void MoveCamera(int preset) override { presets.push_back(preset); }
+};
+
 class KeyTest : public SessionFixture {
 protected:
     RecordingWindow window;
+    CameraTarget target;
+    void SetUp() override {
+        SessionFixture::SetUp();
+        session.target = &target;
+    }
     KeyOutcome Press(const char* name, bool shift = false, bool ctrl = false, bool alt = false) {
         KeyPress k{KeyCodeFromName(name), shift, ctrl, alt};
         EXPECT_NE(k.code, 0) << name;
@@ -79,14 +91,16 @@ TEST_F(KeyTest, AnyModifierIgnoresTheKeyExceptAltF4) {
     EXPECT_EQ(window.calls, std::vector<std::string>{"CloseMainWindow"});
 }
 
-TEST_F(KeyTest, WindowKeysGoToTheWindow) {
+TEST_F(KeyTest, WindowKeysGoToTheWindowAndCameraKeysToTheCamera) {
     for (const char* k : {"Esc", "F1", "F4", "F7", "F8", "F9", "F10", "F11", "F12", "1", "2", "3"}) Press(k);
-    EXPECT_EQ(window.calls, (std::vector<std::string>{"EscPause", "CameraPreset 1", "CameraPreset 4", "CameraPreset 7",
-                                                      "OpenMaterialEditor", "ReloadConfiguration",
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"EscPause", "OpenMaterialEditor", "ReloadConfiguration",
                                                       "SaveConfiguration"}));
+    EXPECT_EQ(target.presets, (std::vector<int>{1, 4, 7}));
     EXPECT_EQ(Press("F8"), KeyOutcome::Ignored);
     WindowCommands none;
     EXPECT_EQ(OnKeyDown(session, KeyPress{vk::Esc}, none), KeyOutcome::NotSupported);
+    session.target = nullptr;
+    EXPECT_EQ(Press("F2"), KeyOutcome::NotSupported);
 }
 
 TEST(KeyNames, NamesToCodes) {

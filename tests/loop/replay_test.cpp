@@ -6,6 +6,7 @@
 
 #include "game/f_init.h"
 #include "game/recording_events.h"
+#include "loop/command.h"
 #include "loop/demo_control.h"
 #include "loop/general_loop.h"
 #include "loop/key_commands.h"
@@ -46,11 +47,12 @@ struct Table {
 
 class NoWindow : public WindowCommands {};
 
-struct StartHost : ReplayHost {
+// The program around the rules, as far as a replay needs it: a new game and the pause.
+struct StartHost : CommandTarget {
     Session& s;
-    explicit StartHost(Session& session) : s(session) {}
-    void StartGame() override { f_Init(s.game); }
-    void SetPause(bool pressed) override { s.state.g_Running = !pressed; }
+    explicit StartHost(Session& session) : s(session) { s.target = this; }
+    void StartNewGame() override { f_Init(s.game); }
+    void PressPause(bool pressed) override { s.state.g_Running = !pressed; }
 };
 
 // Records what `play` does on a fresh session, then replays the file on another.
@@ -81,7 +83,7 @@ ReplayReport RecordAndReplay(const std::function<void(Table&)>& setup, const std
     again.tick = 5;
     GameReplayer replayer(parsed);
     StartHost host(again.session);
-    return RunReplay(again.session, replayer, host, nullptr);
+    return RunReplay(again.session, replayer, nullptr);
 }
 
 TEST(Replay, KeysTakeBacksInversiaAndLevelChangesReplayExactly) {
@@ -171,7 +173,7 @@ TEST(Replay, SettingsChangedDuringTheGameReplayWithTheGame) {
     Table again;
     GameReplayer replayer(file);
     StartHost host(again.session);
-    const ReplayReport refused = RunReplay(again.session, replayer, host, nullptr);
+    const ReplayReport refused = RunReplay(again.session, replayer, nullptr);
     EXPECT_FALSE(refused.matches);
     EXPECT_NE(refused.message.find("bNoSuchSetting"), std::string::npos) << refused.message;
 }
@@ -184,10 +186,7 @@ TEST(Replay, AGamePlayedToItsEndStopsAtTheGameOver) {
             chkDemo_Click(t.session, true);
             // Drop every figure at once: the field fills and the game ends.
             for (int k = 0; k < 40000 && t.session.loop.gamesOver == 0; ++k) {
-                if (!t.session.state.g_Dropping) {
-                    t.session.Note(InputKind::Drop);
-                    CmdDrop(t.session.game);
-                }
+                if (!t.session.state.g_Dropping) Apply(t.session, Command::Drop());
                 HeadlessPass(t.session);
             }
             t.Passes(50);
@@ -210,12 +209,11 @@ TEST(Replay, AGamePastTheInputLimitIsNotKept) {
     t.session.journal = &recorder;
     f_Init(t.session.game);
     for (int k = 0; k < 200; ++k) {
-        t.session.Note(InputKind::Rotate);
-        CmdRotate(t.session.game);
+        Apply(t.session, Command::Rotate());
         HeadlessPass(t.session);
     }
     f_Init(t.session.game);   // a new game: the cut one is not saved
-    t.session.Note(InputKind::Rotate);
+    Apply(t.session, Command::Rotate());
     HeadlessPass(t.session);
     recorder.Close();
     ASSERT_EQ(notes.size(), 1u);
@@ -233,7 +231,7 @@ TEST(Replay, ADifferentGameIsReportedWithTheFirstValueThatDiffers) {
     Table again;
     GameReplayer replayer(file);
     StartHost host(again.session);
-    const ReplayReport r = RunReplay(again.session, replayer, host, nullptr);
+    const ReplayReport r = RunReplay(again.session, replayer, nullptr);
     EXPECT_FALSE(r.matches);
     EXPECT_NE(r.message.find("score: recorded"), std::string::npos) << r.message;
 }
