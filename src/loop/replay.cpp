@@ -379,6 +379,9 @@ bool GameReplayer::Restore(Session& s, Rng* looks, const ExtraSettings& extra, s
         }
         n->set(s, value);
     }
+    // The first game of a run starts during start-up and keeps that on record, but
+    // start-up is over before its first pass: its passes, as a replay's, take clicks.
+    s.loop.inStartUp = false;
     s.settings.UserSeq.seq_Clear();
     for (uint8_t item : f_.sequence) s.settings.UserSeq.PutItem(item);
     s.settings.UserSeq.SetPosition(f_.seqPosition);

@@ -119,6 +119,27 @@ TEST(Replay, KeysTakeBacksInversiaAndLevelChangesReplayExactly) {
     EXPECT_FALSE(file.seeds.empty()) << "a clock-seeded game keeps its reseeds";
 }
 
+TEST(Replay, TheFirstGameOfARunReplaysItsClicks) {
+    // The program's first game starts while start-up is under way (mouse commands
+    // blocked) and start-up ends before the first pass; the clicks that follow act.
+    ReplayFile file;
+    const ReplayReport r = RecordAndReplay(
+        [](Table& t) { t.session.loop.inStartUp = true; },
+        [](Table& t) {
+            t.session.loop.inStartUp = false;
+            t.Passes(20);
+            for (bool right : {false, true}) {
+                OnMouseButton(t.session, right, true);
+                t.Passes(2);
+                OnMouseButton(t.session, right, false);
+                t.Passes(150);
+            }
+        },
+        &file);
+    EXPECT_TRUE(r.matches) << r.message;
+    EXPECT_EQ(r.recorded, r.replayed);
+}
+
 TEST(Replay, AGameStartedByAButtonWithinAPassReplaysExactly) {
     // A button acts after the frame it was drawn in, within the pass: the new game
     // still has that pass's tick, and the replay must give it the same.
