@@ -48,7 +48,11 @@ void DeliverPad(const std::vector<PadCommand>& commands, const std::function<voi
     for (const PadCommand& c : commands) {
         InputEvent in;
         if (c.vkCode) {
+            // A held direction repeats and goes up as a key does: the game's own key
+            // repeat counts on both.
+            in.type = c.up ? InputEvent::Type::KeyUp : InputEvent::Type::KeyDown;
             in.vkCode = c.vkCode;
+            in.repeat = c.repeat;
         } else {
             in.type = InputEvent::Type::Control;
             in.control = c.control;

@@ -98,7 +98,10 @@ std::vector<PadCommand> GamepadEvent(const SDL_Event& ev, uint32_t now) {
         }
         case SDL_CONTROLLERBUTTONUP: {
             const PadCommand c = ForButton(ev.cbutton.button);
-            if (Repeats(c.vkCode)) g_repeat.Release(c.vkCode);
+            if (Repeats(c.vkCode)) {
+                g_repeat.Release(c.vkCode);
+                out.push_back({c.vkCode, {}, true});
+            }
             break;
         }
         case SDL_CONTROLLERAXISMOTION: {
@@ -109,7 +112,10 @@ std::vector<PadCommand> GamepadEvent(const SDL_Event& ev, uint32_t now) {
             else if (v >= kStickOn) want = kRight;
             else if (std::abs(v) < kStickOff) want = 0;
             if (want == g_stickHeld) break;
-            if (g_stickHeld) g_repeat.Release(g_stickHeld);
+            if (g_stickHeld) {
+                g_repeat.Release(g_stickHeld);
+                out.push_back({g_stickHeld, {}, true});
+            }
             g_stickHeld = want;
             if (want) {
                 g_repeat.Press(want, now);
@@ -124,7 +130,7 @@ std::vector<PadCommand> GamepadEvent(const SDL_Event& ev, uint32_t now) {
 
 std::vector<PadCommand> GamepadRepeats(uint32_t now) {
     std::vector<PadCommand> out;
-    for (int vk : g_repeat.Due(now)) out.push_back({vk, {}});
+    for (int vk : g_repeat.Due(now)) out.push_back({vk, {}, false, true});
     return out;
 }
 

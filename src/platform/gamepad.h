@@ -1,6 +1,6 @@
 // Gamepads through SDL's game controller layer, plugged in or out at any time: the
 // buttons become the game's own key presses and window commands, and a held
-// direction repeats at the keyboard's pace.
+// direction repeats at the keyboard's pace and goes up when let go, as a key does.
 //
 //   d-pad / left stick left, right   move           (repeats while held)
 //   d-pad up, A                      rotate
@@ -24,6 +24,8 @@ namespace zembrol::platform {
 struct PadCommand {
     int vkCode = 0;          // a key's virtual-key number, or 0
     std::string control;     // else a command: "chkPause", "chkSet", "view-", "view+"
+    bool up = false;         // a direction let go: its key goes up
+    bool repeat = false;     // the pad's repeat of a held direction, as a keyboard's auto-repeat
 };
 
 // A held direction's repeat: the first repeat after `delayMs`, then one every

@@ -81,8 +81,37 @@ TEST_F(VirtualPad, TheStickMovesOncePerPushAndRepeatsWhileHeld) {
     SDL_Delay(PadRepeat::kDelayMs + 20);
     got = Pump();
     ASSERT_EQ(got.size(), 1u) << "the held stick repeats";
+    EXPECT_TRUE(got[0].repeat) << "as a held key does: the game's own key repeat leaves it out";
     SDL_JoystickSetVirtualAxis(joystick_, 0 + SDL_CONTROLLER_AXIS_LEFTX, 0);
-    Pump();
+    got = Pump();
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0].type, InputEvent::Type::KeyUp) << "let go, its key goes up: the own repeat ends";
+    EXPECT_EQ(got[0].vkCode, 37);
     SDL_Delay(PadRepeat::kDelayMs + 20);
     EXPECT_TRUE(Pump().empty()) << "released, it stops";
+}
+
+TEST_F(VirtualPad, ADirectionGoesUpWhenLetGoAsAKeyDoes) {
+    auto kinds = [](const std::vector<InputEvent>& events) {
+        std::vector<std::pair<bool, int>> out;   // (up, key)
+        for (const InputEvent& e : events) out.emplace_back(e.type == InputEvent::Type::KeyUp, e.vkCode);
+        return out;
+    };
+    using Keys = std::vector<std::pair<bool, int>>;
+    SDL_JoystickSetVirtualButton(joystick_, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 1);
+    EXPECT_EQ(kinds(Pump()), (Keys{{false, 39}}));
+    SDL_JoystickSetVirtualButton(joystick_, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 0);
+    EXPECT_EQ(kinds(Pump()), (Keys{{true, 39}}));
+    // A button that is no direction has no key to let go.
+    SDL_JoystickSetVirtualButton(joystick_, SDL_CONTROLLER_BUTTON_A, 1);
+    EXPECT_EQ(kinds(Pump()), (Keys{{false, 38}}));
+    SDL_JoystickSetVirtualButton(joystick_, SDL_CONTROLLER_BUTTON_A, 0);
+    EXPECT_TRUE(Pump().empty());
+    // The stick pushed from one side straight to the other lets the first key go.
+    SDL_JoystickSetVirtualAxis(joystick_, SDL_CONTROLLER_AXIS_LEFTX, -30000);
+    EXPECT_EQ(kinds(Pump()), (Keys{{false, 37}}));
+    SDL_JoystickSetVirtualAxis(joystick_, SDL_CONTROLLER_AXIS_LEFTX, 30000);
+    EXPECT_EQ(kinds(Pump()), (Keys{{true, 37}, {false, 39}}));
+    SDL_JoystickSetVirtualAxis(joystick_, SDL_CONTROLLER_AXIS_LEFTX, 0);
+    EXPECT_EQ(kinds(Pump()), (Keys{{true, 39}}));
 }
