@@ -81,10 +81,11 @@ void App::ShowGraphWindow() {
     view.deformTypes.assign(texts.deformTypes.begin(), texts.deformTypes.end());
     view.textures.assign(texts.textures.begin(), texts.textures.end());
     view.blendNames.assign(kBlendNames.begin(), kBlendNames.end());
+    view.settings = &settings_;
     std::string pointedAt;   // the control the help label was last set for
     const UndimmedScene undimmed;
     RunWindow(w, [&] {
-        view.values = MapControls(w.Controls());
+        view.shown = w.Shown();
         const GraphInput in = DrawGraph(view, UiScale());
         // The help follows the pointer onto a control, or onto the window between them.
         if ((!in.hovered.empty() || in.overWindow) && in.hovered != pointedAt) {
@@ -130,11 +131,12 @@ void App::DrawPaintWindow() {
     // The components are named in the player's language; the window knows them by place.
     const auto text = [this](const std::string& key) { return language_.ini_GetParam("fPaint", key); };
     PaintView view;
-    view.values = MapControls(paint_->Controls());
+    view.part = paint_->Part();
+    view.bars = paint_->Bars(paint_->Part());
+    view.power = paint_->Power();
     view.caption = text("Caption");
     view.powerCaption = text("lblPower");
     for (const char* part : kMaterialPartNames) view.parts.push_back(text(part));
-    view.values["cmbType"] = view.parts[static_cast<size_t>(paint_->Part())];
     const PaintInput in = DrawPaint(view, UiScale());
     for (const auto& [name, item] : in.in.chosen)
         for (size_t k = 0; k < view.parts.size(); ++k)

@@ -43,8 +43,9 @@ void App::ShowSettingsWindow() {
     view.caption = std::string(kAppTitle) + " : " + language_.ini_GetParam("fMain", "cSettings");
     view.text = [this](const std::string& key) { return language_.ini_GetParam("fSettings", key); };
     view.events = events;
+    view.settings = &settings_;
     RunWindow(w, [&] {
-        view.values = MapControls(w.Controls());
+        view.shown = w.Shown();
         view.placeKnown = w.place.known;
         view.x = w.place.x;
         view.y = w.place.y;
@@ -68,7 +69,10 @@ bool App::ShowSeqWindow() {
     view.randomCaption = language_.ini_GetParam("fSettings", "chkRandom");
     view.masks = kFigureMasks;
     RunWindow(w, [&] {
-        view.values = MapControls(w.Controls());
+        view.items.clear();
+        for (uint8_t k = 1; k <= w.Sequence().GetCount(); ++k) view.items.push_back(w.Sequence().GetValueItem(k));
+        view.random = w.Random();
+        view.randomEnabled = w.RandomEnabled();
         return DrawSeq(view, UiScale()).clicked;
     });
     return w.SequenceChanged();

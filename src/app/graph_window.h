@@ -2,7 +2,8 @@
 // scene takes it at once — through GraphTargets for what the scene keeps of its own
 // (the backdrop's deformation, the world's speed, one texture, blending), and by
 // reading the settings each frame for the rest. Scripts drive and dump it by control
-// name (ScriptWindow); a window run draws it with ImGui (ui/graph_views).
+// name (ScriptWindow); a window run draws it with ImGui (ui/graph_views). The controls
+// that show a setting are rows of the settings table (settings/setting_rows.h).
 //
 //   tabs tbsMain(0..7): 0 transparency, 1 cells, 2 light colours, 3 flying texts,
 //   4 field backdrop and grid, 5 field lights, 6 textures, 7 world; fraHelp below.
@@ -14,18 +15,16 @@
 #include <vector>
 
 #include "loop/script_window.h"
+#include "settings/setting_rows.h"
 #include "settings/settings.h"
+#include "ui/graph_views.h"
 
 namespace zembrol {
 
 inline constexpr int kGraphTabs = 8;
 inline constexpr int kDeformTypes = 14;      // cmbDeformType: 0 still, 1..13 the deformations
 inline constexpr int kBlendItems = 10;       // cmbSource, cmbDest
-// Slider ranges.
-inline constexpr int kValueDelayMin = 1, kValueDelayMax = 10;
-inline constexpr int kWorldSpeedMax = 10;
-inline constexpr int kLightsSpeedMax = 5;
-inline constexpr int kLightsMax = 16;
+inline constexpr int kLightsMax = 16;          // sldNumLights
 // The list items of cmbSource and cmbDest, in the order of the blend table.
 inline constexpr std::array<const char*, kBlendItems> kBlendNames = {
     "DESTALPHA", "DESTCOLOR", "INVDESTALPHA", "INVDESTCOLOR", "INVSRCALPHA",
@@ -83,12 +82,16 @@ public:
     void CloseByDefault() override { Close(); }
     std::vector<ControlValue> Controls() const override;
 
-    int Tab() const { return tab_; }
-    const GraphTexts& Texts() const { return texts_; }
+    // What the view shows beside the settings themselves.
+    GraphShown Shown() const;
+    // The items of a list row.
+    std::vector<std::string> ListText(ListItems items) const;
 
 private:
     void Close();
     bool ClickIndexed(const std::string& name, int index);
+    // What a row's change tells the scene at once (`index`: the option clicked).
+    void Apply(const SettingRow& row, int index);
     void ChooseTextureFile();
     void SetHelp(const std::string& key) { helpKey_ = key; }
 

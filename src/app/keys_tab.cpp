@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <map>
 
+#include "app/setting_controls.h"
 #include "game/key_bindings.h"
-#include "loop/key_repeat.h"
 
 namespace zembrol {
 
@@ -58,7 +58,7 @@ void KeysTab::StopWaiting() {
 
 bool KeysTab::Click(const std::string& name, int index) {
     GameSettings& g = s_.game;
-    if (name == "lstKeys" && index >= 0 && index < static_cast<int>(kKeyActions)) {
+    if (name == ctl::lstKeys && index >= 0 && index < static_cast<int>(kKeyActions)) {
         if (waiting_ == index) {
             StopWaiting();
         } else {
@@ -68,20 +68,14 @@ bool KeysTab::Click(const std::string& name, int index) {
         return true;
     }
     if (index >= 0) return false;
-    if (name == "cmdKeysDefault") {
+    if (name == ctl::cmdKeysDefault) {
         g.keys.RestoreDefaults();
         waiting_ = -1;
         message_ = T("ky_msgDefaults");
-    } else if (name == "chkOwnRepeat") {
-        g.bOwnRepeat = !g.bOwnRepeat;
-    } else if (name == "chkColorBlind") {
-        s_.bColorBlind = !s_.bColorBlind;
-    } else if (name == "chkShapeMarks") {
-        s_.bShapeMarks = !s_.bShapeMarks;
-    } else {
-        return false;
+        return true;
     }
-    if (name != "cmdKeysDefault") StopWaiting();
+    if (!ClickRow(Panel::Keys, s_, name).Handled()) return false;
+    StopWaiting();
     return true;
 }
 
@@ -105,14 +99,7 @@ bool KeysTab::Key(const std::string& key) {
 }
 
 bool KeysTab::Slide(const std::string& control, int value) {
-    GameSettings& g = s_.game;
-    if (control == "sldRepeatDelay") {
-        if (g.bOwnRepeat) g.iRepeatDelay = static_cast<int16_t>(std::clamp<int>(value, 0, kRepeatDelayMax));
-    } else if (control == "sldRepeatRate") {
-        if (g.bOwnRepeat) g.iRepeatRate = static_cast<int16_t>(std::clamp<int>(value, 0, kRepeatRateMax));
-    } else {
-        return false;
-    }
+    if (!SlideRow(Panel::Keys, s_, control, value).Handled()) return false;
     StopWaiting();
     return true;
 }
@@ -120,16 +107,10 @@ bool KeysTab::Slide(const std::string& control, int value) {
 void KeysTab::AddControls(std::vector<ControlValue>& c) const {
     const GameSettings& g = s_.game;
     for (size_t k = 0; k < kKeyActions; ++k)
-        c.push_back({Indexed("lstKeys", static_cast<int>(k)), KeyName(g.keys.code[k])});
-    c.push_back({"lstKeys.Waiting", std::to_string(waiting_)});
-    c.push_back({"lblKeysMsg", message_});
-    c.push_back({"chkOwnRepeat", Flag(g.bOwnRepeat)});
-    c.push_back({"sldRepeatDelay", std::to_string(g.iRepeatDelay)});
-    c.push_back({"sldRepeatRate", std::to_string(g.iRepeatRate)});
-    c.push_back({"sldRepeatDelay.Enabled", g.bOwnRepeat ? "True" : "False"});
-    c.push_back({"sldRepeatRate.Enabled", g.bOwnRepeat ? "True" : "False"});
-    c.push_back({"chkColorBlind", Flag(s_.bColorBlind)});
-    c.push_back({"chkShapeMarks", Flag(s_.bShapeMarks)});
+        c.push_back({Indexed(ctl::lstKeys, static_cast<int>(k)), KeyName(g.keys.code[k])});
+    c.push_back({ctl::lstKeysWaiting, std::to_string(waiting_)});
+    c.push_back({ctl::lblKeysMsg, message_});
+    AddRowControls(Panel::Keys, s_, {}, c);
 }
 
 }  // namespace zembrol

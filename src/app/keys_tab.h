@@ -28,17 +28,19 @@ public:
     // Opening: nothing waits for a key, no message.
     void Load();
     // lstKeys(i) (starts waiting for action i's key, or stops when it already waits),
-    // cmdKeysDefault, chkOwnRepeat, chkColorBlind, chkShapeMarks. False for a control
-    // of another tab.
+    // cmdKeysDefault, and the tab's setting rows (the own repeat, the colour aids).
+    // False for a control of another tab.
     bool Click(const std::string& name, int index);
     // While an action waits: the key (a KeyName) becomes its key, and true. Otherwise
     // false: the key is the window's.
     bool Key(const std::string& key);
-    // sldRepeatDelay, sldRepeatRate (ms, taken into their ranges; only while the own repeat is on).
+    // The tab's sliders (the repeat's delay and rate in ms; only while the own repeat is on).
     bool Slide(const std::string& control, int value);
     // Any other control used: the action stops waiting.
     void StopWaiting();
     bool Waiting() const { return waiting_ >= 0; }
+    int WaitingAction() const { return waiting_; }   // -1: none
+    const std::string& Message() const { return message_; }
     void AddControls(std::vector<ControlValue>& c) const;
 
 private:

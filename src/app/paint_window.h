@@ -30,6 +30,7 @@ public:
     int Part() const { return part_; }
     const std::array<int, 4>& Bars(int part) const { return bars_[static_cast<size_t>(part)]; }
     const render::Material& Material() const { return material_; }
+    const std::string& Power() const { return power_; }   // txtPower
 
     const char* Name() const override { return "frmPaint"; }
     bool Closed() const override { return closed_; }

@@ -9,6 +9,7 @@
 
 #include "app/configuration.h"
 #include "app/result_windows.h"
+#include "app/setting_controls.h"
 #include "game/game_settings.h"
 #include "game/game_state.h"
 #include "platform/files.h"
@@ -31,6 +32,8 @@ std::vector<std::string> NumberItems(int from, int to) {
     return items;
 }
 
+constexpr int kFallSpeeds = 16;   // cmbFallSpeed: 0..15
+
 }  // namespace
 
 SettingsWindow::SettingsWindow(Settings& settings, GameState& state, SoundEvents& sound,
@@ -50,8 +53,9 @@ void SettingsWindow::Load() {
     shownType_ = g.g_Trial ? 4 : std::clamp(g.gt_CurGameType, 1, 4);
     shownTypeAtOpen_ = shownType_;
     speedAtOpen_ = g.g_Speed;
-    delLinesAtOpen_ = g.m_DelLinesInLevel;
-    musicVolume_ = std::clamp<int>(s_.DirectSound_Vol, kVolumeMin, kVolumeMax);
+    atOpen_.clear();
+    for (const SettingRow& row : SettingRows())
+        if (row.panel == Panel::Settings && (row.restarts & restart::kGame)) atOpen_.emplace_back(&row, RowNumber(row, s_));
     lblFile_ = g_ShortText(s_.PathToBkgMusic, 35);
     lblSkin_ = platform::Utf8Length(s_.iNumSkin) > 2 ? g_ShortText(FileName(s_.iNumSkin), 35) : std::string();
     slotMessage_ = {};
@@ -86,49 +90,37 @@ bool SettingsWindow::Key(const std::string& key) {
 // ---- clicks ----
 
 bool SettingsWindow::Click(const std::string& control) {
-    GameSettings& g = s_.game;
     std::string name;
     int index = -1;
     if (!SplitControl(control, &name, &index)) return false;
     if (keys_.Click(name, index)) return true;
     keys_.StopWaiting();
+    if (const RowCommand done = ClickRow(Panel::Settings, s_, control); done.Handled()) {
+        if (done.outcome == RowCommand::Applied) Apply(*done.row);
+        return true;
+    }
     if (index >= 0) return ClickIndexed(name, index);
-    if (name == "cmdOK" || name == "close") {
+    if (name == ctl::cmdOK || name == ctl::close) {
         Close();
-    } else if (name == "cmdSeq") {
+    } else if (name == ctl::cmdSeq) {
         if (shownType_ != 3) return true;   // disabled: nothing happens
         if (openSeq && openSeq()) gameChanged_ = true;
-    } else if (name == "chkAnimateChL") {
-        s_.game.b_AnimateChangeLevel = !s_.game.b_AnimateChangeLevel;
-    } else if (name == "chkEnableMiracle") {
-        g.bEnableMiracle = !g.bEnableMiracle;
-    } else if (name == "chkSvet") {
-        g.EnableSvet = !g.EnableSvet;
-    } else if (name == "chkSnake") {
-        s_.iBeSnake = s_.iBeSnake == 1 ? 0 : 1;
-    } else if (name == "chkPauseOnFocusLoss") {
-        s_.bPauseOnFocusLoss = !s_.bPauseOnFocusLoss;
-    } else if (name == "cmdLoadSkin") {
+    } else if (name == ctl::cmdLoadSkin) {
         ChooseSkinPicture();
-    } else if (name == "cmdSetGraph") {
+    } else if (name == ctl::cmdSetGraph) {
         if (openGraph) openGraph();
-    } else if (name == "chkEnable") {
-        s_.EnableLoop = !s_.EnableLoop;
-        sound_.MusicSwitched();
-    } else if (name == "cmdOpen") {
+    } else if (name == ctl::cmdOpen) {
         ChooseMusic();
-    } else if (name == "chkSoundControl") {
-        s_.EnableSoundControl = !s_.EnableSoundControl;
-    } else if (name == "chkEnFirstVar" || name == "chkEnSecondVar") {
-        const int variant = name == "chkEnFirstVar" ? 0 : 1;
+    } else if (name == ctl::chkEnFirstVar || name == ctl::chkEnSecondVar) {
+        const int variant = name == ctl::chkEnFirstVar ? 0 : 1;
         if (variant >= EventSlotCount()) return true;
         SoundSlotSettings& slot = SlotSettings(EventSoundSlot(variant));
         slot.Enbl = !slot.Enbl;
         sound_.Slot(EventSoundSlot(variant)).aEnbl(slot.Enbl);
-    } else if (name == "cmdOpenFirst" || name == "cmdOpenSecond") {
-        const int variant = name == "cmdOpenFirst" ? 0 : 1;
+    } else if (name == ctl::cmdOpenFirst || name == ctl::cmdOpenSecond) {
+        const int variant = name == ctl::cmdOpenFirst ? 0 : 1;
         if (variant < EventSlotCount()) ChooseSlotFile(variant);
-    } else if (name == "lblINet") {
+    } else if (name == ctl::lblINet) {
         if (openWeb) openWeb();
     } else {
         return false;
@@ -136,35 +128,27 @@ bool SettingsWindow::Click(const std::string& control) {
     return true;
 }
 
-bool SettingsWindow::ClickIndexed(const std::string& name, int i) {
+void SettingsWindow::Apply(const SettingRow& row) {
     GameSettings& g = s_.game;
-    if (name == "tbs1" && i < kSettingsTabs) {
+    if (row.restarts & restart::kTick) g.g_TickMs = TickMsForSpeed(g.g_Speed, g.g_TickMs);
+    if (row.restarts & restart::kGame) {
+        // A value other than at opening sets the game-changed flag, which stays set.
+        for (const auto& [opened, value] : atOpen_)
+            if (opened == &row && RowNumber(row, s_) != value) gameChanged_ = true;
+    }
+    if (row.restarts & restart::kMusic) sound_.MusicSwitched();
+    if (row.restarts & restart::kMusicVolume) sound_.Music().bkg_SetVolume(s_.DirectSound_Vol, false);
+    if (row.restarts & restart::kMusicFreq) sound_.Music().bkg_SetFreq(s_.freq);
+    if ((row.restarts & restart::kPan) && RowNumber(row, s_) == 0) sound_.CentrePan();
+}
+
+bool SettingsWindow::ClickIndexed(const std::string& name, int i) {
+    if (name == ctl::tbs1 && i < kSettingsTabs) {
         tab_ = i;
-    } else if (name == "optType" && i < 4) {
+    } else if (name == ctl::optType && i < 4) {
         shownType_ = i + 1;
-        g.gt_CurGameType = i + 1;
-    } else if (name == "optSpeed" && i < 3) {
-        g.g_Speed = static_cast<int16_t>(i);
-        g.g_TickMs = TickMsForSpeed(g.g_Speed, g.g_TickMs);
-    } else if (name == "optCW" && i < 2) {
-        g.bCW = i == 0;
-    } else if (name == "optMouse" && i < 2) {
-        g.bRightButton = i == 0;
-    } else if (name == "optMiracle" && i < 3) {
-        if (g.bEnableMiracle) g.iNumSpeedMiracle = static_cast<uint8_t>(i);
-    } else if (name == "optVerColorB" && i < 3) {
-        if (g.EnableSvet) g.iVerColorBonus = static_cast<int16_t>((i + 1) * 1000);
-    } else if (name == "optFant" && i < 3) {
-        g.iFantom = static_cast<uint8_t>(i);
-    } else if (name == "optFuture" && i < 5) {
-        g.iNumNexts = static_cast<int16_t>(i);
-    } else if (name == "chkHLLstBox" && i < 2) {
-        s_.bLstBox[static_cast<size_t>(i)] = !s_.bLstBox[static_cast<size_t>(i)];
-    } else if (name == "cmdControlColor" && i < kControlColors) {
-        s_.iControlsColor = static_cast<int16_t>(i);
-    } else if (name == "cmdSkin" && i < kPlayfieldSkins) {
-        s_.g_SkinIndex = static_cast<int16_t>(i);
-    } else if (name == "cmdSkin" && i >= kFirstWindowSkin && i < kFirstWindowSkin + 3) {
+        s_.game.gt_CurGameType = i + 1;
+    } else if (name == ctl::cmdSkin && i >= kFirstWindowSkin && i < kFirstWindowSkin + 3) {
         s_.iNumSkin = std::to_string(i - kFirstWindowSkin + 1);
         s_.iControlsColor = kSkinControlsColor[static_cast<size_t>(i - kFirstWindowSkin)];
         lblSkin_.clear();
@@ -179,17 +163,16 @@ bool SettingsWindow::ClickIndexed(const std::string& name, int i) {
 
 bool SettingsWindow::Choose(const std::string& control, const std::string& item) {
     keys_.StopWaiting();
-    if (control == "cmbFallSpeed") {
-        const int k = ItemIndex(NumberItems(0, 15), item);
+    if (const RowCommand done = ChooseRow(Panel::Settings, s_, control, item, {}); done.outcome != RowCommand::NotMine) {
+        if (done.outcome == RowCommand::Applied) Apply(*done.row);
+        return done.outcome != RowCommand::Refused;
+    }
+    if (control == ctl::cmbFallSpeed) {
+        const int k = ItemIndex(NumberItems(0, kFallSpeeds - 1), item);
         if (k < 0) return false;
         fallSpeed_ = k;
         state_.g_FallSpeed = static_cast<int16_t>(k);
-    } else if (control == "cmbDelLin") {
-        const int k = ItemIndex(NumberItems(1, 7), item);
-        if (k < 0) return false;
-        s_.game.m_DelLinesInLevel = static_cast<int16_t>(k + 1);
-        if (k + 1 != delLinesAtOpen_) gameChanged_ = true;
-    } else if (control == "cmbListEvents") {
+    } else if (control == ctl::cmbListEvents) {
         const int k = ItemIndex(eventNames_, item);
         if (k < 0) return false;
         event_ = k;
@@ -203,25 +186,18 @@ bool SettingsWindow::Choose(const std::string& control, const std::string& item)
 bool SettingsWindow::Slide(const std::string& control, int value) {
     if (keys_.Slide(control, value)) return true;
     keys_.StopWaiting();
-    BkgMusic& music = sound_.Music();
-    if (control == "sldVolBackgrnd") {
-        musicVolume_ = std::clamp(value, kVolumeMin, kVolumeMax);
-        s_.DirectSound_Vol = static_cast<int16_t>(musicVolume_);
-        music.bkg_SetVolume(s_.DirectSound_Vol, false);
-    } else if (control == "sldFreq") {
-        s_.freq = std::clamp(value, kFreqMin, kFreqMax);
-        music.bkg_SetFreq(s_.freq);
-    } else if (control == "sldChange" || control == "txtChange") {
-        s_.SpeedChange = static_cast<int16_t>(std::clamp(value, 0, kSweepMax));
-        if (s_.SpeedChange == 0) sound_.CentrePan();
-    } else if (control == "sldVolBut1" || control == "sldVolBut2") {
-        const int variant = control == "sldVolBut1" ? 0 : 1;
+    if (const RowCommand done = SlideRow(Panel::Settings, s_, control, value); done.Handled()) {
+        if (done.outcome == RowCommand::Applied) Apply(*done.row);
+        return true;
+    }
+    if (control == ctl::sldVolBut1 || control == ctl::sldVolBut2) {
+        const int variant = control == ctl::sldVolBut1 ? 0 : 1;
         if (variant >= EventSlotCount()) return true;
         SoundSlotSettings& slot = SlotSettings(EventSoundSlot(variant));
         slot.Vol = static_cast<int16_t>(std::clamp(value, kVolumeMin, kVolumeMax));
         sound_.Slot(EventSoundSlot(variant)).aVol(slot.Vol);
-    } else if (control == "sldFreqBut1" || control == "sldFreqBut2") {
-        const int variant = control == "sldFreqBut1" ? 0 : 1;
+    } else if (control == ctl::sldFreqBut1 || control == ctl::sldFreqBut2) {
+        const int variant = control == ctl::sldFreqBut1 ? 0 : 1;
         if (variant >= EventSlotCount()) return true;
         SoundSlotSettings& slot = SlotSettings(EventSoundSlot(variant));
         slot.Freq = std::clamp(value, kFreqMin, kFreqMax);
@@ -346,54 +322,57 @@ void SettingsWindow::ChooseSkinPicture() {
 
 // ---- controls ----
 
+SettingsShown SettingsWindow::Shown() const {
+    SettingsShown v;
+    v.tab = tab_;
+    v.type = shownType_;
+    v.seqEnabled = shownType_ == 3;
+    v.fallSpeed = fallSpeed_;
+    v.musicLabel = lblFile_;
+    v.skinLabel = lblSkin_;
+    v.graphEnabled = static_cast<bool>(openGraph);
+    v.event = event_;
+    for (int k = 0; k < 2; ++k) {
+        SettingsShown::Slot& shown = v.slots[static_cast<size_t>(k)];
+        shown.usable = k < EventSlotCount();
+        const SoundSlotSettings& slot = EventSlot(k);
+        shown.on = shown.usable && slot.Enbl;
+        shown.volume = shown.usable ? slot.Vol : 0;
+        shown.freq = shown.usable ? slot.Freq : 0;
+        shown.label = SlotLabel(k);
+    }
+    v.keyWaiting = keys_.WaitingAction();
+    v.keysMessage = keys_.Message();
+    v.gameChanged = gameChanged_;
+    return v;
+}
+
 std::vector<ControlValue> SettingsWindow::Controls() const {
-    const GameSettings& g = s_.game;
-    std::vector<ControlValue> c{{"tbs1", std::to_string(tab_)}};
-    for (int k = 0; k < 4; ++k) c.push_back({Indexed("optType", k), Flag(shownType_ == k + 1)});
-    c.push_back({"cmdSeq.Enabled", shownType_ == 3 ? "True" : "False"});
-    for (int k = 0; k < 3; ++k) c.push_back({Indexed("optSpeed", k), Flag(g.g_Speed == k)});
-    c.push_back({"cmbFallSpeed", FallSpeedText()});
-    c.push_back({"cmbDelLin", std::to_string(g.m_DelLinesInLevel)});
-    c.push_back({"chkAnimateChL", Flag(s_.game.b_AnimateChangeLevel)});
-    c.push_back({"chkPauseOnFocusLoss", Flag(s_.bPauseOnFocusLoss)});
-    for (int k = 0; k < 2; ++k) c.push_back({Indexed("optCW", k), Flag(g.bCW == (k == 0))});
-    for (int k = 0; k < 2; ++k) c.push_back({Indexed("optMouse", k), Flag(g.bRightButton == (k == 0))});
-    c.push_back({"chkEnableMiracle", Flag(!g.bEnableMiracle)});
-    for (int k = 0; k < 3; ++k) c.push_back({Indexed("optMiracle", k), Flag(g.iNumSpeedMiracle == k)});
-    c.push_back({"optMiracle.Enabled", g.bEnableMiracle ? "True" : "False"});
-    c.push_back({"chkSvet", Flag(!g.EnableSvet)});
-    for (int k = 0; k < 3; ++k) c.push_back({Indexed("optVerColorB", k), Flag(g.iVerColorBonus == (k + 1) * 1000)});
-    c.push_back({"optVerColorB.Enabled", g.EnableSvet ? "True" : "False"});
-    for (int k = 0; k < 3; ++k) c.push_back({Indexed("optFant", k), Flag(g.iFantom == k)});
-    for (int k = 0; k < 5; ++k) c.push_back({Indexed("optFuture", k), Flag(g.iNumNexts == k)});
-    c.push_back({"chkSnake", Flag(s_.iBeSnake == 1)});
-    for (int k = 0; k < 2; ++k) c.push_back({Indexed("chkHLLstBox", k), Flag(s_.bLstBox[static_cast<size_t>(k)])});
-    c.push_back({"cmdControlColor", std::to_string(s_.iControlsColor)});
-    c.push_back({"cmdSkin", std::to_string(s_.g_SkinIndex)});
-    c.push_back({"lblSkin", lblSkin_});
-    c.push_back({"cmdSetGraph.Enabled", openGraph ? "True" : "False"});
-    c.push_back({"chkEnable", Flag(!s_.EnableLoop)});
-    c.push_back({"lblFile", lblFile_});
-    c.push_back({"sldVolBackgrnd", std::to_string(musicVolume_)});
-    c.push_back({"sldFreq", std::to_string(s_.freq)});
-    c.push_back({"sldChange", std::to_string(s_.SpeedChange)});
-    c.push_back({"txtChange", std::to_string(s_.SpeedChange)});
-    c.push_back({"chkSoundControl", Flag(!s_.EnableSoundControl)});
-    c.push_back({"cmbListEvents", eventNames_[static_cast<size_t>(event_)]});
-    static const char* kVariant[2][5] = {{"chkEnFirstVar", "sldVolBut1", "sldFreqBut1", "lblFirstVar", "fraFirstVar"},
-                                         {"chkEnSecondVar", "sldVolBut2", "sldFreqBut2", "lblSecondVar", "fraSecondVar"}};
-    for (int v = 0; v < 2; ++v) {
-        const bool usable = v < EventSlotCount();
-        const SoundSlotSettings& slot = EventSlot(v);
-        c.push_back({std::string(kVariant[v][4]) + ".Enabled", usable ? "True" : "False"});
-        c.push_back({kVariant[v][0], usable ? Flag(slot.Enbl) : "0"});
-        c.push_back({kVariant[v][1], usable ? std::to_string(slot.Vol) : "0"});
-        c.push_back({kVariant[v][2], usable ? std::to_string(slot.Freq) : "0"});
-        c.push_back({kVariant[v][3], SlotLabel(v)});
+    const SettingsShown v = Shown();
+    auto enabled = [](bool on) { return std::string(on ? "True" : "False"); };
+    std::vector<ControlValue> c{{ctl::tbs1, std::to_string(v.tab)}};
+    for (int k = 0; k < 4; ++k) c.push_back({Indexed(ctl::optType, k), Flag(v.type == k + 1)});
+    c.push_back({std::string(ctl::cmdSeq) + ".Enabled", enabled(v.seqEnabled)});
+    c.push_back({ctl::cmbFallSpeed, std::to_string(v.fallSpeed)});
+    AddRowControls(Panel::Settings, s_, {}, c);
+    c.push_back({ctl::lblSkin, v.skinLabel});
+    c.push_back({std::string(ctl::cmdSetGraph) + ".Enabled", enabled(v.graphEnabled)});
+    c.push_back({ctl::lblFile, v.musicLabel});
+    c.push_back({ctl::cmbListEvents, eventNames_[static_cast<size_t>(v.event)]});
+    static const char* kVariant[2][5] = {
+        {ctl::chkEnFirstVar, ctl::sldVolBut1, ctl::sldFreqBut1, ctl::lblFirstVar, ctl::fraFirstVar},
+        {ctl::chkEnSecondVar, ctl::sldVolBut2, ctl::sldFreqBut2, ctl::lblSecondVar, ctl::fraSecondVar}};
+    for (size_t k = 0; k < 2; ++k) {
+        const SettingsShown::Slot& slot = v.slots[k];
+        c.push_back({std::string(kVariant[k][4]) + ".Enabled", enabled(slot.usable)});
+        c.push_back({kVariant[k][0], Flag(slot.on)});
+        c.push_back({kVariant[k][1], std::to_string(slot.volume)});
+        c.push_back({kVariant[k][2], std::to_string(slot.freq)});
+        c.push_back({kVariant[k][3], slot.label});
     }
     keys_.AddControls(c);
-    c.push_back({"gameChanged", gameChanged_ ? "True" : "False"});
-    c.push_back({"cmdOK", "OK"});
+    c.push_back({ctl::gameChanged, enabled(v.gameChanged)});
+    c.push_back({ctl::cmdOK, "OK"});
     return c;
 }
 

@@ -1,7 +1,9 @@
 // The settings window (frmSettings): every control writes its setting at once; the
 // window only remembers what it needs to decide, when it closes, whether the rules
 // of the running game changed and a new game must start. Scripts drive and dump it
-// by control name (ScriptWindow); a window run draws it with ImGui (ui/settings_view).
+// by control name (ScriptWindow); a window run draws it with ImGui (ui/settings_views).
+// The controls that show a setting are rows of the settings table (settings/setting_rows.h):
+// what they write, list and restart comes from there; this class keeps the rest.
 //
 //   tab 0 event sounds (fraButton), 1 background music (fraBkg), 2 looks and
 //   3 bonuses (Frame1), 4 game control (fraControl), 5 keys and colour aids
@@ -16,7 +18,9 @@
 #include "app/keys_tab.h"
 #include "game/sound_slots.h"
 #include "loop/script_window.h"
+#include "settings/setting_rows.h"
 #include "settings/settings.h"
+#include "ui/settings_views.h"
 
 namespace zembrol {
 
@@ -35,10 +39,9 @@ inline constexpr std::array<int16_t, 3> kSkinControlsColor = {1, 5, 0};
 inline constexpr int kPlayfieldSkins = 5;      // cmdSkin(0..4): g_SkinIndex
 inline constexpr int kControlColors = 8;
 
-// Slider ranges of the window (hundredths of a decibel, hertz, sweep steps).
+// Slider ranges of the event sounds (hundredths of a decibel, hertz).
 inline constexpr int kVolumeMin = -5000, kVolumeMax = 0;
 inline constexpr int kFreqMin = 4000, kFreqMax = 48000;
-inline constexpr int kSweepMax = 100;
 
 // Where the window stood when it last closed: kept for the run, never on disk.
 struct WindowPlace {
@@ -80,29 +83,22 @@ public:
     void Dismiss() override { closed_ = true; }           // the game is closing: nothing restarts
     std::vector<ControlValue> Controls() const override;
 
-    // What the view shows.
-    int Tab() const { return tab_; }
-    int ShownType() const { return shownType_; }   // 1..4; 4 while a series is the variant
-    int EventIndex() const { return event_; }
-    const std::string& EventName(int k) const { return eventNames_[static_cast<size_t>(k)]; }
-    // The event's slots (one or two).
-    int EventSlotCount() const;
-    const SoundSlotSettings& EventSlot(int variant) const;
-    std::string SlotLabel(int variant) const;
-    const std::string& MusicLabel() const { return lblFile_; }
-    const std::string& SkinLabel() const { return lblSkin_; }
-    std::string FallSpeedText() const { return std::to_string(fallSpeed_); }
-    bool GameChanged() const { return gameChanged_; }
+    // What the view shows beside the settings themselves.
+    SettingsShown Shown() const;
     const Settings& Values() const { return s_; }
-    int MusicVolume() const { return musicVolume_; }
     KeysTab& Keys() { return keys_; }
 
 private:
     void Close();
     bool ClickIndexed(const std::string& name, int index);
+    // What a row's change restarts or tells at once.
+    void Apply(const SettingRow& row);
     void ChooseMusic();
     void ChooseSlotFile(int variant);
     void ChooseSkinPicture();
+    int EventSlotCount() const;
+    const SoundSlotSettings& EventSlot(int variant) const;
+    std::string SlotLabel(int variant) const;
     SoundSlot EventSoundSlot(int variant) const;
     SoundSlotSettings& SlotSettings(SoundSlot slot);
     // A sound file that loads (with no sound device: one that exists).
@@ -120,8 +116,7 @@ private:
     int typeAtOpen_ = 1;          // gt_CurGameType as it was
     int shownTypeAtOpen_ = 1;     // the option shown at opening (4 in a series)
     int speedAtOpen_ = 0;
-    int delLinesAtOpen_ = 10;
-    int musicVolume_ = 0;
+    std::vector<std::pair<const SettingRow*, long long>> atOpen_;   // the rows that restart the game
     bool gameChanged_ = false;
     bool closed_ = false;
     std::string lblFile_;

@@ -319,4 +319,18 @@ int RowPosition(const SettingRow& row, const Settings& s) {
     return static_cast<int>(std::clamp<long long>(position, row.lo, row.hi));
 }
 
+std::vector<std::string> RowItems(const SettingRow& row, const ListTexts& texts) {
+    if (row.items != ListItems::Numbers) return texts ? texts(row.items) : std::vector<std::string>{};
+    std::vector<std::string> items;
+    for (int k = 0; k < row.count; ++k) items.push_back(std::to_string(row.first + k * row.stride));
+    return items;
+}
+
+std::string RowItemText(const SettingRow& row, const Settings& s, const ListTexts& texts) {
+    if (row.items == ListItems::Numbers) return std::to_string(RowNumber(row, s));
+    const std::vector<std::string> items = RowItems(row, texts);
+    const int item = RowItem(row, s);
+    return item >= 0 && item < static_cast<int>(items.size()) ? items[static_cast<size_t>(item)] : std::string();
+}
+
 }  // namespace zembrol

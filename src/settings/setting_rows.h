@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -112,5 +113,12 @@ bool RowChecked(const SettingRow& row, const Settings& s);
 // a slider's position.
 int RowItem(const SettingRow& row, const Settings& s);
 int RowPosition(const SettingRow& row, const Settings& s);
+
+// The texts of a List row's items other than numbers, from the window's language.
+using ListTexts = std::function<std::vector<std::string>(ListItems)>;
+// The items of a List row (a Numbers list makes its own).
+std::vector<std::string> RowItems(const SettingRow& row, const ListTexts& texts);
+// The text a List row shows: its number, or its item (empty when it is none of them).
+std::string RowItemText(const SettingRow& row, const Settings& s, const ListTexts& texts);
 
 }  // namespace zembrol

@@ -7,9 +7,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include <string_view>
 
+#include "settings/control_names.h"
 #include "ui/window_form.h"
 
 namespace zembrol {
@@ -18,112 +18,98 @@ namespace {
 
 // ---- helpers ----
 
-using Text = std::function<std::string(const std::string&)>;
-
-// "r g b" of 0..255 as a colour.
-ImVec4 ColorOf(const std::string& rgb) {
-    int r = 0, g = 0, b = 0;
-    std::sscanf(rgb.c_str(), "%d %d %d", &r, &g, &b);
+ImVec4 ColorOf(int r, int g, int b) {
     return ImVec4(static_cast<float>(r) / 255.f, static_cast<float>(g) / 255.f, static_cast<float>(b) / 255.f, 1.f);
 }
 
-void Preview(Form& f, const std::string& name) {
-    ImGui::ColorButton(("##" + name).c_str(), ColorOf(f.Value(name)),
-                       ImGuiColorEditFlags_NoTooltip | ImGuiColorEditFlags_NoDragDrop,
+void Preview(Form& f, const std::string& name, const ImVec4& colour) {
+    ImGui::ColorButton(("##" + name).c_str(), colour, ImGuiColorEditFlags_NoTooltip | ImGuiColorEditFlags_NoDragDrop,
                        ImVec2(120 * f.Scale(), 36 * f.Scale()));
     f.Note(name);
 }
 
 // ---- frmGraph ----
 
+enum GraphTab { kBlendTab, kCellsTab, kLightColoursTab, kFlyingTab, kBackdropTab, kLightsTab, kTexturesTab, kWorldTab };
+
 void TransparencyTab(Form& f, const GraphView& v) {
-    const Text& t = v.text;
-    f.Frame(t("fraAlpha"));
-    f.Check("chkAlpha", t("chkAlpha"));
-    ImGui::BeginDisabled(f.On("chkAlpha"));
-    for (const char* name : {"cmbSource", "cmbDest"}) {
+    f.Frame(f.T("fraAlpha"));
+    f.Row(ctl::chkAlpha);
+    ImGui::BeginDisabled(f.Checked(ctl::chkAlpha));
+    for (const char* name : {ctl::cmbSource, ctl::cmbDest}) {
         ImGui::AlignTextToFramePadding();
-        ImGui::TextUnformatted(t(std::string(name) == "cmbSource" ? "lblSource" : "lblDest").c_str());
+        ImGui::TextUnformatted(f.T(std::string_view(name) == ctl::cmbSource ? "lblSource" : "lblDest").c_str());
         ImGui::SameLine(210 * f.Scale());
-        f.Combo(name, v.blendNames, 170);
+        f.Row(name, 170);
     }
     ImGui::EndDisabled();
-    f.Frame(t("fraModulate"));
-    f.Options("optModulate", {t("optModulate0"), t("optModulate1")});
+    f.Frame(f.T("fraModulate"));
+    f.Options(ctl::optModulate, {f.T("optModulate0"), f.T("optModulate1")}, v.shown.modulate2x ? 0 : 1);
 }
 
-void CellsTab(Form& f, const GraphView& v) {
-    const Text& t = v.text;
-    f.Frame(t("frmDif"));
-    f.Options("optDetal", {t("optDetal0"), t("optDetal1")});
+void CellsTab(Form& f) {
+    f.Frame(f.T("frmDif"));
+    f.Row(ctl::optDetal);
     ImGui::Spacing();
-    f.Check("chkColorQuads", t("chkColorQuads"));
+    f.Row(ctl::chkColorQuads);
 }
 
-void LightColoursTab(Form& f, const GraphView& v) {
-    const Text& t = v.text;
-    static const char* kParts[3] = {"lblRed", "lblGreen", "lblBlue"};
+void LightColoursTab(Form& f, const Settings& s) {
     for (int row = 0; row < 2; ++row) {
-        f.Frame(t(row == 0 ? "fraMainLight" : "fraNextLight"));
+        f.Frame(f.T(row == 0 ? "fraMainLight" : "fraNextLight"));
         ImGui::BeginGroup();
-        for (int k = 0; k < 3; ++k) f.Slider(Indexed("sldMainLight", row * 3 + k), 0, 255, t(kParts[k]));
+        for (int k = 0; k < 3; ++k) f.Row(Indexed(ctl::sldMainLight, row * 3 + k));
         ImGui::EndGroup();
         ImGui::SameLine();
-        Preview(f, row == 0 ? "picMainLight" : "picNextLight");
+        if (row == 0) Preview(f, ctl::picMainLight, ColorOf(s.btMRed, s.btMGreen, s.btMBlue));
+        else Preview(f, ctl::picNextLight, ColorOf(s.btMRedNext, s.btMGreenNext, s.btMBlueNext));
     }
 }
 
-void FlyingTab(Form& f, const GraphView& v) {
-    const Text& t = v.text;
-    f.Frame(t("Frame2"));
-    f.Check("chkFlyingBonus", t("chkFlyingBonus"));
-    f.Check("chkWalkText", t("chkWalkText"));
+void FlyingTab(Form& f) {
+    f.Frame(f.T("Frame2"));
+    f.Row(ctl::chkFlyingBonus);
+    f.Row(ctl::chkWalkText);
 }
 
-void BackdropTab(Form& f, const GraphView& v) {
-    const Text& t = v.text;
-    f.Frame(t("Frame1"));
-    f.Check("chkSetka", t("chkSetka"));
-    f.Frame(t("fraAnim"));
-    f.Combo("cmbDeformType", v.deformTypes, 260);
-    f.Slider("sldValueDelay", 1, 10, t("lblSpeedBkg"));
-    f.Frame(t("Frame4"));
-    f.Check("chkHideGrid", t("chkHideGrid"));
+void BackdropTab(Form& f) {
+    f.Frame(f.T("Frame1"));
+    f.Row(ctl::chkSetka);
+    f.Frame(f.T("fraAnim"));
+    f.Row(ctl::cmbDeformType, 260);
+    f.Row(ctl::sldValueDelay);
+    f.Frame(f.T("Frame4"));
+    f.Row(ctl::chkHideGrid);
 }
 
 void LightsTab(Form& f, const GraphView& v) {
-    const Text& t = v.text;
-    f.Frame(t("frmLights"));
+    f.Frame(f.T("frmLights"));
     // The lights follow the slider while it is dragged; the count is kept on release.
-    int lights = std::atoi(f.Value("sldNumLights").c_str());
+    int lights = v.shown.lights;
     ImGui::SetNextItemWidth(230 * f.Scale());
-    if (ImGui::SliderInt("##sldNumLights", &lights, 0, 16)) f.In().slid.emplace_back("sldNumLights.Scroll", lights);
-    if (ImGui::IsItemDeactivatedAfterEdit()) f.In().slid.emplace_back("sldNumLights", lights);
-    f.Note("sldNumLights");
+    if (ImGui::SliderInt("##sldNumLights", &lights, 0, 16)) f.In().slid.emplace_back(ctl::sldNumLightsScroll, lights);
+    if (ImGui::IsItemDeactivatedAfterEdit()) f.In().slid.emplace_back(ctl::sldNumLights, lights);
+    f.Note(ctl::sldNumLights);
     ImGui::SameLine();
-    ImGui::TextUnformatted(t("lblNumLights").c_str());
-    f.Slider("sldSpeedLights", 0, 5, t("lblSpeedLights"));
-    f.Check("chkVisibleLights", t("chkVisibleLights"));
-    f.Check("chkHLNew", t("chkHLNew"));
+    ImGui::TextUnformatted(f.T("lblNumLights").c_str());
+    f.Row(ctl::sldSpeedLights);
+    f.Row(ctl::chkVisibleLights);
+    f.Row(ctl::chkHLNew);
 }
 
 void TexturesTab(Form& f, const GraphView& v) {
-    const Text& t = v.text;
-    f.Frame(t("fraTex"));
-    f.Combo("cmbTex", v.textures, 260);
+    f.Frame(f.T("fraTex"));
+    f.Combo(ctl::cmbTex, v.textures[static_cast<size_t>(v.shown.texture)], v.textures, 260);
     ImGui::SameLine();
-    f.Button("cmdChoiseFile", t("cmdChoiseFile"));
-    ImGui::TextWrapped("%s", f.Value("lblTexPath").c_str());
-    f.Note("lblTexPath");
+    f.Button(ctl::cmdChoiseFile, f.T("cmdChoiseFile"));
+    ImGui::TextWrapped("%s", v.shown.texturePath.c_str());
+    f.Note(ctl::lblTexPath);
 }
 
-void WorldTab(Form& f, const GraphView& v) {
-    const Text& t = v.text;
-    f.Frame(t("Frame6"));
-    f.Check("chkWorldEnable", t("chkWorldEnable"));
-    ImGui::BeginDisabled(!f.Enabled("sldWorldSpeed"));
-    f.Slider("sldWorldSpeed", 0, 10, t("lblWorldSpeed"));
-    ImGui::EndDisabled();
+void WorldTab(Form& f) {
+    f.Frame(f.T("Frame6"));
+    f.Row(ctl::chkWorldEnable);
+    f.Row(ctl::sldWorldSpeed);
 }
 
 }  // namespace
@@ -142,39 +128,46 @@ GraphInput DrawGraph(const GraphView& v, float scale) {
     ImGui::SetNextWindowBgAlpha(1.0f);
     bool open = true;
     if (!ImGui::BeginPopupModal(name.c_str(), &open, ImGuiWindowFlags_NoResize)) {
-        in.clicked.emplace_back("close");
+        in.clicked.emplace_back(ctl::close);
         return out;
     }
-    Form f(v.values, in, scale);
+    const ListTexts lists = [&v](ListItems items) {
+        return items == ListItems::DeformTypes ? v.deformTypes : items == ListItems::BlendNames ? v.blendNames
+                                                                                                : std::vector<std::string>{};
+    };
+    Form f(in, scale, v.settings, v.text, lists);
     f.TrackHover(&out.hovered);
     // tbsMain: eight tabs in two rows of four. The captions of four tabs share the
     // window's width: a smaller face fits them.
     std::vector<std::string> tabs;
     for (int k = 1; k <= 8; ++k) tabs.push_back(v.text("g_tbs" + std::to_string(k)));
     ImGui::SetWindowFontScale(0.85f);
-    const int tab = f.Tabs("tbsMain", tabs, 4);
+    const int tab = v.shown.tab;
+    f.Tabs(ctl::tbsMain, tabs, 4, tab);
     ImGui::SetWindowFontScale(1.0f);
     const float help = ImGui::GetTextLineHeightWithSpacing() * 4 + ImGui::GetFrameHeightWithSpacing() * 2;
     ImGui::BeginChild("##tab", ImVec2(0, -help), true);
     switch (tab) {
-        case 0: TransparencyTab(f, v); break;
-        case 1: CellsTab(f, v); break;
-        case 2: LightColoursTab(f, v); break;
-        case 3: FlyingTab(f, v); break;
-        case 4: BackdropTab(f, v); break;
-        case 5: LightsTab(f, v); break;
-        case 6: TexturesTab(f, v); break;
-        default: WorldTab(f, v); break;
+        case kBlendTab: TransparencyTab(f, v); break;
+        case kCellsTab: CellsTab(f); break;
+        case kLightColoursTab: LightColoursTab(f, *v.settings); break;
+        case kFlyingTab: FlyingTab(f); break;
+        case kBackdropTab: BackdropTab(f); break;
+        case kLightsTab: LightsTab(f, v); break;
+        case kTexturesTab: TexturesTab(f, v); break;
+        default: WorldTab(f); break;
     }
+    // A setting the tab's layout does not place yet follows at the tab's end.
+    f.RestOfTab(Panel::Graph, tab);
     ImGui::EndChild();
     // fraHelp: the text of the control under the pointer.
     f.Frame(v.text("fraHelp"));
-    ImGui::TextWrapped("%s", f.Value("lblHelp").c_str());
+    ImGui::TextWrapped("%s", v.shown.help.c_str());
     ImGui::SetCursorPosY(ImGui::GetWindowHeight() - ImGui::GetFrameHeightWithSpacing() - ImGui::GetStyle().WindowPadding.y);
     ImGui::SetCursorPosX(ImGui::GetWindowWidth() - 96 * scale - ImGui::GetStyle().WindowPadding.x);
-    f.Button("cmOK", "OK", 96);
+    f.Button(ctl::cmOK, "OK", 96);
     out.overWindow = ImGui::IsWindowHovered(ImGuiHoveredFlags_ChildWindows);
-    if (!open) in.clicked.emplace_back("close");
+    if (!open) in.clicked.emplace_back(ctl::close);
     ImGui::EndPopup();
     return out;
 }
@@ -208,14 +201,14 @@ PaintInput DrawPaint(const PaintView& v, float scale) {
     // The window sizes itself to its controls: it is kept wide enough for its caption
     // and the close box, so a longer translation is not cut.
     ImGui::Dummy(ImVec2(ImGui::CalcTextSize(v.caption.c_str()).x + 2 * ImGui::GetFrameHeight(), 0));
-    Form f(v.values, out.in, scale);
-    f.Combo("cmbType", v.parts, 150);
+    Form f(out.in, scale);
+    f.Combo("cmbType", v.parts[static_cast<size_t>(v.part)], v.parts, 150);
     // VScroll1(0..3): alpha, red, green, blue of the chosen component.
     static const char* kBars[4] = {"A", "R", "G", "B"};
     for (int k = 0; k < 4; ++k) {
         if (k > 0) ImGui::SameLine();
         const std::string id = Indexed("VScroll1", k);
-        int value = std::atoi(f.Value(id).c_str());
+        int value = v.bars[static_cast<size_t>(k)];
         ImGui::BeginGroup();
         if (ImGui::VSliderInt(("##" + id).c_str(), ImVec2(30 * scale, 140 * scale), &value, 0, 255))
             out.in.slid.emplace_back(id, value);
@@ -224,10 +217,10 @@ PaintInput DrawPaint(const PaintView& v, float scale) {
     }
     ImGui::SameLine();
     // The picture box: the component's colour.
-    ImGui::ColorButton("##picColor", ColorOf(f.Value("picColor")), ImGuiColorEditFlags_NoTooltip,
+    ImGui::ColorButton("##picColor", ColorOf(v.bars[1], v.bars[2], v.bars[3]), ImGuiColorEditFlags_NoTooltip,
                        ImVec2(60 * scale, 140 * scale));
     char power[32];
-    std::snprintf(power, sizeof power, "%s", f.Value("txtPower").c_str());
+    std::snprintf(power, sizeof power, "%s", v.power.c_str());
     ImGui::SetNextItemWidth(90 * scale);
     if (ImGui::InputText(("##txtPower"), power, sizeof power, ImGuiInputTextFlags_CharsDecimal)) {
         out.typed = true;

@@ -1,8 +1,10 @@
 // The graphics window (frmGraph, modal) and the material window (frmPaint, beside the
 // game) drawn with ImGui. Thin views like the settings dialogs: they read the
-// windows' controls by name and report what the player did.
+// settings through the rows of the settings table and the rest from typed structs,
+// and report what the player did.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -12,8 +14,19 @@
 
 namespace zembrol {
 
+// What frmGraph shows beside its setting rows (the window keeps it).
+struct GraphShown {
+    int tab = 0;               // tbsMain
+    bool modulate2x = false;   // optModulate(0)
+    int lights = 0;            // sldNumLights: the count, or where it is dragged
+    int texture = 0;           // cmbTex
+    std::string texturePath;   // lblTexPath
+    std::string help;          // lblHelp
+};
+
 struct GraphView {
-    ControlMap values;
+    const Settings* settings = nullptr;
+    GraphShown shown;
     std::function<std::string(const std::string&)> text;   // a text of section "fGraph"
     std::vector<std::string> deformTypes, textures;          // cmbDeformType, cmbTex
     std::vector<std::string> blendNames;                     // cmbSource, cmbDest
@@ -44,7 +57,9 @@ private:
 };
 
 struct PaintView {
-    ControlMap values;
+    int part = 0;                        // cmbType
+    std::array<int, 4> bars{};           // VScroll1(0..3): alpha, red, green, blue
+    std::string power;                   // txtPower
     std::string caption, powerCaption;
     std::vector<std::string> parts;   // cmbType's items
 };

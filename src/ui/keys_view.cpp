@@ -4,21 +4,13 @@
 
 #include <imgui.h>
 
-#include <cstdlib>
-
 #include "game/key_bindings.h"
+#include "loop/key_repeat.h"
+#include "settings/control_names.h"
 
 namespace zembrol {
 
 namespace {
-
-using Text = std::function<std::string(const std::string&)>;
-
-const std::string& ValueOf(const ControlMap& values, const std::string& name) {
-    static const std::string none;
-    const auto it = values.find(name);
-    return it == values.end() ? none : it->second;
-}
 
 void Title(const std::string& title) {
     ImGui::Spacing();
@@ -26,22 +18,8 @@ void Title(const std::string& title) {
     ImGui::Separator();
 }
 
-void Switch(const ControlMap& values, const std::string& name, const std::string& caption, WindowInput& in) {
-    bool on = ValueOf(values, name) == "1";
-    if (ImGui::Checkbox((caption + "##" + name).c_str(), &on)) in.clicked.push_back(name);
-}
-
-void Milliseconds(const ControlMap& values, const std::string& name, int hi, const std::string& caption,
-                  WindowInput& in, float scale) {
-    int value = std::atoi(ValueOf(values, name).c_str());
-    ImGui::SetNextItemWidth(180 * scale);
-    if (ImGui::SliderInt(("##" + name).c_str(), &value, 0, hi, "%d ms")) in.slid.emplace_back(name, value);
-    ImGui::SameLine();
-    ImGui::TextUnformatted(caption.c_str());
-}
-
-void KeyTable(const ControlMap& values, const Text& t, WindowInput& in, float scale) {
-    const int waiting = std::atoi(ValueOf(values, "lstKeys.Waiting").c_str());
+void KeyTable(Form& f, const KeyBindings& keys, int waiting) {
+    const float scale = f.Scale();
     const int rows = static_cast<int>((kKeyActions + 1) / 2);
     // Tight rows: the whole tab fits the window without a scroll bar.
     ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(4 * scale, 1 * scale));
@@ -59,18 +37,18 @@ void KeyTable(const ControlMap& values, const Text& t, WindowInput& in, float sc
         for (int c = 0; c < 2; ++c) {
             const int k = c * rows + r;
             if (k >= static_cast<int>(kKeyActions)) break;
-            const std::string id = "lstKeys(" + std::to_string(k) + ")";
+            const std::string id = Indexed(ctl::lstKeys, k);
             ImGui::TableNextColumn();
             ImGui::AlignTextToFramePadding();
-            ImGui::TextUnformatted(t(std::string("ky_") + InfoOf(static_cast<KeyAction>(k)).configKey).c_str());
+            ImGui::TextUnformatted(f.T(std::string("ky_") + InfoOf(static_cast<KeyAction>(k)).configKey).c_str());
             ImGui::TableNextColumn();
             const bool lit = k == waiting;
             if (lit) {
                 ImGui::PushStyleColor(ImGuiCol_Button, ImVec4(0.85f, 0.55f, 0.1f, 1.0f));
                 ImGui::PushStyleColor(ImGuiCol_ButtonHovered, ImVec4(0.95f, 0.65f, 0.2f, 1.0f));
             }
-            const std::string shown = lit ? std::string("...") : ValueOf(values, id);
-            if (ImGui::Button((shown + "##" + id).c_str(), ImVec2(-1, 0))) in.clicked.push_back(id);
+            const std::string shown = lit ? std::string("...") : KeyName(keys.code[static_cast<size_t>(k)]);
+            if (ImGui::Button((shown + "##" + id).c_str(), ImVec2(-1, 0))) f.In().clicked.push_back(id);
             if (lit) ImGui::PopStyleColor(2);
         }
     }
@@ -78,31 +56,37 @@ void KeyTable(const ControlMap& values, const Text& t, WindowInput& in, float sc
     ImGui::PopStyleVar(2);
 }
 
+// A repeat slider in milliseconds, narrower than the other tabs' sliders.
+void Milliseconds(Form& f, const char* control, int hi, const std::string& caption) {
+    f.Slider(control, f.Position(control), 0, hi, caption, {}, 180, "%d ms");
+}
+
 }  // namespace
 
-void DrawKeysTab(const ControlMap& values, const Text& t, WindowInput& in, float scale) {
-    Title(t("ky_fraKeys"));
-    KeyTable(values, t, in, scale);
-    if (ImGui::Button((t("ky_cmdDefault") + "##cmdKeysDefault").c_str())) in.clicked.emplace_back("cmdKeysDefault");
+void DrawKeysTab(Form& f, const SettingsShown& shown) {
+    Title(f.T("ky_fraKeys"));
+    if (f.Values()) KeyTable(f, f.Values()->game.keys, shown.keyWaiting);
+    if (ImGui::Button((f.T("ky_cmdDefault") + "##" + ctl::cmdKeysDefault).c_str()))
+        f.In().clicked.emplace_back(ctl::cmdKeysDefault);
     ImGui::SameLine();
-    const std::string& message = ValueOf(values, "lblKeysMsg");
+    const std::string& message = shown.keysMessage;
     // A long message (the Russian ones) wraps beside the button instead of running out.
     ImGui::PushStyleColor(ImGuiCol_Text, message.empty() ? ImGui::GetStyleColorVec4(ImGuiCol_TextDisabled)
                                                          : ImVec4(1.0f, 0.8f, 0.35f, 1.0f));
-    ImGui::TextWrapped("%s", message.empty() ? t("ky_lblKeysHelp").c_str() : message.c_str());
+    ImGui::TextWrapped("%s", message.empty() ? f.T("ky_lblKeysHelp").c_str() : message.c_str());
     ImGui::PopStyleColor();
 
-    Title(t("ky_fraRepeat"));
-    Switch(values, "chkOwnRepeat", t("ky_chkOwnRepeat"), in);
-    ImGui::BeginDisabled(ValueOf(values, "sldRepeatDelay.Enabled") == "False");
-    Milliseconds(values, "sldRepeatDelay", 1000, t("ky_sldRepeatDelay"), in, scale);
-    Milliseconds(values, "sldRepeatRate", 500, t("ky_sldRepeatRate"), in, scale);
+    Title(f.T("ky_fraRepeat"));
+    f.Row(ctl::chkOwnRepeat);
+    ImGui::BeginDisabled(!f.Checked(ctl::chkOwnRepeat));
+    Milliseconds(f, ctl::sldRepeatDelay, kRepeatDelayMax, f.T("ky_sldRepeatDelay"));
+    Milliseconds(f, ctl::sldRepeatRate, kRepeatRateMax, f.T("ky_sldRepeatRate"));
     ImGui::EndDisabled();
 
-    Title(t("ky_fraColors"));
-    Switch(values, "chkColorBlind", t("ky_chkColorBlind"), in);
+    Title(f.T("ky_fraColors"));
+    f.Row(ctl::chkColorBlind);
     ImGui::SameLine();
-    Switch(values, "chkShapeMarks", t("ky_chkShapeMarks"), in);
+    f.Row(ctl::chkShapeMarks);
 }
 
 }  // namespace zembrol

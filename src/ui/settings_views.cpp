@@ -11,15 +11,10 @@
 
 #include "ui/keys_view.h"
 #include "ui/main_window_ui.h"
+#include "settings/control_names.h"
 #include "ui/window_form.h"
 
 namespace zembrol {
-
-ControlMap MapControls(const std::vector<ControlValue>& controls) {
-    ControlMap m;
-    for (const ControlValue& c : controls) m[c.name] = c.text;
-    return m;
-}
 
 namespace {
 
@@ -38,137 +33,133 @@ std::vector<std::string> Numbers(int from, int to) {
 
 // ---- frmSettings ----
 
-using Text = std::function<std::string(const std::string&)>;
+// The tabs of tbs1.
+enum SettingsTab { kSoundTab, kMusicTab, kLooksTab, kBonusTab, kControlTab, kKeysTab, kTabs };
 
 void SoundTab(Form& f, const SettingsView& v) {
-    const Text& t = v.text;
-    f.Frame(t("fraButton"));
-    f.Check("chkSoundControl", t("chkSoundControl"));
-    ImGui::TextUnformatted(t("lblListEvents").c_str());
+    const SettingsShown& shown = v.shown;
+    f.Frame(f.T("fraButton"));
+    f.Row(ctl::chkSoundControl);
+    ImGui::TextUnformatted(f.T("lblListEvents").c_str());
     ImGui::SameLine();
-    f.Combo("cmbListEvents", std::vector<std::string>(v.events.begin(), v.events.end()), 220);
+    f.Combo(ctl::cmbListEvents, v.events[static_cast<size_t>(shown.event)],
+            std::vector<std::string>(v.events.begin(), v.events.end()), 220);
     static const char* kNames[2][6] = {
-        {"fraFirstVar", "chkEnFirstVar", "cmdOpenFirst", "lblFirstVar", "sldVolBut1", "sldFreqBut1"},
-        {"fraSecondVar", "chkEnSecondVar", "cmdOpenSecond", "lblSecondVar", "sldVolBut2", "sldFreqBut2"}};
-    for (int k = 0; k < 2; ++k) {
+        {ctl::fraFirstVar, ctl::chkEnFirstVar, ctl::cmdOpenFirst, ctl::lblFirstVar, ctl::sldVolBut1, ctl::sldFreqBut1},
+        {ctl::fraSecondVar, ctl::chkEnSecondVar, ctl::cmdOpenSecond, ctl::lblSecondVar, ctl::sldVolBut2, ctl::sldFreqBut2}};
+    for (size_t k = 0; k < 2; ++k) {
         const auto& n = kNames[k];
-        ImGui::BeginDisabled(!f.Enabled(n[0]));
-        f.Frame(t(k == 0 ? "fraFVar" : "fraSVar"));
-        f.Check(n[1], t("chkEnVar"));
+        const SettingsShown::Slot& slot = shown.slots[k];
+        ImGui::BeginDisabled(!slot.usable);
+        f.Frame(f.T(k == 0 ? "fraFVar" : "fraSVar"));
+        f.Check(n[1], f.T("chkEnVar"), slot.on);
         ImGui::SameLine();
-        f.Button(n[2], t("openbtn1cap"));
+        f.Button(n[2], f.T("openbtn1cap"));
         ImGui::SameLine();
-        ImGui::TextUnformatted(f.Value(n[3]).c_str());
-        f.Tip(t("lblFVarTTT"));
-        f.Slider(n[4], -5000, 0, t("sldVolCap"), t("sldFVarTTT"));
-        f.Slider(n[5], 4000, 48000, t("sldFreqCap"), t("sldFreq1TTT"));
+        ImGui::TextUnformatted(slot.label.c_str());
+        f.Tip(f.T("lblFVarTTT"));
+        f.Slider(n[4], slot.volume, -5000, 0, f.T("sldVolCap"), f.T("sldFVarTTT"));
+        f.Slider(n[5], slot.freq, 4000, 48000, f.T("sldFreqCap"), f.T("sldFreq1TTT"));
         ImGui::EndDisabled();
     }
 }
 
 void MusicTab(Form& f, const SettingsView& v) {
-    const Text& t = v.text;
-    f.Frame(t("fraBkgMusic"));
-    f.Check("chkEnable", t("chkOffMainMusic"));
-    f.Button("cmdOpen", t("fraBkgMusic_cmdOpen"));
+    f.Frame(f.T("fraBkgMusic"));
+    f.Row(ctl::chkEnable);
+    f.Button(ctl::cmdOpen, f.T("fraBkgMusic_cmdOpen"));
     ImGui::SameLine();
-    ImGui::TextUnformatted(f.Value("lblFile").c_str());
+    ImGui::TextUnformatted(v.shown.musicLabel.c_str());
     ImGui::Spacing();
-    f.Slider("sldVolBackgrnd", -5000, 0, t("fraBkgMusic_sldVolBackgrnd"));
-    f.Slider("sldFreq", 4000, 48000, t("fraBkgMusic_sldFreq"));
-    f.Slider("sldChange", 0, 100, t("fraBkgMusic_sldChange"));
+    f.Row(ctl::sldVolBackgrnd);
+    f.Row(ctl::sldFreq);
+    f.Row(ctl::sldChange);
     // txtChange: the sweep speed typed.
-    int typed = std::atoi(f.Value("txtChange").c_str());
+    int typed = f.Position(ctl::txtChange);
     ImGui::SetNextItemWidth(80 * f.Scale());
-    if (ImGui::InputInt("##txtChange", &typed, 1, 10)) f.In().slid.emplace_back("txtChange", typed);
+    if (ImGui::InputInt("##txtChange", &typed, 1, 10)) f.In().slid.emplace_back(ctl::txtChange, typed);
 }
 
 void LooksTab(Form& f, const SettingsView& v) {
-    const Text& t = v.text;
-    f.Frame(t("gr_fraSkin"));
+    f.Frame(f.T("gr_fraSkin"));
     for (int k = 0; k < 3; ++k) {
         if (k > 0) ImGui::SameLine();
-        f.Button(Indexed("cmdSkin", 7 + k), t("gr_cmdSkin") + " " + std::to_string(k + 1));
+        f.Button(Indexed(ctl::cmdSkin, 7 + k), f.T("gr_cmdSkin") + " " + std::to_string(k + 1));
     }
     ImGui::SameLine();
-    f.Button("cmdLoadSkin", t("gr_cmdLoadSkin"));
+    f.Button(ctl::cmdLoadSkin, f.T("gr_cmdLoadSkin"));
     ImGui::SameLine();
-    ImGui::TextUnformatted(f.Value("lblSkin").c_str());
-    ImGui::TextUnformatted(t("gr_Label1").c_str());
-    const int playfield = std::atoi(f.Value("cmdSkin").c_str());
+    ImGui::TextUnformatted(v.shown.skinLabel.c_str());
+    ImGui::TextUnformatted(f.T("gr_Label1").c_str());
+    const int playfield = f.Item(ctl::cmdSkin);
     for (int k = 0; k < 5; ++k) {
         if (k > 0) ImGui::SameLine();
-        const std::string id = Indexed("cmdSkin", k);
+        const std::string id = Indexed(ctl::cmdSkin, k);
         if (ImGui::RadioButton((std::to_string(k + 1) + "##" + id).c_str(), playfield == k)) f.In().clicked.push_back(id);
     }
-    f.Frame(t("gr_Frame5"));
-    const int colour = std::atoi(f.Value("cmdControlColor").c_str());
+    f.Frame(f.T("gr_Frame5"));
+    const int colour = f.Item(ctl::cmdControlColor);
     for (int k = 0; k < 8; ++k) {
         if (k > 0) ImGui::SameLine();
-        const std::string id = Indexed("cmdControlColor", k);
+        const std::string id = Indexed(ctl::cmdControlColor, k);
         ImGui::PushStyleColor(ImGuiCol_Button, FromBgr(ControlsColor(static_cast<int16_t>(k))));
         ImGui::PushStyleVar(ImGuiStyleVar_FrameBorderSize, k == colour ? 3 * f.Scale() : 0.f);
         if (ImGui::Button(("##" + id).c_str(), ImVec2(28 * f.Scale(), 20 * f.Scale()))) f.In().clicked.push_back(id);
         ImGui::PopStyleVar();
         ImGui::PopStyleColor();
     }
-    f.Frame(t("gr_fraFant0"));
-    f.Options("optFant", {t("gr_optFant0"), t("gr_optFant1"), t("gr_optFant2")});
-    f.Frame(t("gr_fraFuture"));
-    f.Options("optFuture", Numbers(0, 4));
-    f.Frame(t("gr_fraSnake"));
-    f.Check("chkSnake", t("gr_chkSnake"));
-    f.Frame(t("gr_fraHLLstBox"));
-    f.Check("chkHLLstBox(0)", t("gr_chkHLLstBox0"));
+    f.Frame(f.T("gr_fraFant0"));
+    f.Row(ctl::optFant);
+    f.Frame(f.T("gr_fraFuture"));
+    f.Row(ctl::optFuture);
+    f.Frame(f.T("gr_fraSnake"));
+    f.Row(ctl::chkSnake);
+    f.Frame(f.T("gr_fraHLLstBox"));
+    f.Row(ctl::chkHLLstBox0);
     ImGui::SameLine();
-    f.Check("chkHLLstBox(1)", t("gr_chkHLLstBox1"));
-    f.Check("chkAnimateChL", t("gr_chkAnimateChL"));
-    ImGui::BeginDisabled(!f.Enabled("cmdSetGraph"));
-    f.Button("cmdSetGraph", t("gr_fraSetGraph"));
+    f.Row(ctl::chkHLLstBox1);
+    f.Row(ctl::chkAnimateChL);
+    ImGui::BeginDisabled(!v.shown.graphEnabled);
+    f.Button(ctl::cmdSetGraph, f.T("gr_fraSetGraph"));
     ImGui::EndDisabled();
 }
 
-void BonusTab(Form& f, const SettingsView& v) {
-    const Text& t = v.text;
-    f.Frame(t("bn_fraMiracleAll"));
-    f.Check("chkEnableMiracle", t("bn_chkEnableMiracle"));
-    ImGui::TextUnformatted(t("bn_fraMiracle").c_str());
-    ImGui::BeginDisabled(!f.Enabled("optMiracle"));
-    f.Options("optMiracle", {t("bn_optMiracle0"), t("bn_optMiracle1"), t("bn_optMiracle2")});
-    ImGui::EndDisabled();
-    f.Frame(t("bn_fraSvet"));
-    f.Check("chkSvet", t("bn_chkSvet"));
-    ImGui::TextUnformatted(t("bn_fraVerColorB").c_str());
-    ImGui::BeginDisabled(!f.Enabled("optVerColorB"));
-    f.Options("optVerColorB", {t("bn_optVerColorB0"), t("bn_optVerColorB1"), t("bn_optVerColorB2")});
-    ImGui::EndDisabled();
-    f.Frame(t("bn_fraCW"));
-    f.Options("optCW", {t("bn_optCW0"), t("bn_optCW1")});
-    f.Frame(t("bn_Frame3"));
-    ImGui::TextUnformatted(t("bn_fraMouse").c_str());
-    f.Options("optMouse", {t("bn_optMouse0"), t("bn_optMouse1")});
+void BonusTab(Form& f) {
+    f.Frame(f.T("bn_fraMiracleAll"));
+    f.Row(ctl::chkEnableMiracle);
+    ImGui::TextUnformatted(f.T("bn_fraMiracle").c_str());
+    f.Row(ctl::optMiracle);
+    f.Frame(f.T("bn_fraSvet"));
+    f.Row(ctl::chkSvet);
+    ImGui::TextUnformatted(f.T("bn_fraVerColorB").c_str());
+    f.Row(ctl::optVerColorB);
+    f.Frame(f.T("bn_fraCW"));
+    f.Row(ctl::optCW);
+    f.Frame(f.T("bn_Frame3"));
+    ImGui::TextUnformatted(f.T("bn_fraMouse").c_str());
+    f.Row(ctl::optMouse);
 }
 
 void ControlTab(Form& f, const SettingsView& v) {
-    const Text& t = v.text;
-    f.Frame(t("ct_fraType"));
-    f.Options("optType", {"Zembrol", t("ct_optType1"), t("ct_optType2"), t("ct_optType3")});
-    ImGui::BeginDisabled(!f.Enabled("cmdSeq"));
-    f.Button("cmdSeq", t("ct_cmdSeq"));
+    const SettingsShown& shown = v.shown;
+    f.Frame(f.T("ct_fraType"));
+    f.Options(ctl::optType, {"Zembrol", f.T("ct_optType1"), f.T("ct_optType2"), f.T("ct_optType3")}, shown.type - 1);
+    ImGui::BeginDisabled(!shown.seqEnabled);
+    f.Button(ctl::cmdSeq, f.T("ct_cmdSeq"));
     ImGui::EndDisabled();
-    f.Frame(t("ct_fraSpeed"));
-    f.Options("optSpeed", {t("ct_optSpeed0"), t("ct_optSpeed1"), t("ct_optSpeed2")});
-    f.Frame(t("ct_fraFallSpeed"));
-    f.Combo("cmbFallSpeed", Numbers(0, 15), 70);
-    f.Frame(t("ct_fraDelLin0"));
+    f.Frame(f.T("ct_fraSpeed"));
+    f.Row(ctl::optSpeed);
+    f.Frame(f.T("ct_fraFallSpeed"));
+    f.Combo(ctl::cmbFallSpeed, std::to_string(shown.fallSpeed), Numbers(0, 15), 70);
+    f.Frame(f.T("ct_fraDelLin0"));
     ImGui::AlignTextToFramePadding();
-    ImGui::TextUnformatted(t("ct_lblDelLin0").c_str());
+    ImGui::TextUnformatted(f.T("ct_lblDelLin0").c_str());
     ImGui::SameLine();
-    f.Combo("cmbDelLin", Numbers(1, 7), 70);
+    f.Row(ctl::cmbDelLin, 70);
     ImGui::SameLine();
-    ImGui::TextUnformatted(t("ct_lblDelLin1").c_str());
-    f.Frame(t("ct_fraWindow"));
-    f.Check("chkPauseOnFocusLoss", t("ct_chkPauseOnFocusLoss"));
+    ImGui::TextUnformatted(f.T("ct_lblDelLin1").c_str());
+    f.Frame(f.T("ct_fraWindow"));
+    f.Row(ctl::chkPauseOnFocusLoss);
 }
 
 }  // namespace
@@ -183,25 +174,28 @@ WindowInput DrawSettings(const SettingsView& v, float scale) {
     ImGui::SetNextWindowSize(ImVec2(std::min(600 * scale, size.x - 8), std::min(560 * scale, size.y - 8)));
     bool open = true;
     if (!ImGui::BeginPopupModal(name.c_str(), &open, ImGuiWindowFlags_NoResize)) {
-        in.clicked.emplace_back("close");
+        in.clicked.emplace_back(ctl::close);
         return in;
     }
-    Form f(v.values, in, scale);
+    Form f(in, scale, v.settings, v.text);
     // tbs1: the six tabs in one row.
-    constexpr int kTabs = 6;
     std::vector<std::string> tabs;
     for (int k = 1; k <= kTabs; ++k) tabs.push_back(v.text("tab" + std::to_string(k) + "caption"));
-    const int tab = f.Tabs("tbs1", tabs, kTabs);
+    const int tab = v.shown.tab;
+    f.Tabs(ctl::tbs1, tabs, kTabs, tab);
     const float footer = ImGui::GetFrameHeightWithSpacing() * 2 + ImGui::GetStyle().ItemSpacing.y * 2;
     ImGui::BeginChild("##tab", ImVec2(0, -footer), true);
     switch (tab) {
-        case 0: SoundTab(f, v); break;
-        case 1: MusicTab(f, v); break;
-        case 2: LooksTab(f, v); break;
-        case 3: BonusTab(f, v); break;
-        case 5: DrawKeysTab(v.values, v.text, in, scale); break;
+        case kSoundTab: SoundTab(f, v); break;
+        case kMusicTab: MusicTab(f, v); break;
+        case kLooksTab: LooksTab(f, v); break;
+        case kBonusTab: BonusTab(f); break;
+        case kKeysTab: DrawKeysTab(f, v.shown); break;
         default: ControlTab(f, v); break;
     }
+    // A setting the tab's layout does not place yet follows at the tab's end.
+    f.RestOfTab(Panel::Settings, tab);
+    f.RestOfTab(Panel::Keys, tab);
     ImGui::EndChild();
     // fraINet: the records page, its link pulsing while the window is shown (tmrINet).
     ImGui::TextUnformatted(v.text("fraInetCap").c_str());
@@ -214,11 +208,11 @@ WindowInput DrawSettings(const SettingsView& v, float scale) {
         const ImVec2 from = ImGui::GetItemRectMin(), to = ImGui::GetItemRectMax();
         ImGui::GetWindowDrawList()->AddLine(ImVec2(from.x, to.y), to, ImGui::GetColorU32(link), scale);
     }
-    if (ImGui::IsItemClicked(ImGuiMouseButton_Left)) in.clicked.emplace_back("lblINet");
+    if (ImGui::IsItemClicked(ImGuiMouseButton_Left)) in.clicked.emplace_back(ctl::lblINet);
     const float w = 96 * scale;
     ImGui::SetCursorPosX(ImGui::GetWindowWidth() - w - ImGui::GetStyle().WindowPadding.x);
-    f.Button("cmdOK", "OK", 96);
-    if (!open) in.clicked.emplace_back("close");
+    f.Button(ctl::cmdOK, "OK", 96);
+    if (!open) in.clicked.emplace_back(ctl::close);
     const ImVec2 pos = ImGui::GetWindowPos();
     in.x = pos.x;
     in.y = pos.y;
@@ -262,7 +256,7 @@ WindowInput DrawSeq(const SeqView& v, float scale) {
         in.clicked.emplace_back("close");
         return in;
     }
-    Form f(v.values, in, scale);
+    Form f(in, scale);
     const float side = 44 * scale;
     // cmdBase: the seven figures.
     for (int k = 0; k < 7; ++k) {
@@ -273,20 +267,15 @@ WindowInput DrawSeq(const SeqView& v, float scale) {
     ImGui::Separator();
     // cmdDest: the sequence in order; buttons beyond it are hidden.
     const float small = 40 * scale;
-    bool first = true;
-    for (int k = 0; k < 10; ++k) {
-        const std::string id = Indexed("cmdDest", k);
-        const std::string& item = f.Value(id);
-        if (item.empty()) continue;
-        const int figure = std::atoi(item.c_str());
-        if (!first) ImGui::SameLine();
-        first = false;
-        if (FigureButton(id, v.masks[static_cast<size_t>(std::clamp(figure, 0, 6))], small, IM_COL32(120, 200, 255, 255)))
+    for (size_t k = 0; k < v.items.size(); ++k) {
+        const std::string id = Indexed("cmdDest", static_cast<int>(k));
+        if (k > 0) ImGui::SameLine();
+        if (FigureButton(id, v.masks[static_cast<size_t>(std::clamp(v.items[k], 0, 6))], small, IM_COL32(120, 200, 255, 255)))
             in.clicked.push_back(id);
     }
-    if (first) ImGui::Dummy(ImVec2(small, small));
-    ImGui::BeginDisabled(!f.Enabled("chkRandom"));
-    f.Check("chkRandom", v.randomCaption);
+    if (v.items.empty()) ImGui::Dummy(ImVec2(small, small));
+    ImGui::BeginDisabled(!v.randomEnabled);
+    f.Check("chkRandom", v.randomCaption, v.random);
     ImGui::EndDisabled();
     ImGui::SetCursorPosX(ImGui::GetWindowWidth() - 96 * scale - ImGui::GetStyle().WindowPadding.x);
     f.Button("cmdOk1", "OK", 96);

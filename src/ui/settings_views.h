@@ -1,18 +1,19 @@
 // The settings dialogs drawn with ImGui: the settings window (frmSettings), the
 // sequence editor (frmSeq) and the file-open window (frmOpen). Thin views: they read
-// the windows' controls as the windows list them (name -> text, the same the dump
-// shows) and report what the player clicked, chose or slid; the application turns
-// that into the windows' commands.
+// the settings through the rows of the settings table and the rest of what a window
+// shows from a typed struct the window fills, and report what the player clicked,
+// chose or slid by the controls' names; the application turns that into the windows'
+// commands.
 #pragma once
 
 #include <array>
 #include <functional>
-#include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "loop/script_window.h"
+#include "settings/settings.h"
 
 namespace zembrol {
 
@@ -24,11 +25,31 @@ struct WindowInput {
     float x = 0, y = 0;                                          // the window's place
 };
 
-using ControlMap = std::map<std::string, std::string>;
-ControlMap MapControls(const std::vector<ControlValue>& controls);
+// What frmSettings shows beside its setting rows (the window keeps it).
+struct SettingsShown {
+    int tab = 0;                    // tbs1
+    int type = 1;                   // optType(type - 1) is on; 4 while a series is the variant
+    bool seqEnabled = false;        // cmdSeq
+    int fallSpeed = 0;              // cmbFallSpeed
+    std::string musicLabel;         // lblFile
+    std::string skinLabel;          // lblSkin
+    bool graphEnabled = false;      // cmdSetGraph
+    int event = 0;                  // cmbListEvents
+    struct Slot {                   // fraFirstVar, fraSecondVar: the event's slots
+        bool usable = false;
+        bool on = false;
+        int volume = 0, freq = 0;
+        std::string label;
+    };
+    std::array<Slot, 2> slots;
+    int keyWaiting = -1;            // the action of lstKeys waiting for its key
+    std::string keysMessage;        // lblKeysMsg
+    bool gameChanged = false;
+};
 
 struct SettingsView {
-    ControlMap values;                                    // the window's controls
+    const Settings* settings = nullptr;                   // the rows' values
+    SettingsShown shown;
     std::function<std::string(const std::string&)> text; // a text of section "fSettings"
     std::array<std::string, 8> events;                    // cmbListEvents
     std::string caption;
@@ -41,7 +62,8 @@ struct SettingsView {
 WindowInput DrawSettings(const SettingsView& v, float scale);
 
 struct SeqView {
-    ControlMap values;
+    std::vector<int> items;                // cmdDest: the sequence's figures in order
+    bool random = false, randomEnabled = false;   // chkRandom
     std::string caption, randomCaption;
     std::array<const char*, 7> masks{};   // the figures' 16-character masks
 };
