@@ -233,6 +233,7 @@ std::vector<SettingRow> MakeRows() {
     r.Key("iWindowWidth", F(iWindowWidth));
     r.Key("iWindowHeight", F(iWindowHeight));
     r.Step(St::DesktopAfter);
+    r.Key("bShowFPS", F(bShowFPS)).Check(kSet, kControlTab, "chkShowFPS", "ct_chkShowFPS");
 
     // The key table and the game's own key repeat, after every older section: files
     // without them keep the original keys and the system's repeat.

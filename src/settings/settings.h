@@ -77,6 +77,7 @@ struct Settings {
     bool bFullScreen = false;
     int16_t iWindowWidth = 0;          // the window's size in pixels; 0: the base size at the desktop's scale
     int16_t iWindowHeight = 0;
+    bool bShowFPS = true;              // the frames-per-second label; a new player's file has it off
 
     // ACCESS
     bool bColorBlind = false;          // figures coloured by their kind from a palette colour-blind players tell apart
