@@ -76,6 +76,8 @@ public:
     // State read by tests and later subsystems.
     const AppPaths& Paths() const { return paths_; }
     Settings& GetSettings() { return settings_; }
+    // The main window's own labels as a dump lists them.
+    std::vector<ControlValue> MainWindowControls() const;
     StartupLog& Log() { return log_; }
     Configuration& Config() { return config_; }
     Language& Lang() { return language_; }
@@ -231,6 +233,7 @@ private:
     void ActOnControls(const MainWindowInput& in);
     void TickWindowTimers();
     void m_ShowFPS();
+    bool FpsShown() const { return settings_.bShowFPS; }
     bool Draggable(int x, int y) const;
     bool InitMainWindowUi();
     // The main window's background: skin 1..3 from data/skins, or a picture file.

@@ -68,6 +68,8 @@ std::vector<std::pair<std::string, std::string>> AppCommands::SettingValues() {
     return zembrol::SettingValues(app_.GetSettings());
 }
 
+std::vector<ControlValue> AppCommands::MainWindowControls() { return app_.MainWindowControls(); }
+
 void AppCommands::SetWindowFeed(WindowFeed* feed) { app_.SetWindowFeed(feed); }
 
 }  // namespace zembrol

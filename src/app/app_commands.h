@@ -23,6 +23,7 @@ public:
     ScriptWindow* OpenWindow() override;
     ScriptWindow* ToolWindow() override;
     std::vector<std::pair<std::string, std::string>> SettingValues() override;
+    std::vector<ControlValue> MainWindowControls() override;
     void SetWindowFeed(WindowFeed* feed) override;
 
 private:

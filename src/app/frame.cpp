@@ -153,7 +153,7 @@ MainWindowInput App::BuildControls() {
     MainWindowView v;
     v.state = &session_->state;
     v.captions = &captions_;
-    v.fpsText = window_.fpsText;
+    v.fpsText = FpsShown() ? window_.fpsText : std::string();   // an option: off, nothing is drawn
     v.pausePressed = window_.pausePressed;
     v.demoPressed = session_->state.chkDemo;
     v.viewPressed = window_.viewPressed;

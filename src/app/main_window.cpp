@@ -190,6 +190,7 @@ void App::Form_QueryUnload() {
         DumpExtras extras;
         extras.window = openWindow_;
         extras.settings = SettingValues(settings_);
+        extras.mainWindow = MainWindowControls();
         if (!platform::WriteFileAtomic(options_.dumpAtExit, DumpState(*session_, &extras) + "\n", &error)) {
             // The file asked for is the run's result: without it the run failed.
             std::cerr << "zembrol: cannot write " << options_.dumpAtExit << ": " << error << "\n";

@@ -101,6 +101,11 @@ void App::TickWindowTimers() {
     }
 }
 
+std::vector<ControlValue> App::MainWindowControls() const {
+    // Only whether the frame rate is shown: its figure changes from run to run.
+    return {{"lblFPS.Visible", FpsShown() ? "True" : "False"}};
+}
+
 void App::m_ShowFPS() {
     const int64_t now = session_->clock.NowMs();
     if (now < window_.fpsTime + 500) return;

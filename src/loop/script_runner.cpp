@@ -293,6 +293,7 @@ private:
         extras.window = host_.OpenWindow();
         if (!extras.window) extras.window = host_.ToolWindow();
         extras.settings = host_.SettingValues();
+        extras.mainWindow = host_.MainWindowControls();
         out_ << DumpState(s_, &extras) << '\n';
     }
 

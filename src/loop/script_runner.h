@@ -66,6 +66,8 @@ public:
     virtual ScriptWindow* ToolWindow() { return nullptr; }
     // Every configuration key with its current value, for the dump.
     virtual std::vector<std::pair<std::string, std::string>> SettingValues() { return {}; }
+    // The main window's own labels, for the dump (none without a main window).
+    virtual std::vector<ControlValue> MainWindowControls() { return {}; }
     // The running script while RunScript runs, null after it: windows that open
     // meanwhile take its lines through it.
     virtual void SetWindowFeed(WindowFeed* feed) { (void)feed; }

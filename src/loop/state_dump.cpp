@@ -184,6 +184,12 @@ std::string DumpState(const Session& ses, const DumpExtras* extras) {
         j.Open('{');
         for (const auto& [key, value] : extras->settings) j.Str(key.c_str(), value);
         j.Close('}');
+        if (!extras->mainWindow.empty()) {
+            j.Key("main");
+            j.Open('{');
+            for (const ControlValue& c : extras->mainWindow) j.Str(c.name.c_str(), c.text);
+            j.Close('}');
+        }
     }
     j.Close('}');
     return std::move(j.Text());

@@ -16,6 +16,7 @@ namespace zembrol {
 struct DumpExtras {
     const ScriptWindow* window = nullptr;
     std::vector<std::pair<std::string, std::string>> settings;
+    std::vector<ControlValue> mainWindow;   // the main window's own labels; none: not listed
 };
 
 // Without extras the dump holds the game alone.

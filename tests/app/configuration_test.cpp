@@ -350,6 +350,40 @@ TEST(Configuration, AFileFromBeforeTheKeysAndColourAidsKeepsTheirDefaults) {
     EXPECT_NE(f.dir.Read("data/set/PLAYER1.ini").find("[ACCESS]\nbColorBlind=False\nbShapeMarks=True\n"), std::string::npos);
 }
 
+// The frame-rate label: a new player starts from the shipped defaults, which switch
+// it off; a player's file from before the option keeps it on; the file's word wins
+// and is written back.
+TEST(Configuration, TheFrameRateLabelIsOffForANewPlayerAndFollowsTheFile) {
+    struct Case {
+        const char* what;
+        std::string file;        // the player's file; empty: none yet (a new player)
+        bool shown;
+    };
+    const std::vector<Case> cases = {
+        {"a new player", "", false},
+        {"a file from before the option", "[MAIN]\ng_Speed=1\n", true},
+        {"switched on", "[DESKTOP]\nbShowFPS=True\n", true},
+        {"switched off", "[DESKTOP]\nbShowFPS=False\n", false},
+    };
+    for (const Case& c : cases) {
+        ConfigFixture f;
+        std::filesystem::copy_file(std::string(ZEMBROL_SOURCE_DIR) + "/data/set/default.ini", f.dir / "data/set/default.ini",
+                                   std::filesystem::copy_options::overwrite_existing);
+        if (!c.file.empty()) f.dir.Write("data/set/PLAYER1.ini", c.file);
+        ASSERT_TRUE(f.config.ini_MainIni(1)) << c.what;
+        EXPECT_EQ(f.settings.bShowFPS, c.shown) << c.what;
+        // Switched the other way and saved, the file says so and reads back the same.
+        f.settings.bShowFPS = !c.shown;
+        ASSERT_TRUE(f.config.ini_MainIni(0)) << c.what;
+        const std::string saved = f.dir.Read("data/set/PLAYER1.ini");
+        EXPECT_NE(saved.find(c.shown ? "bShowFPS=False\n" : "bShowFPS=True\n"), std::string::npos) << c.what;
+        Settings fresh;
+        Configuration reload(f.paths, f.log, fresh);
+        ASSERT_TRUE(reload.ini_MainIni(1)) << c.what;
+        EXPECT_EQ(fresh.bShowFPS, !c.shown) << c.what;
+    }
+}
+
 TEST(Configuration, DamagedFileKeepsBuiltInValues) {
     ConfigFixture f;
     std::string junk = "[MAIN]\ng_Speed=fast\nbCW=yes\nm_DelLinesInLevel=99999\n";

@@ -52,4 +52,25 @@ grep -qF '"queue":[{"mask":"0000111100000000"' <<<"$(dump_line 7)" || fail "the 
 log="$root/data/Load_$HOST.log"
 expect_in_order "$log" "frmSettings load" "frmSettings unload" "frmSettings load" "frmSettings unload"
 grep -qF "ChDir /gone/folder --- FAILED" "$log" || fail "no failed ChDir record"
+
+# The frame rate label is an option: off for a new player (the shipped defaults), on
+# when the settings say so, switched by its check box on the Game tab, and kept.
+fps_root="$(make_root fps)"
+cat > "$WORK/fps.txt" <<'SCRIPT'
+tick 2
+dump
+click chkSet
+click tbs1(4)
+click chkShowFPS
+click cmdOK
+dump
+SCRIPT
+"$ZEMBROL" --headless --seed 3 --root "$fps_root" --script "$WORK/fps.txt" > "$OUT" || fail "fps script: exit $?"
+has 1 '"main":{"lblFPS.Visible":"False"}'
+has 1 '"bShowFPS":"False"'
+has 2 '"main":{"lblFPS.Visible":"True"}'
+grep -qx 'bShowFPS=True' "$fps_root/data/set/${HOST}1.ini" || fail "the label switched on was not saved"
+"$ZEMBROL" --headless --seed 3 --root "$fps_root" --script "$WORK/fps.txt" > "$OUT" || fail "fps script again: exit $?"
+has 1 '"main":{"lblFPS.Visible":"True"}'
+has 2 '"main":{"lblFPS.Visible":"False"}'
 echo "settings window script: ok"
