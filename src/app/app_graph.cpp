@@ -4,9 +4,9 @@
 #include <string>
 
 #include "app/app.h"
-#include "app/graph_window.h"
+#include "windows/graph_window.h"
 #include "app/messages.h"
-#include "app/paint_window.h"
+#include "windows/paint_window.h"
 #include "platform/image.h"
 #include "render/renderer.h"
 #include "ui/graph_views.h"

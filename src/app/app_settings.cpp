@@ -3,9 +3,9 @@
 // (gg_GetPathAndFile) and the skin pictures it offers.
 #include "app/app.h"
 #include "app/messages.h"
-#include "app/open_window.h"
-#include "app/seq_window.h"
-#include "app/settings_window.h"
+#include "windows/open_window.h"
+#include "windows/seq_window.h"
+#include "windows/settings_window.h"
 #include "game/figures.h"
 #include "platform/files.h"
 #include "platform/image.h"

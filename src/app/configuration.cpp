@@ -33,12 +33,6 @@ bool a_FindFile(StartupLog& log, const std::string& path) {
     return false;
 }
 
-std::string g_ShortText(const std::string& text, int width) {
-    if (static_cast<long>(platform::Utf8Length(text)) <= width) return text;
-    size_t k = width > 3 ? static_cast<size_t>((width - 3) / 2) : 0;
-    return platform::Utf8Prefix(text, k) + "..." + platform::Utf8Suffix(text, k);
-}
-
 Configuration::Configuration(const AppPaths& paths, StartupLog& log, Settings& settings)
     : paths_(paths), log_(log), settings_(settings) {}
 

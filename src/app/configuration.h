@@ -13,6 +13,7 @@
 #include "settings/setting_value.h"
 #include "settings/settings.h"
 #include "platform/profile.h"
+#include "windows/short_text.h"
 
 namespace zembrol {
 
@@ -70,9 +71,5 @@ private:
 // True when the path names an existing file (wildcards allowed); otherwise logs
 // "a_FindFile(): file <path> not found" as failed.
 bool a_FindFile(StartupLog& log, const std::string& path);
-
-// A path shortened for a narrow field: first k characters, "...", last k, with
-// k = (width - 3) / 2; unchanged when it fits.
-std::string g_ShortText(const std::string& text, int width);
 
 }  // namespace zembrol

@@ -1,8 +1,6 @@
-// The end-of-game windows: the record entry (frmEnterName), the level statistics
-// (frmLevelStats) and the full statistics (frmFullStat). Each window is a plain model
-// that scripts drive and dump by control name (ScriptWindow); a window run draws it
-// with ImGui over the still-drawn game and turns the player's clicks and keys into
-// the same commands (App::RunWindow).
+// The end-of-game windows in the application: their models (windows/end_of_game_windows.h)
+// shown over App::RunWindow with the player's language, the empty-name question and
+// the records page.
 #pragma once
 
 #include <array>
@@ -15,6 +13,7 @@
 #include "stats/stat_windows.h"
 #include "stats/record_table.h"
 #include "ui/record_entry.h"
+#include "windows/end_of_game_windows.h"
 
 namespace zembrol {
 
@@ -32,99 +31,6 @@ inline constexpr const char* kDefaultRecordsPage = "https://zembrol.example.org/
 // configuration in use, else in the shipped default.ini (configurations made before
 // the key existed lack it), else the built-in address.
 std::string RecordsPageAddress(const std::string& currentConfig, const std::string& defaultConfig);
-
-// frmEnterName. OK (or Enter) confirms a name; a blank name only when the player
-// answers the empty-name question with Yes, else the window stays open. Cancel (or
-// Esc) cancels the entry.
-class RecordEntryWindow final : public ScriptWindow {
-public:
-    // The statistics record holds a name of kRecordNameChars letters: the field takes
-    // no more, typed or scripted.
-    RecordEntryWindow() { dialog.maxLetters = kRecordNameChars; }
-
-    RecordEntryDialog dialog;                 // texts, txtName, chkSend
-    std::string caption;                      // the application title
-    std::function<bool()> acceptEmptyName;    // the empty-name question: true keeps the empty name
-    std::function<void()> openRecordsPage;    // lblGotoRecords
-
-    const char* Name() const override { return "frmEnterName"; }
-    bool Closed() const override { return closed_; }
-    bool Click(const std::string& control) override;
-    bool Type(const std::string& text) override;
-    bool Key(const std::string& key) override;
-    void CloseByDefault() override;
-    void Dismiss() override { closed_ = true; }   // the entry stays cancelled
-    std::vector<ControlValue> Controls() const override;
-    // The window's answer once it has closed.
-    RecordEntry Result() const;
-    // The text cut to the letters the field takes (dialog.maxLetters).
-    std::string LimitedName(const std::string& text) const;
-
-private:
-    void Confirm();
-    bool closed_ = false;
-    bool cancelled_ = true;
-};
-
-// frmLevelStats: the level table of texts and bars; tmrA grows the bars every 100 ms.
-class LevelStatsWindow final : public ScriptWindow {
-public:
-    LevelStatsWindow(LevelStats stats, std::string caption) : stats_(std::move(stats)), caption_(std::move(caption)) {}
-    // Sound: the window's music (file name under data/music, faded in) when it
-    // opens, and the row-removal sound (mDel1) at each growth step.
-    std::function<void(const std::string& musicFile)> startMusic;
-    std::function<void()> barStepSound;
-
-    // Loading: starts the music.
-    void Load();
-    const LevelStats& Stats() const { return stats_; }
-    const std::string& Caption() const { return caption_; }
-
-    const char* Name() const override { return "frmLevelStats"; }
-    bool Closed() const override { return closed_; }
-    bool Click(const std::string& control) override;   // "cmdOK", "close" (the close box)
-    bool Key(const std::string& key) override;         // "Space" on the OK button
-    void Frame() override;
-    void CloseByDefault() override { closed_ = true; }
-    std::vector<ControlValue> Controls() const override;
-
-private:
-    LevelStats stats_;
-    std::string caption_;
-    int msToTick_ = 100;   // until tmrA's next tick
-    bool closed_ = false;
-};
-
-// frmFullStat: ten rows of the full statistics, a scroll bar for more, the column
-// explanations in lblToolTip.
-class FullStatWindow final : public ScriptWindow {
-public:
-    FullStatWindow(FullStatTable table, std::array<std::string, kFullStatColumns> tags, std::string placeTip)
-        : table_(std::move(table)), tags_(std::move(tags)), placeTip_(std::move(placeTip)), lblToolTip_(placeTip_) {}
-    std::string lblCaption;   // title " : " MCap
-    std::string gameLine;     // the table's game type and speed
-
-    const FullStatTable& Table() const { return table_; }
-    const std::string& ToolTip() const { return lblToolTip_; }
-    // The pointer over lblStatVal(i) or lblPlace(r): the explanation in lblToolTip.
-    bool PointAt(const std::string& control);
-
-    const char* Name() const override { return "frmFullStat"; }
-    bool Closed() const override { return closed_; }
-    // "cmdOK" closes; a label (the pointer passes over it) shows its explanation.
-    bool Click(const std::string& control) override;
-    bool Key(const std::string& key) override;   // "Esc"
-    bool Scroll(const std::string& control, int value) override;   // "vscrlUpDown"
-    void CloseByDefault() override { closed_ = true; }
-    std::vector<ControlValue> Controls() const override;
-
-private:
-    FullStatTable table_;
-    std::array<std::string, kFullStatColumns> tags_;   // each column's explanation
-    std::string placeTip_;
-    std::string lblToolTip_;
-    bool closed_ = false;
-};
 
 // The three windows of a window run or a scripted run, over App::RunWindow.
 class AppResultWindows final : public ResultWindows {

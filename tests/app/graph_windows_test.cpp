@@ -6,8 +6,8 @@
 
 #include <sstream>
 
-#include "app/graph_window.h"
-#include "app/paint_window.h"
+#include "windows/graph_window.h"
+#include "windows/paint_window.h"
 #include "app/setting_keys.h"
 
 using namespace zembrol;

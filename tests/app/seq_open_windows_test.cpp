@@ -7,8 +7,8 @@
 #include <unistd.h>
 
 #include "app/configuration.h"
-#include "app/open_window.h"
-#include "app/seq_window.h"
+#include "windows/open_window.h"
+#include "windows/seq_window.h"
 #include "game/end_of_game.h"
 #include "game/f_init.h"
 #include "log_fixture.h"

@@ -7,7 +7,7 @@
 
 #include <set>
 
-#include "app/setting_controls.h"
+#include "windows/setting_controls.h"
 #include "app/setting_keys.h"
 
 using namespace zembrol;

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "app/setting_keys.h"
-#include "app/settings_window.h"
+#include "windows/settings_window.h"
 #include "game/game_state.h"
 #include "platform/image.h"
 #include "sound/fake_audio_device.h"

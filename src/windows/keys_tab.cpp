@@ -1,11 +1,11 @@
 // The Keys tab: rebinding with swaps, Defaults, the own repeat and the colour aids.
-#include "app/keys_tab.h"
+#include "windows/keys_tab.h"
 
 #include <algorithm>
 #include <map>
 
-#include "app/setting_controls.h"
 #include "game/key_bindings.h"
+#include "windows/setting_controls.h"
 
 namespace zembrol {
 

@@ -2,15 +2,14 @@
 // the help label.
 //
 //   [Sections] opening and closing - clicks - lists and sliders - textures - controls
-#include "app/graph_window.h"
+#include "windows/graph_window.h"
 
 #include <algorithm>
 
-#include "app/configuration.h"
-#include "app/result_windows.h"
-#include "app/setting_controls.h"
 #include "platform/files.h"
 #include "render/scene_tables.h"
+#include "windows/setting_controls.h"
+#include "windows/short_text.h"
 
 namespace zembrol {
 

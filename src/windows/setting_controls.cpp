@@ -1,5 +1,5 @@
 // Commands on the setting rows' controls and their dump.
-#include "app/setting_controls.h"
+#include "windows/setting_controls.h"
 
 #include <algorithm>
 

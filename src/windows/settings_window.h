@@ -15,12 +15,12 @@
 #include <string>
 #include <vector>
 
-#include "app/keys_tab.h"
 #include "game/sound_slots.h"
 #include "loop/script_window.h"
 #include "settings/setting_rows.h"
 #include "settings/settings.h"
 #include "ui/settings_views.h"
+#include "windows/keys_tab.h"
 
 namespace zembrol {
 

@@ -1,11 +1,10 @@
 // frmPaint: the bars of each component, and the material they make.
-#include "app/paint_window.h"
+#include "windows/paint_window.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
-#include "app/result_windows.h"
 #include "game/number_text.h"
 
 namespace zembrol {

@@ -1,7 +1,6 @@
 // frmOpen: moving between places and folders, and the one click that chooses.
-#include "app/open_window.h"
+#include "windows/open_window.h"
 
-#include "app/result_windows.h"
 
 namespace zembrol {
 

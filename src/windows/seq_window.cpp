@@ -1,7 +1,6 @@
 // frmSeq: appending and removing figures, and the random-order box.
-#include "app/seq_window.h"
+#include "windows/seq_window.h"
 
-#include "app/result_windows.h"
 
 namespace zembrol {
 

@@ -2,19 +2,18 @@
 // closing rules that decide whether a new game starts.
 //
 //   [Sections] opening and closing - clicks - lists and sliders - files - controls
-#include "app/settings_window.h"
+#include "windows/settings_window.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "app/configuration.h"
-#include "app/result_windows.h"
-#include "app/setting_controls.h"
 #include "game/game_settings.h"
 #include "game/game_state.h"
 #include "platform/files.h"
 #include "platform/text_encoding.h"
 #include "sound/sound_events.h"
+#include "windows/setting_controls.h"
+#include "windows/short_text.h"
 
 namespace zembrol {
 
