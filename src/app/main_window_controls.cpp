@@ -76,7 +76,12 @@ void App::StartViewPreset(int preset) { Apply(*session_, Command::Camera(preset)
 
 void App::MoveCamera(int preset) { effects_.StartViewPreset(preset, session_->state); }
 
-FrameOutcome App::AdvanceView() { return effects_.AdvanceFrame(session_->state); }
+FrameOutcome App::AdvanceView() {
+    // Every drawn frame steps the music's fade-in, under a window too: the level
+    // statistics window starts its music faded out and would stay at -35 dB.
+    sound_.AdvanceFrame();
+    return effects_.AdvanceFrame(session_->state);
+}
 
 void App::CountLinesBlink(int n) {
     window_.blinkLine = n;

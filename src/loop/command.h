@@ -72,7 +72,8 @@ public:
     virtual void StartNewGame() = 0;
     virtual void PressPause(bool pressed) { (void)pressed; }
     virtual void MoveCamera(int preset) { (void)preset; }
-    // The camera and the effects advance one frame; what the game must hear of it.
+    // The camera, the effects and the music's fade-in advance one frame under a window;
+    // what the game must hear of it.
     // Nothing flies without a view, so a flight's wait ends at once.
     virtual FrameOutcome AdvanceView() { return {true}; }
 };

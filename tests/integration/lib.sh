@@ -173,3 +173,34 @@ pause_pressed() {  # window
     -channel B -separate -format '%[fx:int(minima*255)]' info: 2>/dev/null)" || return 1
   [[ -n "$darkest" ]] && (( darkest < 50 ))
 }
+
+# Seconds of sound in a wave file as far as it is written: the writer adds the mix as
+# it plays, and the header gives the bytes a second (its own few dozen bytes count
+# for nothing beside that).
+wav_seconds() {  # file
+  local rate size
+  rate="$(od -An -t u4 -j 28 -N 4 "$1" 2>/dev/null | tr -d ' ')"
+  size="$(stat -c %s "$1" 2>/dev/null || echo 0)"
+  [[ -n "$rate" && "$rate" -gt 0 ]] || { echo 0; return; }
+  awk -v s="$size" -v r="$rate" 'BEGIN { printf "%.3f", s / r }'
+}
+_wav_reaches() { awk -v now="$(wav_seconds "$1")" -v want="$2" 'BEGIN { exit !(now >= want) }'; }
+# Waits until the recording holds SECONDS more sound than now: the events around this
+# step are that far apart in the mix, however slowly the machine runs.
+sound_for() {  # pid file seconds
+  local want
+  want="$(awk -v now="$(wav_seconds "$2")" -v d="$3" 'BEGIN { print now + d }')"
+  wait_game "$1" "$3 s more of the recording in $2" _wav_reaches "$2" "$want"
+}
+
+# The mix of a window run goes to FILE through OpenAL's wave writer: prints the
+# configuration file to give the game as ALSOFT_CONF.
+wave_output() {  # file
+  printf '[general]\ndrivers = wave\nsample-type = int16\n[wave]\nfile = %s\n' "$1" > "$1.conf"
+  echo "$1.conf"
+}
+
+# The RMS level in dB of a stretch of a wave file.
+rms_db() {  # file start-seconds length-seconds
+  sox "$1" -n trim "$2" "$3" stat 2>&1 | awk '/^RMS +amplitude/ { r = $NF; print (r > 0 ? 20 * log(r) / log(10) : -200) }'
+}

@@ -8,34 +8,15 @@ source "$(dirname "$0")/lib.sh" "$@"
 command -v sox > /dev/null || fail "sox is needed (scripts/deps.sh --test)"
 WINDOWS="$(dirname "$0")/sound_windows.awk"
 
-# Seconds of sound in a wave file as far as it is written: the writer adds the mix as
-# it plays, and the header gives the bytes a second (its own few dozen bytes count
-# for nothing beside that).
-wav_seconds() {  # file
-  local rate size
-  rate="$(od -An -t u4 -j 28 -N 4 "$1" 2>/dev/null | tr -d ' ')"
-  size="$(stat -c %s "$1" 2>/dev/null || echo 0)"
-  [[ -n "$rate" && "$rate" -gt 0 ]] || { echo 0; return; }
-  awk -v s="$size" -v r="$rate" 'BEGIN { printf "%.3f", s / r }'
-}
-_wav_reaches() { awk -v now="$(wav_seconds "$1")" -v want="$2" 'BEGIN { exit !(now >= want) }'; }
-# Waits until the recording holds SECONDS more sound than now: the events around this
-# step are that far apart in the mix, however slowly the machine runs.
-sound_for() {  # pid file seconds
-  local want
-  want="$(awk -v now="$(wav_seconds "$2")" -v d="$3" 'BEGIN { print now + d }')"
-  wait_game "$1" "$3 s more of the recording in $2" _wav_reaches "$2" "$want"
-}
-
 # Plays a short game with the mix going to $WORK/NAME.wav; extra arguments go to the game.
 record() {  # name extra-args...
   local name="$1"; shift
-  local root log pid win
+  local root log pid win conf
   root="$(make_root "$name")"
   log="$root/data/Load_$HOST.log"
-  printf '[general]\ndrivers = wave\nsample-type = int16\n[wave]\nfile = %s\n' "$WORK/$name.wav" > "$WORK/$name.conf"
+  conf="$(wave_output "$WORK/$name.wav")"
   xdotool mousemove 1270 1015
-  ALSOFT_CONF="$WORK/$name.conf" "$ZEMBROL" --root "$root" --seed 7 --answer ok --set SpeedChange=100 "$@" \
+  ALSOFT_CONF="$conf" "$ZEMBROL" --root "$root" --seed 7 --answer ok --set SpeedChange=100 "$@" \
     > "$WORK/$name.out" 2>&1 &
   pid=$!
   win="$(main_window "$pid" "$log")"

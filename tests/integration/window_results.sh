@@ -1,7 +1,8 @@
 # The result windows in a window run, driven by real X input: a game over shows the
 # level statistics, the record entry and the full statistics in turn, each drawn over
-# the game, and OK in each leads on until a new game starts. Once in English and once
-# in Russian; screenshots of each window go to the build folder.
+# the game, and OK in each leads on until a new game starts; the level statistics'
+# music fades in while its window is open. Once in English and once in Russian;
+# screenshots of each window go to the build folder.
 source "$(dirname "$0")/lib.sh" "$@"
 [[ -n "${DISPLAY:-}" ]] || { echo "skipped: needs a display"; exit 77; }
 SHOTS="$BUILD/screenshots"
@@ -33,12 +34,27 @@ play() {  # language file, screenshot suffix, the name typed over the offered on
   sed -i 's/^\[MAIN\]$/[MAIN]\nname=Tester/' "$root/data/set/default.ini"
   LOG="$root/data/Load_$HOST.log"
   xdotool mousemove 1270 1015
-  "$ZEMBROL" --root "$root" --seed 7 --set g_Speed=2 > "$WORK/$2.out" 2>&1 &
+  ALSOFT_CONF="$(wave_output "$WORK/$2.wav")" "$ZEMBROL" --root "$root" --seed 7 --set g_Speed=2 \
+    > "$WORK/$2.out" 2>&1 &
   PID=$!
   WIN="$(main_window "$PID" "$LOG")"
   # Drop figures until the field is full and the game ends.
   wait_game "$PID" "the level statistics window after the game over" drop_until_over
   shot "level_stats_$2"
+  # Its music starts 35 dB down and rises with every frame the window draws. The
+  # recording runs behind the game: find where the music changed (its first quiet half
+  # second), then compare that with the level five seconds on.
+  local opened levels quiet_at quiet_db late_db
+  opened="$(wav_seconds "$WORK/$2.wav")"
+  sound_for "$PID" "$WORK/$2.wav" 12
+  levels="$(sox "$WORK/$2.wav" -t dat - 2>/dev/null | awk -v win=0.5 -f "$(dirname "$0")/sound_windows.awk" |
+    awk -v from="$opened" '$1 >= from { printf "%s %.1f\n", $1, 20 * log(($2 + $3) / 2 + 1e-9) / log(10) }')"
+  read -r quiet_at quiet_db late_db < <(awk '!t && $2 < -30 { t = $1; q = $2 } t && $1 >= t + 5 && $1 < t + 5.5 { l = $2 }
+    END { print t, q, l }' <<<"$levels")
+  echo "level statistics music: $quiet_db dB when it starts at ${quiet_at:-?} s, $late_db dB five seconds later"
+  [[ -n "$late_db" ]] || fail "the level statistics music did not start quietly: $(tr '\n' ' ' <<<"$levels")"
+  awk -v a="$quiet_db" -v b="$late_db" 'BEGIN { exit !(b > a + 5) }' ||
+    fail "the level statistics music did not fade in ($quiet_db dB, then $late_db dB)"
   # Space presses the window's OK button.
   xdotool key --window "$WIN" space
   wait_log ">> frmEnterName" "Space to close the level statistics"
