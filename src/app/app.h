@@ -47,7 +47,7 @@ class Renderer;
 // RecordsHost: what the record steps see of the application. CommandTarget: the
 // program around the rules for the commands that reach it (private: input reaches
 // these only as Commands through Apply).
-class App : private RecordsHost, private CommandTarget {
+class App : private RecordsHost, private CommandTarget, private ResultWindowsHost {
 public:
     explicit App(CommandLine options);
     App(const App&) = delete;
@@ -80,7 +80,7 @@ public:
     std::vector<ControlValue> MainWindowControls() const;
     StartupLog& Log() { return log_; }
     Configuration& Config() { return config_; }
-    Language& Lang() { return language_; }
+    Language& Lang() override { return language_; }
     bool Headless() const { return options_.headless; }
     Session& GameSession() { return *session_; }
     // The renderer of the 3D view; null in headless runs.
@@ -108,7 +108,7 @@ public:
     // lines; a headless run with no script closes it with its default answer; a
     // window run draws it over the game (`draw`: one frame of the window, returning
     // the controls the player pressed), its keys and clicks becoming its commands.
-    void RunWindow(ScriptWindow& window, const std::function<std::vector<std::string>()>& draw);
+    void RunWindow(ScriptWindow& window, const std::function<std::vector<std::string>()>& draw) override;
     // frmSettings, opened by chkSet; closing it may start a new game.
     void ShowSettingsWindow();
     // Settings on record may have changed while a game goes on (a window, a configuration
@@ -157,9 +157,9 @@ public:
     void NoticeUnreadable(const std::string& path, const std::string& why) override;
     const CommandLine& Options() const { return options_; }
     // Window pixels per pixel of the base layout.
-    float UiScale() const { return static_cast<float>(desktopDpi_) / 96.0f; }
+    float UiScale() const override { return static_cast<float>(desktopDpi_) / 96.0f; }
     // The monospaced face of tables (null without one, or without a window).
-    ImFont* UiListFont() const { return ui_.ListFont(); }
+    ImFont* UiListFont() const override { return ui_.ListFont(); }
 
 private:
     // RecordsHost: what the record steps see of the application (app_records.cpp).
@@ -173,6 +173,9 @@ private:
     void RecordsLog(const std::string& line, bool ok) override;
     void ReportError(const std::string& message, const std::string& where) override;
     bool OpenLink(const std::string& link) override;
+    // ResultWindowsHost: the records page and the game the result windows show.
+    std::string RecordsPage() const override;
+    Game& ResultsGame() override;
 
     // Applies a loaded configuration to what exists of the application.
     class Targets : public SoundConfigTargets {

@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "app/app.h"
+#include "app/language.h"
 #include "app/messages.h"
 #include "game/game_types.h"
 #include "platform/profile.h"
@@ -67,7 +67,7 @@ RecordEntry AppResultWindows::ShowRecordEntry(const std::string& offered, bool d
     if (demoPlayed) w.dialog.name = kComputerName;
     w.acceptEmptyName = [&] { return AcceptEmptyName(lang.ini_GetParam("fEName", "Empt")); };
     w.openRecordsPage = [this] {
-        OpenWithDesktopOrSay(RecordsPageAddress(app_.Config().currentPath, app_.Paths().Shipped("set/default.ini")));
+        OpenWithDesktopOrSay(app_.RecordsPage());
     };
     app_.RunWindow(w, [&] {
         switch (DrawRecordEntry(w.dialog, w.caption, app_.UiScale(), DialogKey::None)) {
@@ -88,7 +88,7 @@ void AppResultWindows::ShowFullStat(const std::vector<StatRec>& rows, int marked
         tags[static_cast<size_t>(k)] = lang.ini_GetParam("fFullStat", "lblStatVal" + std::to_string(k));
     FullStatWindow w(FullStatTable(rows, marked), tags, lang.ini_GetParam("fFullStat", "lblToolTip"));
     w.lblCaption = std::string(kAppTitle) + " : " + lang.ini_GetParam("fFullStat", "MCap");
-    Game& g = app_.GameSession().game;
+    Game& g = app_.ResultsGame();
     w.gameLine = lang.ini_GetParam("fSettings", "ct_fraType") + ": " + gg_GetCaptionForGame(g, 1) + " (" +
                  gg_GetCaptionForGame(g, 3) + ")    " + lang.ini_GetParam("fSettings", "ct_fraSpeed") + ": " +
                  gg_GetCaptionForGame(g, 2);

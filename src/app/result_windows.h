@@ -17,7 +17,9 @@
 
 namespace zembrol {
 
-class App;
+class Language;
+struct Game;
+struct ImFont;
 
 // The record entry's question for an empty name: Yes, No and Cancel with Cancel as the
 // default button. True when the player takes the empty name (Yes); No and Cancel send
@@ -32,10 +34,25 @@ inline constexpr const char* kDefaultRecordsPage = "https://zembrol.example.org/
 // the key existed lack it), else the built-in address.
 std::string RecordsPageAddress(const std::string& currentConfig, const std::string& defaultConfig);
 
-// The three windows of a window run or a scripted run, over App::RunWindow.
+// What the result windows need of the application: the player's language, the modal
+// window loop with its scale and table font, the records page, and the game whose
+// results they show.
+class ResultWindowsHost {
+public:
+    virtual ~ResultWindowsHost() = default;
+    virtual Language& Lang() = 0;
+    virtual void RunWindow(ScriptWindow& window, const std::function<std::vector<std::string>()>& draw) = 0;
+    virtual float UiScale() const = 0;
+    virtual ImFont* UiListFont() const = 0;
+    // RecordsPageAddress of the configuration in use.
+    virtual std::string RecordsPage() const = 0;
+    virtual Game& ResultsGame() = 0;
+};
+
+// The three windows of a window run or a scripted run, over the host's window loop.
 class AppResultWindows final : public ResultWindows {
 public:
-    explicit AppResultWindows(App& app) : app_(app) {}
+    explicit AppResultWindows(ResultWindowsHost& host) : app_(host) {}
     void ShowLevelStats(const std::array<int32_t, 2 * (kMaxLevel + 1)>& stat, int levelReached) override;
     RecordEntry ShowRecordEntry(const std::string& offered, bool demoPlayed) override;
     void ShowFullStat(const std::vector<StatRec>& rows, int marked) override;
@@ -45,7 +62,7 @@ public:
     std::function<void()> barStepSound;
 
 private:
-    App& app_;
+    ResultWindowsHost& app_;
 };
 
 }  // namespace zembrol
