@@ -9,16 +9,12 @@
 #include "windows/graph_window.h"
 #include "windows/paint_window.h"
 #include "app/setting_keys.h"
+#include "control_text.h"
 
 using namespace zembrol;
+using zembrol::testing::ValueOf;
 
 namespace {
-
-std::string ValueOf(const ScriptWindow& w, const std::string& name) {
-    for (const ControlValue& c : w.Controls())
-        if (c.name == name) return c.text;
-    return "<missing>";
-}
 
 std::string Key(Settings& s, const std::string& key) {
     for (const auto& [k, v] : SettingValues(s))

@@ -4,16 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "app/result_windows.h"
+#include "control_text.h"
 
 using namespace zembrol;
+using zembrol::testing::ValueOf;
 
 namespace {
-
-std::string ValueOf(const ScriptWindow& w, const std::string& name) {
-    for (const ControlValue& c : w.Controls())
-        if (c.name == name) return c.text;
-    return "<missing>";
-}
 
 long long ColorOf(const ScriptWindow& w, const std::string& name) {
     for (const ControlValue& c : w.Controls())

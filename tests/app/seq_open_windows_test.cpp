@@ -13,18 +13,14 @@
 #include "game/f_init.h"
 #include "log_fixture.h"
 #include "temp_dir.h"
+#include "control_text.h"
 
 using namespace zembrol;
+using zembrol::testing::ValueOf;
 using zembrol::testing::LogFixture;
 using zembrol::testing::TempDir;
 
 namespace {
-
-std::string ValueOf(const ScriptWindow& w, const std::string& name) {
-    for (const ControlValue& c : w.Controls())
-        if (c.name == name) return c.text;
-    return "<missing>";
-}
 
 // The sequence as the buttons show it: "3 5 0".
 std::string Shown(const SeqWindow& w) {

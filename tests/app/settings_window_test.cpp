@@ -12,8 +12,10 @@
 #include "sound/fake_audio_device.h"
 #include "sound/sound_events.h"
 #include "temp_dir.h"
+#include "control_text.h"
 
 using namespace zembrol;
+using zembrol::testing::ValueOf;
 using zembrol::testing::FakeAudioDevice;
 using zembrol::testing::TempDir;
 
@@ -28,11 +30,6 @@ std::string Key(Settings& s, const std::string& key) {
     return "<no key " + key + ">";
 }
 
-std::string ValueOf(const ScriptWindow& w, const std::string& name) {
-    for (const ControlValue& c : w.Controls())
-        if (c.name == name) return c.text;
-    return "<missing>";
-}
 
 // "click X", "choose X ITEM", "slide X V", "key K": the script's window commands.
 bool Command(SettingsWindow& w, const std::string& command) {

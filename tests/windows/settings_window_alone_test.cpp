@@ -6,18 +6,10 @@
 #include "game/game_state.h"
 #include "sound/sound_events.h"
 #include "windows/settings_window.h"
+#include "control_text.h"
 
 using namespace zembrol;
-
-namespace {
-
-std::string ValueOf(const ScriptWindow& w, const std::string& name) {
-    for (const ControlValue& c : w.Controls())
-        if (c.name == name) return c.text;
-    return "<missing>";
-}
-
-}  // namespace
+using zembrol::testing::ValueOf;
 
 TEST(SettingsWindowAlone, TheFrameRateOptionIsAControlOfTheGameTab) {
     Settings s;
