@@ -1,7 +1,7 @@
 // Conversions between configuration text and typed setting variables.
 #include <gtest/gtest.h>
 
-#include "app/setting_value.h"
+#include "settings/setting_value.h"
 
 using namespace zembrol;
 
