@@ -31,6 +31,8 @@
 #include "platform/imgui_layer.h"
 #include "platform/single_instance.h"
 #include "platform/splash_window.h"
+#include "render/render_log.h"
+#include "render/view.h"
 #include "render/view_events.h"
 #include "render/view_layout.h"
 #include "settings/settings.h"
@@ -39,10 +41,6 @@
 #include "ui/main_window_ui.h"
 
 namespace zembrol {
-
-namespace render {
-class Renderer;
-}
 
 // RecordsHost: what the record steps see of the application. CommandTarget: the
 // program around the rules for the commands that reach it (private: input reaches
@@ -83,8 +81,8 @@ public:
     Language& Lang() override { return language_; }
     bool Headless() const { return options_.headless; }
     Session& GameSession() { return *session_; }
-    // The renderer of the 3D view; null in headless runs.
-    render::Renderer* GetRenderer();
+    // The 3D view: the renderer in a window run, the null view otherwise.
+    render::View& View() { return *view_; }
     MainWindowState& Window() { return window_; }
     // The one path of the rules' events to their owners.
     EventRouter& Router() { return router_; }
@@ -214,6 +212,9 @@ private:
     void ShowSplash();
     // The renderer's part of start-up, of InitGlobals and of a pass.
     bool InitRenderer();
+    // Where the view's log records and failures go.
+    render::RenderReports ViewReports();
+    void UseView(std::unique_ptr<render::View> view);
     bool InitRenderGlobals();
     void DrawScene();
     // Pressing or releasing the pause button.
@@ -293,8 +294,8 @@ private:
     Effects effects_;                          // camera and scene effects, one step per pass
     std::unique_ptr<AudioDevice> audioDevice_;   // none without a sound card and in headless or scripted runs
     SoundEvents sound_;                          // slots and music; released before the device
-    render::ViewEvents view_{settings_};
-    std::unique_ptr<render::Renderer> renderer_;   // the 3D view; released first at exit
+    render::ViewEvents viewEvents_{settings_};
+    std::unique_ptr<render::View> view_;   // the 3D view (never null); the renderer is released first at exit
     std::string viewCapture_;   // screenshot runs: DrawScene writes the view to this file once
     bool viewCaptured_ = false;
     int exitCode_ = 0;

@@ -6,7 +6,6 @@
 #include "app/app.h"
 #include "app/messages.h"
 #include "loop/demo_control.h"
-#include "render/renderer.h"
 
 namespace zembrol {
 
@@ -14,7 +13,7 @@ void App::WireEvents() {
     router_.SetOwner(EventOwner::Log, [this](const GameEvent& e) { return OnFrameEvent(e); });
     router_.SetOwner(EventOwner::Sound, [this](const GameEvent& e) { return sound_.OnGameEvent(e); });
     router_.SetOwner(EventOwner::Effects, [this](const GameEvent& e) { return effects_.OnGameEvent(e); });
-    router_.SetOwner(EventOwner::View, [this](const GameEvent& e) { return view_.OnGameEvent(e); });
+    router_.SetOwner(EventOwner::View, [this](const GameEvent& e) { return viewEvents_.OnGameEvent(e); });
     router_.SetOwner(EventOwner::MainWindow, [this](const GameEvent& e) { return OnMainWindowEvent(e); });
     router_.SetOwner(EventOwner::Demo, [this](const GameEvent& e) { return DemoOnGameEvent(*session_, e); });
     router_.SetOwner(EventOwner::Journal, [this](const GameEvent&) {

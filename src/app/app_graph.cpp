@@ -7,8 +7,7 @@
 #include "windows/graph_window.h"
 #include "app/messages.h"
 #include "windows/paint_window.h"
-#include "platform/image.h"
-#include "render/renderer.h"
+#include "render/view.h"
 #include "ui/graph_views.h"
 
 namespace zembrol {
@@ -19,40 +18,24 @@ namespace {
 // again (one texture, the world's rates, the deformation), never the device.
 class SceneTargets final : public GraphTargets {
 public:
-    SceneTargets(const Settings& settings, Effects& effects, render::Renderer* renderer, StartupLog& log)
-        : s_(settings), effects_(effects), r_(renderer), log_(log) {}
+    SceneTargets(const Settings& settings, Effects& effects, render::View& view)
+        : s_(settings), effects_(effects), view_(view) {}
 
     void DeformTypeChanged() override { effects_.DeformTypeChanged(); }
     void DeformSpeedChanged() override { effects_.DeformSpeedChanged(); }
-    void WorldSpeedChanged() override {
-        if (r_) r_->cs_SetWorldSpeed(s_.m_WorldSpeed);
-    }
+    void WorldSpeedChanged() override { view_.cs_SetWorldSpeed(s_.m_WorldSpeed); }
     void BannerSwitched() override { effects_.BannerSwitched(); }
-    void ShowLights(int count) override {
-        if (r_) r_->ShowLights(count);
-    }
-    void BlendChanged() override {
-        if (r_) r_->m_ApplyAlpha(s_);
-    }
-    void ModulateChanged(bool enhanced) override {
-        if (r_) r_->SetModulate2x(enhanced);
-    }
+    void ShowLights(int count) override { view_.ShowLights(count); }
+    void BlendChanged() override { view_.m_ApplyAlpha(s_); }
+    void ModulateChanged(bool enhanced) override { view_.SetModulate2x(enhanced); }
     bool ReloadTexture(int index) override {
-        const std::string& path = s_.gr_arTex[static_cast<size_t>(index)];
-        if (r_) return r_->ReloadSkinTexture(index, path);
-        // Nothing is drawn without a 3D view: a picture that decodes is taken.
-        platform::RgbaImage image;
-        std::string why;
-        if (platform::LoadImageRgba(path, &image, &why)) return true;
-        log_.f_Log("CreateTextureFromFile(" + path + ") - " + why, kLogPlain, false);
-        return false;
+        return view_.ReloadSkinTexture(index, s_.gr_arTex[static_cast<size_t>(index)]);
     }
 
 private:
     const Settings& s_;
     Effects& effects_;
-    render::Renderer* r_;
-    StartupLog& log_;
+    render::View& view_;
 };
 
 }  // namespace
@@ -64,7 +47,7 @@ void App::ShowGraphWindow() {
     texts.textures[0] = text("gr_eTexBkg");
     for (int k = 1; k < kTextureKeys; ++k) texts.textures[static_cast<size_t>(k)] = text("d" + std::to_string(k));
     texts.help = text;
-    SceneTargets targets(settings_, effects_, renderer_.get(), log_);
+    SceneTargets targets(settings_, effects_, *view_);
     GraphWindow w(settings_, modulate2x_, targets, texts);
     w.textureFolder = paths_.Shipped("textures");
     w.chooseFile = [this](const std::string& pattern, const std::string& folder, std::string* path) {
@@ -102,7 +85,7 @@ void App::ShowGraphWindow() {
 void App::OpenMaterialEditor() {
     if (!paint_) {
         paint_ = std::make_unique<PaintWindow>(render::MatDefault(), [this](const render::Material& m) {
-            if (renderer_) renderer_->SetFigureMaterial(m);
+            view_->SetFigureMaterial(m);
         });
         paint_->onClosed = [this] { log_.f_Log("frmPaint unload", kLogPlain, true); };
     }

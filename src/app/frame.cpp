@@ -7,7 +7,6 @@
 #include "platform/image.h"
 #include "platform/text_encoding.h"
 #include "platform/window_shape.h"
-#include "render/renderer.h"
 #include "stats/record_book.h"
 #include "render/view_layout.h"
 #include "ui/dialogs.h"
@@ -102,10 +101,8 @@ void App::m_DrawFrame() {
         return;
     }
     // The view this pass's effects step left (its camera move included).
-    if (render::Renderer* r = GetRenderer()) {
-        const FrameView& c = effects_.View();
-        r->SetCamera({c.eye.x, c.eye.y, c.eye.z}, {c.lookAt.x, c.lookAt.y, c.lookAt.z}, {c.up.x, c.up.y, c.up.z}, c.fov);
-    }
+    const FrameView& c = effects_.View();
+    view_->SetCamera({c.eye.x, c.eye.y, c.eye.z}, {c.lookAt.x, c.lookAt.y, c.lookAt.z}, {c.up.x, c.up.y, c.up.z}, c.fov);
     int w = 0, h = 0;
     mainWindow_.DrawableSize(&w, &h);
     const bool backdropKept = ui_.BackdropCurrent(BackdropKey(), w, h);
@@ -174,7 +171,7 @@ MainWindowInput App::BuildControls() {
     v.tableTop = display.lstTable.top;
     v.levelSelected = display.lstLevel.selected;
     v.levelTop = display.lstLevel.top;
-    if (render::Renderer* r = GetRenderer()) v.labelHeights = r->LabelHeights();
+    v.labelHeights = view_->LabelHeights();
     v.scale = s;
     v.originX = static_cast<float>(layout.originX);
     v.originY = static_cast<float>(layout.originY);

@@ -10,7 +10,7 @@
 #include "app/app.h"
 #include "game/moves.h"
 #include "loop/general_loop.h"
-#include "render/renderer.h"
+#include "render/view.h"
 
 namespace zembrol {
 
@@ -41,11 +41,11 @@ bool IsFrameRun(const CommandLine& options) { return !options.screenshot.empty()
 void RunFrames(App& app) {
     const CommandLine& options = app.Options();
     Session& s = app.GameSession();
-    render::Renderer* renderer = app.GetRenderer();
+    render::View& view = app.View();
     const bool scripted = !options.script.empty();
     bool ok = !scripted || app.RunScriptFile();
     const int frames = options.benchFrames > 0 ? options.benchFrames : options.frames;
-    if (renderer) renderer->MeasureFrames(options.benchFrames > 0);
+    view.MeasureFrames(options.benchFrames > 0);
     std::vector<double> times;
     int maxCalls = 0;
     // The first frames compile the rasteriser's shaders: the CPU figure starts after them.
@@ -55,9 +55,9 @@ void RunFrames(App& app) {
     auto draw = [&](Session&) {
         const auto t0 = std::chrono::steady_clock::now();
         app.m_DrawFrame();
-        if (renderer) renderer->Finish();
+        view.Finish();
         times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
-        if (renderer) maxCalls = std::max(maxCalls, renderer->DrawCalls());
+        maxCalls = std::max(maxCalls, view.DrawCalls());
     };
     for (int k = 0; ok && k < frames && s.loop.running; ++k) {
         if (app.PumpCloseRequested()) break;
@@ -80,7 +80,7 @@ void RunFrames(App& app) {
             std::printf("process CPU per frame: %.2f ms (all threads, passes included, after %d frames)\n",
                         (ProcessCpuMs() - cpuAtStart) / static_cast<double>(times.size() - static_cast<size_t>(warmUp)),
                         warmUp);
-        if (renderer) PrintTimes("3D view (m_DrawAll)", renderer->MeasuredFrames());
+        PrintTimes("3D view (m_DrawAll)", view.MeasuredFrames());
         std::printf("draw calls of the 3D view per frame: %d at most\n", maxCalls);
         std::fflush(stdout);
     }

@@ -15,7 +15,7 @@
 #include "platform/openal_device.h"
 #include "platform/video.h"
 #include "platform/x_errors.h"
-#include "render/renderer.h"
+#include "render/null_view.h"
 #include "render/view_layout.h"
 
 namespace zembrol {
@@ -63,7 +63,7 @@ App::App(CommandLine options)
         if (started) sound_.LevelFlightStarted();
         else sound_.LevelFlightEnded();
     };
-    view_.Attach(nullptr, &session_->state);
+    UseView(std::make_unique<render::NullView>(ViewReports()));
     WireEvents();
     // The end-of-game windows: drawn in a window run, driven by a script, or answered
     // at once with their defaults.
@@ -238,8 +238,8 @@ void App::g_Exit() {
     // From here every step runs whatever the previous one did.
     log_.f_Log("g_Exit()", kLogEnter, true);
     session_->loop.running = false;
-    view_.Attach(nullptr, &session_->state);
-    renderer_.reset();   // the render objects go first
+    // The render objects go first; nothing is drawn from here on.
+    UseView(std::make_unique<render::NullView>(ViewReports()));
     // Windows in their fixed order: of them only the loading window and the main
     // window exist so far.
     splash_.Close();

@@ -6,10 +6,10 @@
 
 namespace zembrol::render {
 
-bool LevelFont::m_InitLevelFont(const RenderLog& log) {
+bool LevelFont::m_InitLevelFont(const RenderReports& report) {
     file_ = platform::FindFontFile("serif:bold:lang=ru");
     if (file_.empty()) {
-        if (log) log("m_InitLevelFont() - no bold serif font with Cyrillic is installed", 15, false);
+        report("m_InitLevelFont() - no bold serif font with Cyrillic is installed", 15, false);
         return false;
     }
     return true;

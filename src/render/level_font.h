@@ -23,7 +23,7 @@ class LevelFont {
 public:
     // m_InitLevelFont: finds the font (fontconfig "serif:bold:lang=ru"); false when
     // there is none, and the texts are then not drawn.
-    bool m_InitLevelFont(const RenderLog& log);
+    bool m_InitLevelFont(const RenderReports& report);
     bool Ready() const { return !file_.empty(); }
     const std::string& File() const { return file_; }
 

@@ -16,7 +16,6 @@
 #include "render/meshes.h"
 #include "render/palette.h"
 #include "platform/files.h"
-#include "platform/message_box.h"
 #include "render/scene_tables.h"
 #include "render/texel_density.h"
 
@@ -48,12 +47,10 @@ ColorValue CellColor(const Settings& s) { return FromArgb(255, s.btMRed, s.btMGr
 
 // [SECTION] start-up ---------------------------------------------------------------------
 
-Renderer::Renderer(RenderLog log, std::string textureFolder, uint64_t cosmeticSeed, bool fixedSeed)
-    : log_(std::move(log)),
+Renderer::Renderer(RenderReports reports, std::string textureFolder, uint64_t cosmeticSeed, bool fixedSeed)
+    : log_(std::move(reports)),
       textureFolder_(std::move(textureFolder)),
-      rng_(fixedSeed ? Rng(cosmeticSeed) : Rng([cosmeticSeed] { return cosmeticSeed; })) {
-    if (!log_) log_ = [](const std::string&, int, bool) {};
-}
+      rng_(fixedSeed ? Rng(cosmeticSeed) : Rng([cosmeticSeed] { return cosmeticSeed; })) {}
 
 Renderer::~Renderer() = default;
 
@@ -142,12 +139,10 @@ bool Renderer::InitGlobals(const Settings& settings) {
     const bool ballMesh = ballMesh_.Upload(BallMesh(0.5f), GL_TRIANGLES);
     bool ballTex = true;
     if (!platform::FileExists(Fixed("texsph.bmp"))) {
-        platform::ShowMessageBox({"cs_LoadTexAndSetMat()", "Не найден файл\r\n" + Fixed("texsph.bmp"),
-                                  platform::BoxIcon::Exclamation, platform::BoxButtons::Ok, platform::BoxAnswer::Ok});
+        log_.Alert("cs_LoadTexAndSetMat()", "Не найден файл\r\n" + Fixed("texsph.bmp"));
         ballTex = false;
     } else if (!d_LoadTex32x32(&texSph_, Fixed("texsph.bmp"), log_)) {
-        platform::ShowMessageBox({"cs_LoadTexAndSetMat()", "Не удалось загрузить текстуру для шариков",
-                                  platform::BoxIcon::Exclamation, platform::BoxButtons::Ok, platform::BoxAnswer::Ok});
+        log_.Alert("cs_LoadTexAndSetMat()", "Не удалось загрузить текстуру для шариков");
         ballTex = false;
     }
     log_("cs_Spheres.cs_Init()", kPlain, ballMesh && ballTex);
@@ -246,6 +241,15 @@ void Renderer::StartAmountDigits(int32_t amount, float x, float y, const GameSta
             break;
         }
     StartDigits(slot, x, y, amount, state, settings);
+}
+
+void Renderer::FlyNumber(NumberFlight flight, int32_t amount, float x, float y, const GameState& state,
+                         const Settings& settings) {
+    switch (flight) {
+        case NumberFlight::Amount: StartAmountDigits(amount, x, y, state, settings); break;
+        case NumberFlight::TimeBonus: StartDigits(1, x, y, amount, state, settings); break;
+        case NumberFlight::Miracle: StartMiracleDigits(amount, state, settings); break;
+    }
 }
 
 void Renderer::StartMiracleDigits(int32_t meter, const GameState& state, const Settings& settings) {

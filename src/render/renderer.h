@@ -28,7 +28,9 @@
 #include "render/gl_device.h"
 #include "render/level_font.h"
 #include "render/lights.h"
+#include "render/render_log.h"
 #include "render/textures.h"
+#include "render/view.h"
 #include "render/view_layout.h"
 #include "render/world_layer.h"
 #include "render/widgets.h"
@@ -41,45 +43,48 @@ struct DeviceInfo {
     int maxTextureSize = 0;
 };
 
-class Renderer {
+class Renderer final : public View {
 public:
-    // `textureFolder` holds the fixed texture files ("…/data/textures").
-    Renderer(RenderLog log, std::string textureFolder, uint64_t cosmeticSeed, bool fixedSeed);
+    // `textureFolder` holds the fixed texture files ("…/data/textures"). Failures go
+    // to `reports`: the log, and what the player is to be told.
+    Renderer(RenderReports reports, std::string textureFolder, uint64_t cosmeticSeed, bool fixedSeed);
     Renderer(const Renderer&) = delete;
     Renderer& operator=(const Renderer&) = delete;
-    ~Renderer();
+    ~Renderer() override;
 
     // The device part of d_InitD3D: capabilities log, states, shared geometry,
     // widget objects, the indicator texture and the level font. False on failure.
     bool d_InitD3D(const DeviceInfo& info);
     // InitGlobals' drawing half: balls, grids, progress bar, lights, panel textures.
-    bool InitGlobals(const Settings& settings);
+    bool InitGlobals(const Settings& settings) override;
     // The 15 skin textures from gr_arTex0..14; the first failure stops the loading.
     bool m_LoadSkinTextures(const Settings& settings);
     // Blending state and factors from gr_Alpha, gr_AlphaSource, gr_AlphaDest.
-    void m_ApplyAlpha(const Settings& settings);
+    void m_ApplyAlpha(const Settings& settings) override;
     // The graphics section was loaded: textures, blending, and the lights again
     // when they exist.
-    void GraphicsLoaded(const Settings& settings);
-    void cs_SetWorldSpeed(int worldSpeed);
+    void GraphicsLoaded(const Settings& settings) override;
+    void cs_SetWorldSpeed(int worldSpeed) override;
     // One skin texture (gr_arTex index 0..14) from `path`, the others untouched. A file
     // that does not load leaves the texture on screen as it was; false then.
-    bool ReloadSkinTexture(int index, const std::string& path);
+    bool ReloadSkinTexture(int index, const std::string& path) override;
     // While the light count is being chosen: this many lights shown instead of
     // gr_NumLights (at most 16); -1 goes back to gr_NumLights.
-    void ShowLights(int count) { lightsShown_ = count; }
+    void ShowLights(int count) override { lightsShown_ = count; }
     // m_Mat: the material the figures' cells are drawn with (the material editor's).
-    void SetFigureMaterial(const Material& m) { figureMaterial_ = m; }
+    void SetFigureMaterial(const Material& m) override { figureMaterial_ = m; }
     const Material& FigureMaterial() const { return figureMaterial_; }
-    void ResetLabelSweeps(int gameSpeed);
+    void ResetLabelSweeps(int gameSpeed) override;
     // hhl_setPlace of the two sweeps: the level table's place (0) and the record
     // table's (1); a changed place starts that label's sweep.
-    void SetLabelPlaces(int levelPlace, int tablePlace);
-    void SetModulate2x(bool on) { modulate2x_ = on; }
+    void SetLabelPlaces(int levelPlace, int tablePlace) override;
+    void SetModulate2x(bool on) override { modulate2x_ = on; }
     bool Modulate2x() const { return modulate2x_; }
     // The effects whose state the frame draws (removals, backdrop, banner); none: no effects.
     void AttachEffects(const Effects* effects) { effects_ = effects; }
 
+    void FlyNumber(NumberFlight flight, int32_t amount, float x, float y, const GameState& state,
+                   const Settings& settings) override;
     // Flying numbers started by the rules: slot 1..6 at a field position.
     void StartDigits(int slot, float x, float y, int32_t amount, const GameState& state, const Settings& settings);
     // An amount (price, Inversia, colour bonus) in the first free of slots 2, 5, 6.
@@ -88,24 +93,24 @@ public:
     void StartMiracleDigits(int32_t meter, const GameState& state, const Settings& settings);
 
     // The camera: eye, look-at point, up vector and vertical field of view.
-    void SetCamera(const glm::vec3& eye, const glm::vec3& lookAt, const glm::vec3& up, float fov);
+    void SetCamera(const glm::vec3& eye, const glm::vec3& lookAt, const glm::vec3& up, float fov) override;
 
     // One frame of the 3D view, laid out in a drawable of this size (the window's
     // whole drawable); the window around the view is left to the caller.
-    void m_DrawAll(const GameState& state, const Settings& settings, int drawableWidth, int drawableHeight);
+    void m_DrawAll(const GameState& state, const Settings& settings, int drawableWidth, int drawableHeight) override;
     // Waits until the GL work of the frame is done (frame timing).
-    void Finish() const { glFinish(); }
+    void Finish() const override { glFinish(); }
     // Benchmarks: each m_DrawAll waits for its GL work and records its time in ms.
-    void MeasureFrames(bool on) { measure_ = on; }
-    const std::vector<double>& MeasuredFrames() const { return measured_; }
+    void MeasureFrames(bool on) override { measure_ = on; }
+    const std::vector<double>& MeasuredFrames() const override { return measured_; }
     // The 3D view of the frame just drawn (before the swap).
-    bool ReadView(platform::RgbaImage* out) const;
+    bool ReadView(platform::RgbaImage* out) const override;
 
     const ViewRect& View() const { return view_; }
-    int DrawCalls() const { return device_.DrawCalls(); }
+    int DrawCalls() const override { return device_.DrawCalls(); }
     int FrameCount() const { return frames_; }
     // The place labels' heights from the last frame's sweeps.
-    std::array<int, 2> LabelHeights() const { return labelHeights_; }
+    std::array<int, 2> LabelHeights() const override { return labelHeights_; }
 
 private:
     std::vector<Instance> BackdropQuads(const Settings& settings) const;
@@ -151,7 +156,7 @@ private:
     void DrawCellBatch(const Settings& settings, std::vector<Instance>& cells, const CellSet* solid);
     std::string Fixed(const char* name) const { return textureFolder_ + "/" + name; }
 
-    RenderLog log_;
+    RenderReports log_;
     const Effects* effects_ = nullptr;
     std::array<TexCoord, 4> backdropCorners_{{{0, 0}, {0, 1}, {1, 0}, {1, 1}}};
     glm::mat4 viewProj_{1.0f};   // the camera of ApplyCamera

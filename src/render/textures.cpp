@@ -1,8 +1,6 @@
 // Texture loading.
 #include "render/textures.h"
 
-#include "platform/message_box.h"
-
 namespace zembrol::render {
 
 void ApplyColorKey(platform::RgbaImage* image) {
@@ -11,27 +9,26 @@ void ApplyColorKey(platform::RgbaImage* image) {
         if (p[k] == 0 && p[k + 1] == 0 && p[k + 2] == 0 && p[k + 3] == 255) p[k + 3] = 0;
 }
 
-bool LoadTextureImage(const std::string& path, platform::RgbaImage* out, const RenderLog& log) {
+bool LoadTextureImage(const std::string& path, platform::RgbaImage* out, const RenderReports& report) {
     if (path.empty()) {
-        platform::ShowMessageBox({"d_LoadTex32x32", "Не удалось найти файл : \r\n" + path,
-                                  platform::BoxIcon::Exclamation, platform::BoxButtons::Ok, platform::BoxAnswer::Ok});
+        report.Alert("d_LoadTex32x32", "Не удалось найти файл : \r\n" + path);
         return false;
     }
     std::string error;
     if (!platform::LoadImageRgba(path, out, &error)) {
-        if (log) log("CreateTextureFromFile(" + path + ") - " + error, 15, false);
+        report("CreateTextureFromFile(" + path + ") - " + error, 15, false);
         return false;
     }
     ApplyColorKey(out);
     return true;
 }
 
-bool d_LoadTex32x32(GlTexture* texture, const std::string& path, const RenderLog& log) {
+bool d_LoadTex32x32(GlTexture* texture, const std::string& path, const RenderReports& report) {
     texture->Release();
     platform::RgbaImage img;
-    if (!LoadTextureImage(path, &img, log)) return false;
+    if (!LoadTextureImage(path, &img, report)) return false;
     if (!texture->UploadRgba(img.width, img.height, img.pixels.data())) {
-        if (log) log("CreateTextureFromFile(" + path + ") - the texture cannot be created", 15, false);
+        report("CreateTextureFromFile(" + path + ") - the texture cannot be created", 15, false);
         texture->Release();
         return false;
     }

@@ -2,29 +2,26 @@
 // number textures so a whole flying number is one draw.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/image.h"
 #include "render/gl_device.h"
+#include "render/render_log.h"
 
 namespace zembrol::render {
-
-// The renderer's log records: message, kind (5 enter, 10 leave, 15 plain), success.
-using RenderLog = std::function<void(const std::string& message, int kind, bool ok)>;
 
 // Opaque black becomes transparent (colour key 0xFF000000): exactly (0, 0, 0, 255).
 void ApplyColorKey(platform::RgbaImage* image);
 
-// Reads an image file with the colour key applied. An empty path shows the
-// file-not-found box; a missing or broken file logs
+// Reads an image file with the colour key applied. An empty path is reported as
+// a file not found for the player (the alert); a missing or broken file logs
 // "CreateTextureFromFile(<path>) - <reason>" as failed. False in both cases.
-bool LoadTextureImage(const std::string& path, platform::RgbaImage* out, const RenderLog& log);
+bool LoadTextureImage(const std::string& path, platform::RgbaImage* out, const RenderReports& report);
 
 // d_LoadTex32x32: the file as a GL texture; on failure the texture is left empty
 // (drawn untextured) and false is returned.
-bool d_LoadTex32x32(GlTexture* texture, const std::string& path, const RenderLog& log);
+bool d_LoadTex32x32(GlTexture* texture, const std::string& path, const RenderReports& report);
 
 // A horizontal strip of equal square tiles of `tile` pixels; each image is scaled
 // into its tile (nearest texel); a missing image leaves its tile transparent.
