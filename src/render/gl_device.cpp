@@ -1,9 +1,9 @@
-// GL device: shader pair, states, buffers and counted draws.
+// The GL device: the shader stages in use for the current states, the blend, depth
+// and lighting states, and counted draws, plain, instanced and as text.
 #include "render/gl_device.h"
 
 #include <glm/gtc/matrix_transform.hpp>
 #include <glm/gtc/type_ptr.hpp>
-#include <utility>
 
 namespace zembrol::render {
 
@@ -12,178 +12,6 @@ namespace {
 // Offset, scale, ambient, tint, texture coordinates, chosen lights: vec4 each,
 // at attribute locations 3 and on.
 constexpr GLuint kInstanceAttributes = sizeof(Instance) / 16;
-
-// Lighting per vertex, as the fixed-function pipeline did: emissive + material
-// ambient x (ambient light + every light's ambient) + diffuse x N.L per light, each
-// light attenuated by 1 / (a0 + a1 d + a2 d^2) inside its range. Flat shading takes
-// the first vertex of each triangle. Specular light is off, as the scene's render
-// states leave it: with the materials' power 0 it would add each light's full colour
-// and wash the lit figure out to white. With power 0, when switched on, it is full
-// wherever a light reaches the front of the face. With uChosenLights a vertex adds only its
-// instance's chosen lights (the CPU keeps those that reach the instance), which
-// spares a software vertex stage most of the loop over a full field of cells.
-const char* const kVertexShader = R"(
-layout(location = 0) in vec3 aPos;
-layout(location = 1) in vec3 aNormal;
-layout(location = 2) in vec2 aUV;
-layout(location = 3) in vec4 iOffset;
-layout(location = 4) in vec4 iScale;
-layout(location = 5) in vec4 iAmbient;
-layout(location = 6) in vec4 iTint;
-layout(location = 7) in vec4 iUV;
-layout(location = 8) in vec4 iLights;
-
-uniform mat4 uViewProj;
-uniform mat4 uWorld;
-uniform vec3 uEye;
-uniform int uLighting;
-uniform int uSpecularOn;
-uniform int uNumLights;
-uniform int uChosenLights;
-uniform vec3 uLightPos[16];
-uniform vec3 uLightColor[16];
-uniform vec4 uLightAtten;   // range, constant, linear, quadratic
-uniform vec4 uMatDiffuse;
-uniform vec4 uMatAmbient;
-uniform vec4 uMatSpecular;
-uniform vec4 uMatEmissive;
-uniform float uMatPower;
-uniform vec3 uFaceNormal[6];   // the cube's faces, for instances that name one
-uniform vec3 uFaceS[6];
-uniform vec3 uFaceT[6];
-uniform float uTexScale;
-
-VARYING(0) flat out vec4 vDiffuse;
-VARYING(1) flat out vec3 vSpecular;
-VARYING(2) flat out float vTexScale;
-VARYING(3) out vec2 vUV;
-
-// One light's ambient, diffuse and specular parts at a vertex.
-void AddLight(int i, vec3 P, vec3 N, vec3 V, bool hasNormal, inout vec3 amb, inout vec3 dif, inout vec3 spe) {
-    vec3 toLight = uLightPos[i] - P;
-    float d = length(toLight);
-    if (d > uLightAtten.x) return;
-    float att = 1.0 / (uLightAtten.y + uLightAtten.z * d + uLightAtten.w * d * d);
-    amb += uLightColor[i] * att;
-    if (!hasNormal || d <= 0.0) return;
-    vec3 L = toLight / d;
-    float ndl = dot(N, L);
-    if (ndl <= 0.0) return;
-    dif += uLightColor[i] * (ndl * att);
-    if (uSpecularOn != 0) {
-        float ndh = max(dot(N, normalize(L + V)), 0.0);
-        spe += uLightColor[i] * (att * (uMatPower > 0.0 ? pow(ndh, uMatPower) : 1.0));
-    }
-}
-
-void main() {
-    // An instance naming a cube face lays the unit quad onto it.
-    int face = int(iOffset.w) - 1;
-    int f = max(face, 0);
-    vec3 meshPos = face >= 0 ? uFaceNormal[f] * 0.5 + uFaceS[f] * aPos.x + uFaceT[f] * aPos.y : aPos;
-    vec3 meshNormal = face >= 0 ? uFaceNormal[f] : aNormal;
-    vec3 local = meshPos * iScale.xyz + iOffset.xyz;
-    vec3 P = (uWorld * vec4(local, 1.0)).xyz;
-    gl_Position = uViewProj * vec4(P, 1.0);
-    vUV = aUV * iUV.xy + iUV.zw;
-    vTexScale = uTexScale;
-    if (uLighting == 0) {
-        vDiffuse = iTint;   // white unless the instance is coloured text
-        vSpecular = vec3(0.0);
-        return;
-    }
-    vec3 N = mat3(uWorld) * meshNormal;
-    float nlen = length(N);
-    bool hasNormal = nlen > 1e-6;
-    N = hasNormal ? N / nlen : vec3(0.0);
-    vec3 V = normalize(uEye - P);
-    vec3 amb = iAmbient.rgb;
-    vec3 dif = vec3(0.0);
-    vec3 spe = vec3(0.0);
-    if (uChosenLights != 0) {
-        for (int k = 0; k < 4; ++k) {
-            int i = int(iLights[k]);
-            if (i < 0) break;
-            AddLight(i, P, N, V, hasNormal, amb, dif, spe);
-        }
-    } else {
-        for (int i = 0; i < uNumLights; ++i) AddLight(i, P, N, V, hasNormal, amb, dif, spe);
-    }
-    vec4 matDiffuse = uMatDiffuse * vec4(iTint.rgb, 1.0);
-    vec4 matAmbient = uMatAmbient * vec4(iTint.rgb, 1.0);
-    vDiffuse = vec4(clamp(uMatEmissive.rgb + matAmbient.rgb * amb + matDiffuse.rgb * dif, 0.0, 1.0), matDiffuse.a);
-    vSpecular = clamp(uMatSpecular.rgb * spe, 0.0, 1.0);
-}
-)";
-
-// Stage 0: texture x diffuse (x 2 for modulate 2x), alpha from the texture; the
-// specular colour is added after. Text draws coverage x the instance colour.
-// TEXT_MODE, TEXTURED and SPECULAR are constants in each of the fragment stages
-// the device keeps for its states: a software rasteriser runs every operation of
-// a shader on every pixel, branches and additions of zero included, so each state
-// gets a stage holding only its own. Each stage computes what the whole shader
-// computes in its state, to the bit (x 1.0 and + 0.0 are left out, nothing else).
-const char* const kFragmentShader = R"(
-VARYING(0) flat in vec4 vDiffuse;
-VARYING(1) flat in vec3 vSpecular;
-VARYING(2) flat in float vTexScale;
-VARYING(3) in vec2 vUV;
-uniform sampler2D uTex;
-out vec4 fragColor;
-void main() {
-    if (TEXT_MODE) {
-        fragColor = vec4(vDiffuse.rgb, vDiffuse.a * texture(uTex, vUV).r);
-        return;
-    }
-    vec4 t = TEXTURED ? texture(uTex, vUV) : vec4(1.0);
-    vec3 c = min(t.rgb * vDiffuse.rgb * vTexScale, vec3(1.0));
-    if (SPECULAR) c += vSpecular;
-    fragColor = vec4(c, TEXTURED ? t.a : vDiffuse.a);
-}
-)";
-
-// Without separate stages one program holds the whole shader, its choices made
-// per pixel from uniforms.
-const char* const kOneProgramHeader = R"(#version 330 core
-#define VARYING(n)
-uniform int uMode;
-uniform int uHasTex;
-#define TEXT_MODE (uMode == 1)
-#define TEXTURED (uHasTex != 0)
-#define SPECULAR true
-)";
-
-const char* const kSeparateHeader = R"(#version 330 core
-#extension GL_ARB_separate_shader_objects : require
-#define VARYING(n) layout(location = n)
-)";
-
-// The fragment stages by index: the textured and specular bits, or the text stage.
-constexpr int kTexturedStage = 1, kSpecularStage = 2, kTextStage = 4;
-
-std::string FragmentStageSource(int stage) {
-    auto flag = [](bool on) { return on ? "true\n" : "false\n"; };
-    const bool text = stage == kTextStage;
-    return std::string(kSeparateHeader) + "#define TEXT_MODE " + flag(text) + "#define TEXTURED " +
-           flag(text || (stage & kTexturedStage) != 0) + "#define SPECULAR " +
-           flag(!text && (stage & kSpecularStage) != 0) + kFragmentShader;
-}
-
-GLuint Compile(GLenum type, const char* src, std::string* error) {
-    GLuint s = glCreateShader(type);
-    glShaderSource(s, 1, &src, nullptr);
-    glCompileShader(s);
-    GLint ok = 0;
-    glGetShaderiv(s, GL_COMPILE_STATUS, &ok);
-    if (!ok) {
-        char log[2048] = {};
-        glGetShaderInfoLog(s, sizeof log, nullptr, log);
-        if (error) *error = std::string("shader: ") + log;
-        glDeleteShader(s);
-        return 0;
-    }
-    return s;
-}
 
 void SetColor(GLint loc, const ColorValue& c) { glUniform4f(loc, c.r, c.g, c.b, c.a); }
 
@@ -203,155 +31,6 @@ GLenum GlBlendFactor(BlendCode code) {
         case kBlendInvDestColor: return GL_ONE_MINUS_DST_COLOR;
         default: return 0;
     }
-}
-
-// --- GlMesh -------------------------------------------------------------------------
-
-GlMesh& GlMesh::operator=(GlMesh&& o) noexcept {
-    if (this != &o) {
-        Release();
-        std::swap(vao_, o.vao_);
-        std::swap(vbo_, o.vbo_);
-        std::swap(ibo_, o.ibo_);
-        count_ = o.count_;
-        mode_ = o.mode_;
-        indexed_ = o.indexed_;
-    }
-    return *this;
-}
-
-bool GlMesh::Upload(const MeshData& data, GLenum mode) {
-    Release();
-    if (data.vertices.empty()) return false;
-    glGenVertexArrays(1, &vao_);
-    glBindVertexArray(vao_);
-    glGenBuffers(1, &vbo_);
-    glBindBuffer(GL_ARRAY_BUFFER, vbo_);
-    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(data.vertices.size() * sizeof(RenderVertex)),
-                 data.vertices.data(), GL_STATIC_DRAW);
-    const auto stride = static_cast<GLsizei>(sizeof(RenderVertex));
-    glEnableVertexAttribArray(0);
-    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(0));
-    glEnableVertexAttribArray(1);
-    glVertexAttribPointer(1, 3, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(12));
-    glEnableVertexAttribArray(2);
-    glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(24));
-    indexed_ = !data.indices.empty();
-    if (indexed_) {
-        glGenBuffers(1, &ibo_);
-        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, ibo_);
-        glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(data.indices.size() * sizeof(uint16_t)),
-                     data.indices.data(), GL_STATIC_DRAW);
-        count_ = static_cast<GLsizei>(data.indices.size());
-    } else {
-        count_ = static_cast<GLsizei>(data.vertices.size());
-    }
-    mode_ = mode;
-    glBindVertexArray(0);
-    return glGetError() == GL_NO_ERROR;
-}
-
-void GlMesh::UpdateVertices(const std::vector<RenderVertex>& vertices) {
-    if (!vbo_) return;
-    glBindBuffer(GL_ARRAY_BUFFER, vbo_);
-    glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(vertices.size() * sizeof(RenderVertex)), vertices.data());
-}
-
-void GlMesh::Release() {
-    if (ibo_) glDeleteBuffers(1, &ibo_);
-    if (vbo_) glDeleteBuffers(1, &vbo_);
-    if (vao_) glDeleteVertexArrays(1, &vao_);
-    vao_ = vbo_ = ibo_ = 0;
-    count_ = 0;
-}
-
-// --- GlTexture ----------------------------------------------------------------------
-
-GlTexture& GlTexture::operator=(GlTexture&& o) noexcept {
-    if (this != &o) {
-        Release();
-        std::swap(id_, o.id_);
-        width_ = o.width_;
-        height_ = o.height_;
-    }
-    return *this;
-}
-
-bool GlTexture::UploadRgba(int width, int height, const unsigned char* pixels) {
-    Release();
-    if (width <= 0 || height <= 0) return false;
-    glGenTextures(1, &id_);
-    glBindTexture(GL_TEXTURE_2D, id_);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
-    glGenerateMipmap(GL_TEXTURE_2D);
-    // Bilinear within the nearer mip level: the look of linear filtering at half
-    // the texel reads of trilinear, which a software rasteriser feels.
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-    width_ = width;
-    height_ = height;
-    return glGetError() == GL_NO_ERROR;
-}
-
-bool GlTexture::UploadCoverage(int width, int height, const unsigned char* pixels) {
-    Release();
-    if (width <= 0 || height <= 0) return false;
-    glGenTextures(1, &id_);
-    glBindTexture(GL_TEXTURE_2D, id_);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_R8, width, height, 0, GL_RED, GL_UNSIGNED_BYTE, pixels);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    width_ = width;
-    height_ = height;
-    return glGetError() == GL_NO_ERROR;
-}
-
-void GlTexture::Release() {
-    if (id_) glDeleteTextures(1, &id_);
-    id_ = 0;
-    width_ = height_ = 0;
-}
-
-namespace {
-// The program when it linked; otherwise 0, the program deleted and its log in `error`.
-GLuint Linked(GLuint program, const char* what, std::string* error) {
-    GLint ok = 0;
-    if (program) glGetProgramiv(program, GL_LINK_STATUS, &ok);
-    if (ok) return program;
-    char log[2048] = {};
-    if (program) glGetProgramInfoLog(program, sizeof log, nullptr, log);
-    if (error) *error = what + std::string(log);
-    if (program) glDeleteProgram(program);
-    return 0;
-}
-}  // namespace
-
-GLuint LinkProgram(const char* vertexSource, const char* fragmentSource, std::string* error) {
-    GLuint vs = Compile(GL_VERTEX_SHADER, vertexSource, error);
-    if (!vs) return 0;
-    GLuint fs = Compile(GL_FRAGMENT_SHADER, fragmentSource, error);
-    if (!fs) {
-        glDeleteShader(vs);
-        return 0;
-    }
-    GLuint program = glCreateProgram();
-    glAttachShader(program, vs);
-    glAttachShader(program, fs);
-    glLinkProgram(program);
-    glDeleteShader(vs);
-    glDeleteShader(fs);
-    return Linked(program, "shader link: ", error);
-}
-
-GLuint StageProgram(GLenum type, const std::string& source, std::string* error) {
-    const char* text = source.c_str();
-    return Linked(glCreateShaderProgramv(type, 1, &text), "shader stage: ", error);
 }
 
 // --- Device -------------------------------------------------------------------------
@@ -376,7 +55,7 @@ void Device::ReleaseStages() {
 }
 
 bool Device::CreateStages(std::string* error) {
-    program_ = StageProgram(GL_VERTEX_SHADER, std::string(kSeparateHeader) + kVertexShader, error);
+    program_ = StageProgram(GL_VERTEX_SHADER, SeparateVertexSource(), error);
     if (!program_) return false;
     for (size_t v = 0; v < fragmentStages_.size(); ++v) {
         fragmentStages_[v] = StageProgram(GL_FRAGMENT_SHADER, FragmentStageSource(static_cast<int>(v)), error);
@@ -397,8 +76,7 @@ bool Device::Create(std::string* error) {
     const bool separate = epoxy_gl_version() >= 41 || epoxy_has_gl_extension("GL_ARB_separate_shader_objects");
     if (!separate || !CreateStages(nullptr)) {
         ReleaseStages();
-        program_ = LinkProgram((std::string(kOneProgramHeader) + kVertexShader).c_str(),
-                               (std::string(kOneProgramHeader) + kFragmentShader).c_str(), error);
+        program_ = LinkProgram(OneProgramVertexSource().c_str(), OneProgramFragmentSource().c_str(), error);
         if (!program_) return false;
         glUseProgram(program_);
     }

@@ -1,8 +1,9 @@
 // The GL device: one shader pair that reproduces the fixed-function look the scene
 // relies on (materials, the ambient light, up to 16 point lights lit per vertex with
 // flat shading, modulate and modulate 2x, specular added after the texture,
-// untextured drawing), the blend, depth and lighting states, meshes in GL buffers
-// and instanced drawing. Every draw call goes through here and is counted.
+// untextured drawing), the blend, depth and lighting states and instanced drawing.
+// Every draw call goes through here and is counted. The shader text lives in
+// gl_shaders, the meshes and textures it draws in gl_resources.
 #pragma once
 
 #include <epoxy/gl.h>
@@ -12,64 +13,15 @@
 #include <string>
 #include <vector>
 
+#include "render/gl_resources.h"
+#include "render/gl_shaders.h"
 #include "render/meshes.h"
 #include "render/render_types.h"
 #include "render/scene_tables.h"
 
 namespace zembrol::render {
 
-// Compiles and links a vertex and fragment shader pair; 0 with the reason on failure.
-GLuint LinkProgram(const char* vertexSource, const char* fragmentSource, std::string* error);
-
 inline constexpr int kMaxShaderLights = 16;
-
-// A mesh in GL buffers.
-class GlMesh {
-public:
-    GlMesh() = default;
-    GlMesh(const GlMesh&) = delete;
-    GlMesh& operator=(const GlMesh&) = delete;
-    GlMesh(GlMesh&& o) noexcept { *this = std::move(o); }
-    GlMesh& operator=(GlMesh&& o) noexcept;
-    ~GlMesh() { Release(); }
-
-    bool Upload(const MeshData& data, GLenum mode);
-    void Release();
-    bool Valid() const { return vao_ != 0; }
-    // Rewrites the vertices (same count), e.g. a rectangle resized.
-    void UpdateVertices(const std::vector<RenderVertex>& vertices);
-
-private:
-    friend class Device;
-    GLuint vao_ = 0, vbo_ = 0, ibo_ = 0;
-    GLsizei count_ = 0;
-    GLenum mode_ = GL_TRIANGLES;
-    bool indexed_ = false;
-};
-
-// A texture in GL memory.
-class GlTexture {
-public:
-    GlTexture() = default;
-    GlTexture(const GlTexture&) = delete;
-    GlTexture& operator=(const GlTexture&) = delete;
-    GlTexture(GlTexture&& o) noexcept { *this = std::move(o); }
-    GlTexture& operator=(GlTexture&& o) noexcept;
-    ~GlTexture() { Release(); }
-
-    // RGBA pixels, rows top to bottom; mipmapped, linear filters, wrapping.
-    bool UploadRgba(int width, int height, const unsigned char* pixels);
-    // One 8-bit channel (text coverage), no mipmaps, clamped.
-    bool UploadCoverage(int width, int height, const unsigned char* pixels);
-    void Release();
-    GLuint Id() const { return id_; }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-
-private:
-    GLuint id_ = 0;
-    int width_ = 0, height_ = 0;
-};
 
 // Per-instance values of an instanced draw. The world applies to every instance
 // after the instance's own scale and offset.

@@ -1,16 +1,16 @@
-// The renderer's shape marks: the atlas texture, a mark on the front of each cell of
-// the field, the falling figure and the next figures, all drawn with one call.
-#include "render/renderer.h"
+// The cells' shape marks: the atlas texture, a mark on the front of each cell of the
+// field, the falling figure and the next figures, all drawn with one call.
+#include "render/cells_layer.h"
 #include "render/shape_marks.h"
 
 namespace zembrol::render {
 
-bool Renderer::LoadMarks() {
+bool CellsLayer::LoadMarks() {
     const MarkAtlas atlas = MakeMarkAtlas();
     return texMarks_.UploadRgba(atlas.width, atlas.height, atlas.pixels.data());
 }
 
-void Renderer::AddMark(const Instance& cell, uint8_t kind, const Settings& settings) {
+void CellsLayer::AddMark(const Instance& cell, uint8_t kind, const Settings& settings) {
     if (!settings.bShapeMarks) return;
     Instance m;
     // Just in front of the cell's front: the cube's face, or the flat square itself.
@@ -24,19 +24,20 @@ void Renderer::AddMark(const Instance& cell, uint8_t kind, const Settings& setti
     marks_.push_back(m);
 }
 
-void Renderer::DrawMarks() {
+void CellsLayer::DrawMarks() {
     if (marks_.empty() || texMarks_.Id() == 0) return;
     // Unlit, so a mark reads the same under every light; blended over the cell.
-    device_.SetLighting(false);
-    device_.SetModulate2x(false);
-    device_.SetAlphaBlend(true);
-    device_.SetBlendFactors(kBlendSrcAlpha, kBlendInvSrcAlpha);
-    device_.SetTexture(&texMarks_);
-    device_.SetWorld(glm::mat4(1.0f));
-    device_.DrawInstanced(unitQuad_, marks_);
-    device_.SetLighting(true);
-    device_.SetAlphaBlend(blendOn_);
-    device_.SetBlendFactors(blendSource_, blendDest_);
+    Device& device = kit_.device;
+    device.SetLighting(false);
+    device.SetModulate2x(false);
+    device.SetAlphaBlend(true);
+    device.SetBlendFactors(kBlendSrcAlpha, kBlendInvSrcAlpha);
+    device.SetTexture(&texMarks_);
+    device.SetWorld(glm::mat4(1.0f));
+    device.DrawInstanced(kit_.unitQuad, marks_);
+    device.SetLighting(true);
+    device.SetAlphaBlend(kit_.blendOn);
+    device.SetBlendFactors(kit_.blendSource, kit_.blendDest);
 }
 
 }  // namespace zembrol::render
