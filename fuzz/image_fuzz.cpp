@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include <SDL.h>
+
 #include "fuzz_check.h"
 #include "platform/image.h"
 
@@ -26,5 +28,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } else {
         FUZZ_CHECK(!error.empty(), "refused without a reason");
     }
+    SDL_ClearError();
     return 0;
 }

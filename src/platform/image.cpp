@@ -1,19 +1,18 @@
-// Image decoding and writing. Pictures are read by one decoder (stb_image, the
-// library the UI toolkit already links): it reads a picture's size from its header
-// alone, so a picture larger than the GL device can take is refused before a pixel is
-// decoded. Only BMP, JPG, PNG and TGA are taken — told by their signatures, TGA (which
-// has none) by the file name. Writing goes through SDL2_image.
+// Image decoding and writing through SDL2_image. It reads PNG with libpng and JPG with
+// libjpeg, the decoders made for pictures from anywhere, and BMP and TGA with SDL's own
+// readers; the reader is chosen by the file's signature (TGA, which has none, by the
+// name), so no other reader ever sees the bytes. (The single-header decoder the UI
+// toolkit links reads a picture's size before decoding it, but writes past its Huffman
+// table on a damaged JPEG: it is not used for pictures a player may bring.)
 #include "platform/image.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
-#include <stb/stb_image.h>
 
 #include <cctype>
-#include <climits>
 #include <cstdint>
 #include <cstring>
-#include <memory>
+#include <mutex>
 #include <string>
 
 #include "platform/files.h"
@@ -22,6 +21,50 @@ namespace zembrol::platform {
 
 namespace {
 int sideLimit = kImageSideLimit;
+
+// The size check. SDL2_image cannot read a header alone, but each of its readers makes
+// the picture's surface from the header, through SDL's allocator, before it decodes a
+// pixel. While a picture decodes, a block past what a picture at the side limit needs
+// is refused there: a header that claims more fails at once instead of taking
+// gigabytes. SDL has one allocator for the whole process, so the hook is installed
+// once; outside a decode, and on every other thread, it only forwards.
+SDL_malloc_func baseMalloc = nullptr;
+SDL_calloc_func baseCalloc = nullptr;
+SDL_realloc_func baseRealloc = nullptr;
+SDL_free_func baseFree = nullptr;
+thread_local size_t budget = SIZE_MAX;
+thread_local bool overBudget = false;
+
+bool Allowed(size_t n) {
+    if (n <= budget) return true;
+    overBudget = true;
+    return false;
+}
+void* SDLCALL BudgetMalloc(size_t n) { return Allowed(n) ? baseMalloc(n) : nullptr; }
+void* SDLCALL BudgetCalloc(size_t n, size_t size) {
+    return size != 0 && n > SIZE_MAX / size ? nullptr : Allowed(n * size) ? baseCalloc(n, size) : nullptr;
+}
+void* SDLCALL BudgetRealloc(void* p, size_t n) { return Allowed(n) ? baseRealloc(p, n) : nullptr; }
+
+// The budget while one picture decodes: its surface as the file has it, its RGBA copy
+// and the readers' own blocks, each at most a picture at the side limit.
+class Budget {
+public:
+    Budget() {
+        static std::once_flag installed;
+        std::call_once(installed, [] {
+            // The hooks forward to the allocator SDL had, so blocks made before stay good.
+            SDL_GetMemoryFunctions(&baseMalloc, &baseCalloc, &baseRealloc, &baseFree);
+            SDL_SetMemoryFunctions(BudgetMalloc, BudgetCalloc, BudgetRealloc, baseFree);
+        });
+        budget = 4 * static_cast<size_t>(sideLimit) * static_cast<size_t>(sideLimit) + (size_t{1} << 20);
+        overBudget = false;
+    }
+    ~Budget() { budget = SIZE_MAX; }
+    Budget(const Budget&) = delete;
+    Budget& operator=(const Budget&) = delete;
+    bool Exceeded() const { return overBudget; }
+};
 
 std::string SizeText(long long w, long long h) { return std::to_string(w) + "x" + std::to_string(h); }
 
@@ -35,22 +78,23 @@ std::string TypeOf(const std::string& path) {
     return t;
 }
 
-bool StartsWith(std::string_view bytes, std::string_view head) { return bytes.substr(0, head.size()) == head; }
-
-// The formats the game takes. The decoder knows more (GIF, PSD, HDR, PIC, PNM) and
-// guesses by content: a file named .tga that is one of those is not taken either.
-bool TakenFormat(std::string_view bytes, const std::string& type) {
-    if (StartsWith(bytes, "\x89PNG\r\n\x1a\n") || StartsWith(bytes, "\xFF\xD8\xFF") || StartsWith(bytes, "BM"))
-        return true;
-    if (type != "TGA") return false;
-    for (std::string_view other : {"GIF8", "8BPS", "#?RADIANCE", "#?RGBE", "\x53\x80\xF6\x34", "P5", "P6"})
-        if (StartsWith(bytes, other)) return false;
-    return true;
-}
-
-std::string DecoderReason() {
-    const char* why = stbi_failure_reason();
-    return why && *why ? std::string("the image could not be decoded (") + why + ")" : "the image could not be decoded";
+// The picture decoded by the reader its signature names; null with the reason.
+SDL_Surface* Decode(SDL_RWops* rw, const std::string& type, std::string* why) {
+    SDL_Surface* loaded = nullptr;
+    if (IMG_isPNG(rw)) loaded = IMG_LoadPNG_RW(rw);
+    else if (IMG_isJPG(rw)) loaded = IMG_LoadJPG_RW(rw);
+    else if (IMG_isBMP(rw)) loaded = IMG_LoadBMP_RW(rw);
+    else if (type == "TGA") loaded = IMG_LoadTGA_RW(rw);
+    else {
+        *why = "not a BMP, JPG, PNG or TGA picture";
+        return nullptr;
+    }
+    if (!loaded) {
+        // Some readers give up without a word.
+        *why = IMG_GetError();
+        if (why->empty()) *why = "the image could not be decoded";
+    }
+    return loaded;
 }
 }  // namespace
 
@@ -77,24 +121,44 @@ bool DecodeImageRgba(std::string_view bytes, const std::string& type, RgbaImage*
     };
     if (bytes.size() > kImageFileLimit)
         return refuse("the image file is larger than " + std::to_string(kImageFileLimit) + " bytes");
-    if (!TakenFormat(bytes, type)) return refuse("not a BMP, JPG, PNG or TGA picture");
-    const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
-    const int length = static_cast<int>(bytes.size());
-    int w = 0, h = 0, channels = 0;
-    // The size first, from the header: nothing is decoded for a picture too large.
-    if (!stbi_info_from_memory(data, length, &w, &h, &channels))
-        return refuse(DecoderReason());
-    if (w <= 0 || h <= 0) return refuse("the image has no pixels");
-    if (w > sideLimit || h > sideLimit)
-        return refuse("the image is " + SizeText(w, h) + " pixels; the largest taken is " + SizeText(sideLimit, sideLimit));
-    std::unique_ptr<stbi_uc, void (*)(void*)> pixels(stbi_load_from_memory(data, length, &w, &h, &channels, 4),
-                                                    stbi_image_free);
-    if (!pixels) return refuse(DecoderReason());
-    // The decoder read the same header again; a picture that differs now is not taken.
-    if (w <= 0 || h <= 0 || w > sideLimit || h > sideLimit) return refuse("the image changed its size while it was read");
-    out->width = w;
-    out->height = h;
-    out->pixels.assign(pixels.get(), pixels.get() + static_cast<size_t>(w) * static_cast<size_t>(h) * 4);
+    const std::string past = "the image is larger than " + SizeText(sideLimit, sideLimit) + " pixels";
+    SDL_Surface* rgba = nullptr;
+    {
+        const Budget budget;
+        SDL_ClearError();
+        SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+        std::string why;
+        SDL_Surface* loaded = rw ? Decode(rw, type, &why) : nullptr;
+        if (rw) SDL_RWclose(rw);
+        // A surface past what SDL can hold at all is refused by SDL in the same words as
+        // one past the budget.
+        if (!loaded) return refuse(budget.Exceeded() || why == "Out of memory" ? past : rw ? why : SDL_GetError());
+        if (loaded->w <= 0 || loaded->h <= 0) {
+            SDL_FreeSurface(loaded);
+            return refuse("the image has no pixels");
+        }
+        // A side past the limit in a picture small enough to pass the budget.
+        if (loaded->w > sideLimit || loaded->h > sideLimit) {
+            const std::string size = SizeText(loaded->w, loaded->h);
+            SDL_FreeSurface(loaded);
+            return refuse("the image is " + size + " pixels; the largest taken is " + SizeText(sideLimit, sideLimit));
+        }
+        // ABGR8888 is R, G, B, A in memory order on a little-endian machine; the
+        // packed RGBA32 alias picks the right one everywhere.
+        rgba = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
+        SDL_FreeSurface(loaded);
+        if (!rgba) return refuse(budget.Exceeded() ? past : SDL_GetError());
+    }
+    out->width = rgba->w;
+    out->height = rgba->h;
+    out->pixels.resize(static_cast<size_t>(rgba->w) * static_cast<size_t>(rgba->h) * 4);
+    SDL_LockSurface(rgba);
+    for (int y = 0; y < rgba->h; ++y)
+        std::memcpy(out->pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(rgba->w) * 4,
+                    static_cast<const uint8_t*>(rgba->pixels) + static_cast<size_t>(y) * static_cast<size_t>(rgba->pitch),
+                    static_cast<size_t>(rgba->w) * 4);
+    SDL_UnlockSurface(rgba);
+    SDL_FreeSurface(rgba);
     return true;
 }
 

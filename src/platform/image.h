@@ -23,9 +23,10 @@ int ImageSideLimit();
 void SetImageSideLimit(int maxTextureSize);
 
 // Reads BMP, JPG, PNG and TGA into RGBA; false with the reason. The file must be a
-// regular file of at most kImageFileLimit bytes. A picture whose header gives a side
-// past ImageSideLimit() is refused before a pixel is decoded, so a damaged or hostile
-// header cannot make the decoder claim gigabytes.
+// regular file of at most kImageFileLimit bytes. A picture whose header claims more
+// than a picture of ImageSideLimit() on each side is refused before a pixel is
+// decoded, so a damaged or hostile header cannot make the decoder claim gigabytes;
+// one with a single side past the limit is refused once decoded.
 bool LoadImageRgba(const std::string& path, RgbaImage* out, std::string* error);
 // The same from the file's bytes; `type` is the file name's extension ("TGA", ...),
 // which TGA, a format without a signature, needs; the others are told by their content.
