@@ -51,10 +51,8 @@ App::App(CommandLine options)
     // What a pass advances whether or not it draws: the camera move, the effects and
     // the music's fade-in.
     session_->advanceFrame = [this](const GameState& state) {
-        const FrameOutcome o = effects_.AdvanceFrame(state);
-        sound_.AdvanceFrame();
         results_.BeforePass();
-        return o;
+        return AdvanceView();
     };
     sound_.SetLog([this](const std::string& line) { log_.f_Log(line, kLogPlain, false); });
     // A level flight stops the music and plays the level sound; its end stops that

@@ -71,7 +71,7 @@ void CarryOut(Session& s, const Command& c) {
         case CommandKind::DemoSpeed: DemoSpeedKey(s, c.value); break;
         case CommandKind::Camera: s.target->MoveCamera(c.value); break;
         case CommandKind::Frame: AdvanceFrame(s); break;
-        case CommandKind::WindowFrame: ApplyFrameOutcome(s, s.target->AdvanceView()); break;
+        case CommandKind::WindowFrame: ApplyFrameOutcome(s.state, s.target->AdvanceView()); break;
         case CommandKind::NewGame: s.target->StartNewGame(); break;
     }
 }

@@ -79,10 +79,9 @@ PassEnd LoopPass(Session& s, const std::function<void(Session&)>& drawFrame) {
 }
 
 void AdvanceFrame(Session& s) {
-    ApplyFrameOutcome(s, s.advanceFrame ? s.advanceFrame(s.state) : FrameOutcome{s.state.cl_Busy});
+    ApplyFrameOutcome(s.state, s.advanceFrame ? s.advanceFrame(s.state) : FrameOutcome{s.state.cl_Busy});
 }
 
-void ApplyFrameOutcome(Session& s, const FrameOutcome& outcome) { ApplyFrameOutcome(s.state, outcome); }
 
 PassEnd HeadlessPass(Session& s) {
     // The demo timer is the one window timer a headless run has.

@@ -37,7 +37,5 @@ PassEnd HeadlessPass(Session& s);
 // what it reports applied to the game: a flight that has flown ends the game's wait.
 // Without a host nothing flies, so a wait ends at once.
 void AdvanceFrame(Session& s);
-// What a frame reported, applied to the game between passes.
-void ApplyFrameOutcome(Session& s, const FrameOutcome& outcome);
 
 }  // namespace zembrol

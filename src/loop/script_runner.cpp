@@ -303,8 +303,6 @@ private:
         ScriptWindow* tool = host_.ToolWindow();
         if (Is(cmd, "key")) {
             Need(w, 2, "key NAME");
-            // Esc in a tool window closes that window only; other keys play the game.
-            if (tool && Is(w[1], "Esc") && tool->Key("Esc")) return;
             RunKey(s_, w[1], host_);
         } else if (Is(cmd, "mouse")) {
             RunMouse(s_, w);

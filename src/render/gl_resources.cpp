@@ -75,13 +75,20 @@ GlTexture& GlTexture::operator=(GlTexture&& o) noexcept {
     return *this;
 }
 
-bool GlTexture::UploadRgba(int width, int height, const unsigned char* pixels) {
+bool GlTexture::Create(int width, int height, GLint internalFormat, GLenum format, const unsigned char* pixels) {
     Release();
     if (width <= 0 || height <= 0) return false;
     glGenTextures(1, &id_);
     glBindTexture(GL_TEXTURE_2D, id_);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
+    glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, width, height, 0, format, GL_UNSIGNED_BYTE, pixels);
+    width_ = width;
+    height_ = height;
+    return true;
+}
+
+bool GlTexture::UploadRgba(int width, int height, const unsigned char* pixels) {
+    if (!Create(width, height, GL_RGBA8, GL_RGBA, pixels)) return false;
     glGenerateMipmap(GL_TEXTURE_2D);
     // Bilinear within the nearer mip level: the look of linear filtering at half
     // the texel reads of trilinear, which a software rasteriser feels.
@@ -89,24 +96,15 @@ bool GlTexture::UploadRgba(int width, int height, const unsigned char* pixels) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-    width_ = width;
-    height_ = height;
     return glGetError() == GL_NO_ERROR;
 }
 
 bool GlTexture::UploadCoverage(int width, int height, const unsigned char* pixels) {
-    Release();
-    if (width <= 0 || height <= 0) return false;
-    glGenTextures(1, &id_);
-    glBindTexture(GL_TEXTURE_2D, id_);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_R8, width, height, 0, GL_RED, GL_UNSIGNED_BYTE, pixels);
+    if (!Create(width, height, GL_R8, GL_RED, pixels)) return false;
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    width_ = width;
-    height_ = height;
     return glGetError() == GL_NO_ERROR;
 }
 

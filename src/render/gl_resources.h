@@ -58,6 +58,9 @@ public:
     int Height() const { return height_; }
 
 private:
+    // A new texture of these pixels, bound; the callers set its filters.
+    bool Create(int width, int height, GLint internalFormat, GLenum format, const unsigned char* pixels);
+
     GLuint id_ = 0;
     int width_ = 0, height_ = 0;
 };
